@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs what building and testing Orvandel needs on Debian 12, and nothing when all of
+# it is present. Sourced by run.sh and test.sh; safe to run on its own.
+set -euo pipefail
+
+ORV_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins
+  libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+  clang libclang-rt-14-dev
+  xvfb xauth fonts-dejavu-core
+)
+
+orv_missing_packages() {
+  local p missing=()
+  for p in "${ORV_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  echo "${missing[@]:-}"
+}
+
+orv_install_dependencies() {
+  local missing
+  missing=$(orv_missing_packages)
+  [ -z "$missing" ] && return 0
+  echo "Installing: $missing"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then sudo="sudo"; else
+      echo "These Debian packages are missing and there is no sudo to install them: $missing" >&2
+      return 1
+    fi
+  fi
+  # A fresh machine knows no packages until the lists have been fetched once.
+  $sudo apt-get update -qq
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  orv_install_dependencies
+fi

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds Orvandel and runs every test headless (Release preset unless ORV_PRESET says
+# otherwise). Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+orv_install_dependencies
+
+preset="${ORV_PRESET:-release}"
+extra=()
+# CI builds with warnings as errors.
+if [ -n "${CI:-}" ]; then extra+=(-DORV_WERROR=ON); fi
+
+export QT_QPA_PLATFORM=offscreen
+cmake --preset "$preset" "${extra[@]}" >/dev/null
+cmake --build --preset "$preset"
+ctest --preset "$preset"

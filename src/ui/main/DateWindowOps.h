@@ -1,0 +1,62 @@
+// The date-window commands of the main window without Qt: re-expressing a typed date in
+// another calendar, stepping a date by a day, "Second -> First", today's date for a window
+// and the two today labels. The window reads its controls, calls these and writes the
+// results back.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "mibrexw.h"
+
+namespace DateWindowOps {
+
+// The settings every routine reads (the window passes its current ones).
+struct Format {
+    int16_t order = 2;           // SelectedDateOrder()
+    std::string separator = "-"; // date separator
+    std::string thousands = ","; // thousands separator, "" for none
+};
+
+// The text of a result JDN (rec.jdn) written into a date window of the given kind: JDN
+// grouped, yyyyddd, or CE / JC / AN by FormatDate. False (text untouched) for a yyyyddd
+// result outside 1721426 .. 5373484. rec is refreshed as the conversion leaves it.
+bool ResultDateText(DateRecord& rec, int16_t kind, const Format& f, std::string& text);
+
+// ConvertDateText: the source text, written in fromKind, re-expressed in toKind. False when
+// the source is empty, the kinds are equal, the text is no date, or yyyyddd is out of range.
+bool ConvertDateText(const std::string& source, int16_t fromKind, int16_t toKind,
+                     const Format& f, std::string& converted);
+
+// StepDateText for date window `which` (1 or 2) of calendar kind `kind`, moved by `days`.
+struct StepResult {
+    std::string text;        // the new text, or the unchanged one
+    int message = -1;        // ComputeErrorText number to show, or -1
+    bool outOfRange = false; // append txtOutOfRange and CR LF to the output window
+};
+StepResult StepDateText(int which, const std::string& text, int32_t days, int16_t kind,
+                        const Format& f);
+
+// "Second -> First": the second window's text (non-empty) of kind k2 into a first window of
+// kind k1.
+struct MoveResult {
+    bool moved = false;     // true: first window := firstText, second window emptied
+    std::string firstText;
+    int message = -1;       // ComputeErrorText number to show when not moved
+};
+MoveResult MoveSecondToFirst(const std::string& secondText, int16_t k2, int16_t k1,
+                             const Format& f);
+
+// cmdToday_Click: today's date as written into a date window of the given kind.
+std::string TodayDateText(int16_t kind, const Format& f);
+
+// The two today labels (CR LF inside) for TodayKind in currentLanguage.
+struct TodayLabels {
+    std::string today, week;
+};
+TodayLabels TodayLabelTexts(int16_t todayKind, const Format& f);
+
+int16_t NextTodayKind(int16_t kind);     // CE -> JC -> AN -> JDN -> yyyyddd -> CE
+int16_t PreviousTodayKind(int16_t kind); // the reverse
+
+} // namespace DateWindowOps

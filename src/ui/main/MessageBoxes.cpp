@@ -1,0 +1,12 @@
+#include "ui/main/MessageBoxes.h"
+
+namespace MessageBoxes {
+
+namespace {
+Presenter* presenterInForce = nullptr;
+}
+
+void SetPresenter(Presenter* presenter) { presenterInForce = presenter; }
+Presenter* CurrentPresenter() { return presenterInForce; }
+
+} // namespace MessageBoxes
