@@ -14,7 +14,4 @@ void OpenWebPage(const std::string& address);
 using Opener = std::function<bool(const std::string& address)>;
 void SetOpener(Opener opener);
 
-std::string HomePageAddress();          // the maker's home page
-std::string DocumentationAddress();     // the online documentation page
-
 } // namespace weblink
