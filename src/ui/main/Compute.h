@@ -24,6 +24,7 @@ struct Input {
     int16_t order = 2;      // SelectedDateOrder()
     std::string separator = "-";
     std::string thousands = ",";
+    bool inputError = false; // InputError before the run (kept by a run the question ends)
 };
 
 enum class Caret {
