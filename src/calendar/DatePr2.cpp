@@ -1,0 +1,324 @@
+#include "calendar/DatePr2.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <limits>
+#include <utility>
+
+#include "text/StrProc.h"
+
+namespace DatePr2 {
+
+std::string dateSeparator = "-";
+std::string thousandsSeparator = ",";
+
+const std::array<std::string, 5> calendarCode = {"CE", "JC", "JDN", "AN", ""};
+const std::array<std::string, 6> annusNovusDayName = {"Intercalarius", "Primidi",  "Secundi",
+                                                      "Tertidi",       "Quartidi", "Quintidi"};
+
+namespace {
+
+NowFunction& NowOverride()
+{
+    static NowFunction now;
+    return now;
+}
+
+LocalNow SystemNow()
+{
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&t, &local);
+    LocalNow n;
+    n.year = local.tm_year + 1900;
+    n.month = local.tm_mon + 1;
+    n.day = local.tm_mday;
+    n.hour = local.tm_hour;
+    n.minute = local.tm_min;
+    n.second = local.tm_sec;
+    return n;
+}
+
+// Year lengths, month lengths, days of the year and the parts of a breakdown all fit
+// 16 bits for valid dates; anything else would come from an invalid record, which the
+// library already reports through its error, so the value is clamped rather than wrapped.
+int16_t ToShort(int64_t v)
+{
+    return static_cast<int16_t>(std::clamp<int64_t>(v, std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
+}
+
+int32_t ToInt(int64_t v)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+DateRecord TodaysRecord()
+{
+    const LocalNow now = Now();
+    DateRecord rec{};
+    rec.year = now.year;
+    rec.month = now.month;
+    rec.day = now.day;
+    rec.calendar = letterGregorian;
+    return rec;
+}
+
+// Intercalarius (month 11) is the one-day tail of Decimus for the breakdown, the way
+// DaysInMonth counts it; otherwise a difference starting or ending on it loses that day.
+void FoldIntercalarius(DateRecord& rec)
+{
+    if (rec.calendar == letterAnnusNovus && rec.month == 11) {
+        rec.month = 10;
+        rec.day = 37 + rec.day;
+    }
+}
+
+std::string ZeroPadded(int64_t value, std::size_t width)
+{
+    std::string digits = std::to_string(value);
+    if (digits.size() < width) {
+        digits.insert(0, width - digits.size(), '0');
+    }
+    return digits;
+}
+
+} // namespace
+
+void SetNow(NowFunction now) { NowOverride() = std::move(now); }
+
+LocalNow Now()
+{
+    const NowFunction& now = NowOverride();
+    return now ? now() : SystemNow();
+}
+
+void InitializeGlobals()
+{
+    dateSeparator = "-";
+    thousandsSeparator = ",";
+}
+
+void JDNToDate(DateRecord& rec)
+{
+    if (rec.calendar == letterAnnusNovus) {
+        jdn_to_annus_novus_date(&rec);
+    } else {
+        jdn_to_euro_date(&rec);
+    }
+}
+
+void JDNToEuroDate(DateRecord& rec) { jdn_to_euro_date(&rec); }
+
+int16_t JDNToAnnusNovusDate(DateRecord& rec)
+{
+    return static_cast<int16_t>(jdn_to_annus_novus_date(&rec));
+}
+
+int16_t EuroDayOfWeek(int32_t jdn) { return static_cast<int16_t>(euro_day_of_week(jdn)); }
+
+bool SetCalendarCode(int16_t kind, DateRecord& rec)
+{
+    switch (kind) {
+    case CE:
+        rec.calendar = letterGregorian;
+        return true;
+    case JC:
+        rec.calendar = letterJulian;
+        return true;
+    case AN:
+        rec.calendar = letterAnnusNovus;
+        return true;
+    default:
+        return false;
+    }
+}
+
+int16_t DayOfYear(int32_t jdn, int16_t kind)
+{
+    DateRecord r{};
+    r.jdn = jdn;
+    SetCalendarCode(kind, r);
+    if (kind == AN) {
+        jdn_to_annus_novus_date(&r);
+        r.month = 1;
+        r.day = 1;
+        annus_novus_date_to_jdn(&r);
+    } else {
+        jdn_to_euro_date(&r);
+        r.month = 1;
+        r.day = 1;
+        euro_date_to_jdn(&r);
+    }
+    return ToShort(int64_t{jdn} - r.jdn + 1);
+}
+
+int16_t DayOfGregorianYear(DateRecord& rec)
+{
+    jdn_to_euro_date(&rec);
+    DateRecord s{};
+    s.year = rec.year;
+    s.month = 1;
+    s.day = 1;
+    s.calendar = letterGregorian;
+    euro_date_to_jdn(&s);
+    return ToShort(int64_t{rec.jdn} - s.jdn + 1);
+}
+
+int32_t TodaysJDN()
+{
+    DateRecord rec = TodaysRecord();
+    return euro_date_to_jdn(&rec);
+}
+
+int16_t TodaysDayOfWeek(int16_t kind)
+{
+    DateRecord rec = TodaysRecord();
+    euro_date_to_jdn(&rec);
+    if (kind == AN) {
+        return static_cast<int16_t>(jdn_to_annus_novus_date(&rec));
+    }
+    return static_cast<int16_t>(euro_day_of_week(rec.jdn));
+}
+
+std::string DateTextFromToday(int16_t days, int16_t order, const std::string& separator,
+                              int16_t kind)
+{
+    DateRecord r{};
+    // Only a "now" set far beyond the calendar's range could leave 32 bits here.
+    r.jdn = ToInt(int64_t{TodaysJDN()} + days);
+    SetCalendarCode(kind, r);
+    if (kind == AN) {
+        jdn_to_annus_novus_date(&r);
+    } else {
+        jdn_to_euro_date(&r);
+    }
+    return StrProc::FormatDate(r, order, separator, thousandsSeparator);
+}
+
+int16_t DaysInYear(const DateRecord& rec, int32_t& error)
+{
+    if (rec.year == std::numeric_limits<int32_t>::max()) {
+        error = 1; // the following year has no number
+        return 0;
+    }
+    DateRecord a{};
+    a.year = rec.year;
+    a.month = 1;
+    a.day = 1;
+    DateRecord b{};
+    b.year = rec.year + 1;
+    b.month = 1;
+    b.day = 1;
+    return ToShort(days_elapsed(&b, &a, &error));
+}
+
+int16_t DaysInMonth(const DateRecord& rec, int32_t& error)
+{
+    const int32_t lastMonth = rec.calendar == letterAnnusNovus ? 10 : 12;
+    DateRecord a{};
+    a.calendar = rec.calendar;
+    a.day = 1;
+    if (rec.month >= lastMonth) {
+        // Decimus runs to the next New Year, so it takes Intercalarius with it.
+        if (rec.year == std::numeric_limits<int32_t>::max()) {
+            error = 1;
+            return 0;
+        }
+        a.year = rec.year + 1;
+        a.month = 1;
+    } else {
+        a.year = rec.year;
+        a.month = rec.month + 1;
+    }
+    DateRecord b{};
+    b.calendar = rec.calendar;
+    b.year = rec.year;
+    b.month = rec.month;
+    b.day = 1;
+    return ToShort(days_elapsed(&a, &b, &error));
+}
+
+void YearsMonthsDaysBetween(const DateRecord& earlier, const DateRecord& later, int32_t& years,
+                            int16_t& months, int16_t& days, int32_t& error)
+{
+    DateRecord e = earlier;
+    DateRecord l = later;
+    FoldIntercalarius(e);
+    FoldIntercalarius(l);
+    const int32_t monthsPerYear = earlier.calendar == letterAnnusNovus ? 10 : 12;
+
+    const bool dayBehind = l.day < e.day;
+    int64_t y = int64_t{l.year} - e.year;
+    if (l.month < e.month || (l.month == e.month && dayBehind)) {
+        --y;
+    }
+    int64_t m = int64_t{l.month} - e.month;
+    if (dayBehind) {
+        --m;
+    }
+    if (m < 0) {
+        m += monthsPerYear;
+    }
+    int64_t d = int64_t{l.day} - e.day;
+    if (d < 0) {
+        // Borrow the month before the later date's month. The earlier date moved forward by
+        // the whole years and months lands in that month, its day clamped to the month's
+        // length; counting from there keeps a late day (the 31st before a short month)
+        // from turning the days zero or negative.
+        DateRecord t = l;
+        if (t.month <= 1) {
+            t.month = monthsPerYear;
+            t.year = ToInt(int64_t{t.year} - 1);
+        } else {
+            t.month = t.month - 1;
+        }
+        const int64_t monthLength = DaysInMonth(t, error);
+        d = int64_t{l.day} - std::min<int64_t>(e.day, monthLength) + monthLength;
+    }
+    if (y < std::numeric_limits<int32_t>::min() || y > std::numeric_limits<int32_t>::max()) {
+        error = 1;
+    }
+    years = ToInt(y);
+    months = ToShort(m);
+    days = ToShort(d);
+}
+
+void YearsDaysBetween(DateRecord& earlier, DateRecord& later, int32_t& years, int16_t& days,
+                      int32_t& error)
+{
+    const int64_t d1 = DayOfGregorianYear(earlier);
+    const int64_t d2 = DayOfGregorianYear(later);
+    int64_t y = int64_t{later.year} - earlier.year;
+    int64_t d = d2 - d1;
+    if (d < 0) {
+        --y;
+        DateRecord t = later;
+        t.year = ToInt(int64_t{later.year} - 1);
+        const int64_t yearLength = DaysInYear(t, error);
+        // As with months: day 366 moved into a common year is its day 365, so a year from
+        // 31 December of a leap year still leaves the days after it.
+        d = d2 - std::min(d1, yearLength) + yearLength;
+    }
+    if (y < std::numeric_limits<int32_t>::min() || y > std::numeric_limits<int32_t>::max()) {
+        error = 1;
+    }
+    years = ToInt(y);
+    days = ToShort(d);
+}
+
+std::string YyyydddText(int32_t jdn)
+{
+    if (jdn < firstYyyydddDay || jdn > lastYyyydddDay) {
+        return {};
+    }
+    DateRecord rec{};
+    rec.jdn = jdn;
+    rec.calendar = letterGregorian;
+    const int16_t day = DayOfGregorianYear(rec);
+    return ZeroPadded(rec.year, 4) + ZeroPadded(day, 3);
+}
+
+} // namespace DatePr2

@@ -1,0 +1,323 @@
+#include "text/StrProc.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+#include <string_view>
+
+#include "calendar/DatePr2.h"
+
+namespace StrProc {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The value of digits with an optional leading '+'; the caller has bounded the length.
+int64_t DigitsValue(const std::string& text, std::size_t from, std::size_t count)
+{
+    int64_t value = 0;
+    for (std::size_t i = from; i < from + count && i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
+            value = value * 10 + (text[i] - '0');
+        }
+    }
+    return value;
+}
+
+int16_t ParseYyyyddd(std::string text, DateRecord& rec)
+{
+    const std::size_t typedLength = text.size();
+    CleanNumberText(text, true);
+    if (text.find('-') != std::string::npos || text.size() != typedLength || text.size() != 7) {
+        return statusInvalid;
+    }
+    const int64_t day = DigitsValue(text, 4, 3);
+    if (day < 1 || day > 366) {
+        return statusInvalid;
+    }
+    const int64_t year = DigitsValue(text, 0, 4);
+    if (year < 1 || year > 9999) {
+        return statusInvalid;
+    }
+    rec.year = static_cast<int32_t>(year);
+    rec.month = 1;
+    rec.day = 1;
+    rec.calendar = DatePr2::letterGregorian;
+    euro_date_to_jdn(&rec);
+    rec.jdn += static_cast<int32_t>(day - 1); // within year 1..9999: far from any limit
+    jdn_to_euro_date(&rec);
+    return rec.year == year ? statusRead : statusInvalid;
+}
+
+// A JDN may not look like a date written with the current separator: a "-" only as the
+// sign, no "/", and dots only where they group the digits by thousands.
+bool JdnShapeAllowed(const std::string& text, const std::string& separator)
+{
+    if (separator.empty()) {
+        return true;
+    }
+    const int16_t c = CountChar(text, separator[0]);
+    const std::size_t l = text.size();
+    // True when the character at position p (from 1) counted from the left is a dot.
+    const auto dotAt = [&text](std::size_t p) { return text[p - 1] == '.'; };
+    switch (separator[0]) {
+    case '/':
+        return c == 0;
+    case '-':
+        return c == 0 || (c == 1 && text[0] == '-');
+    case '.':
+        switch (c) {
+        case 0:
+            return true;
+        case 1:
+            return l >= 5 && dotAt(l - 3);
+        case 2:
+            return l >= 9 && dotAt(l - 3) && dotAt(l - 7);
+        case 3:
+            return l >= 13 && dotAt(l - 3) && dotAt(l - 7) && dotAt(l - 11);
+        default:
+            return false;
+        }
+    default:
+        return true;
+    }
+}
+
+int16_t ParseCalendarDate(std::string text, const std::string& separator, int16_t kind,
+                          int16_t order, DateRecord& rec)
+{
+    KeepDateCharacters(text, separator);
+    const int16_t dashes = CountChar(text, '-');
+    bool shapeOk = false;
+    if (separator == "-") {
+        shapeOk = dashes == 2 || dashes == 3; // three when one number carries a sign
+    } else {
+        shapeOk = dashes <= 1 && !separator.empty() && CountChar(text, separator[0]) == 2;
+    }
+    if (!shapeOk) {
+        return statusInvalid;
+    }
+    const int32_t letter = kind == DatePr2::JC   ? DatePr2::letterJulian
+                           : kind == DatePr2::AN ? DatePr2::letterAnnusNovus
+                                                 : DatePr2::letterGregorian;
+    const int32_t result = str_to_date(text.c_str(), order, &rec, letter);
+    if (result == 0) {
+        if (rec.calendar == DatePr2::letterAnnusNovus) {
+            annus_novus_date_to_jdn(&rec);
+        } else {
+            euro_date_to_jdn(&rec);
+        }
+        return statusRead;
+    }
+    return result == -5 ? statusOutOfRange : statusInvalid;
+}
+
+// "00" format: at least two digits, the sign in front.
+std::string TwoDigits(int32_t value)
+{
+    const bool negative = value < 0;
+    std::string digits = std::to_string(value);
+    if (negative) {
+        digits.erase(0, 1);
+    }
+    if (digits.size() < 2) {
+        digits.insert(0, 1, '0');
+    }
+    return negative ? "-" + digits : digits;
+}
+
+bool KeyInSet(int keyCode, const std::string& allowed)
+{
+    if (keyCode < 1 || keyCode > 255) {
+        return false;
+    }
+    return allowed.find(static_cast<char>(static_cast<unsigned char>(keyCode))) !=
+           std::string::npos;
+}
+
+bool ControlKey(int keyCode)
+{
+    return keyCode == 8 || keyCode == 3 || keyCode == 22 || keyCode == 24;
+}
+
+} // namespace
+
+int16_t ParseDate(std::string text, std::string separator, int16_t kind, int16_t order,
+                  DateRecord& rec)
+{
+    if (kind == DatePr2::AN) {
+        separator = "-";
+        if (order == DatePr2::MDY) {
+            order = DatePr2::YMD;
+        }
+    }
+    if (kind == DatePr2::YYYYDDD) {
+        return ParseYyyyddd(std::move(text), rec);
+    }
+    if (kind == DatePr2::JDN) {
+        if (!JdnShapeAllowed(text, separator)) {
+            return statusInvalid;
+        }
+        int16_t status = statusInvalid;
+        rec.jdn = ParseWholeNumber(std::move(text), status);
+        return status;
+    }
+    return ParseCalendarDate(std::move(text), separator, kind, order, rec);
+}
+
+std::string FormatDate(const DateRecord& rec, int16_t order, const std::string& separator,
+                       const std::string& thousands)
+{
+    const bool annusNovus = rec.calendar == DatePr2::letterAnnusNovus;
+    const std::string s = annusNovus ? std::string("-") : separator;
+    const std::string d = TwoDigits(rec.day);
+    const std::string m = TwoDigits(rec.month);
+    std::string y = std::to_string(rec.year);
+    // The grouping mark must be one that ParseDate drops again: grouped with the date
+    // separator itself (12.345.06.07) the year could not be read back.
+    const bool markDropped = !thousands.empty() && !IsDigit(thousands[0]) &&
+                             thousands[0] != '-' && s.find(thousands[0]) == std::string::npos;
+    if ((rec.year > 9999 || rec.year < -9999) && !annusNovus && markDropped) {
+        y = InsertThousandsSeparators(y, thousands);
+    }
+    // A negative year never stands behind a separator without parentheses.
+    const std::string trailingYear = rec.year < 0 ? "(" + y + ")" : y;
+    if (order == DatePr2::YMD || (order != DatePr2::DMY && annusNovus)) {
+        return y + s + m + s + d;
+    }
+    if (order == DatePr2::DMY) {
+        return d + s + m + s + trailingYear;
+    }
+    return m + s + d + s + trailingYear;
+}
+
+void KeepDateCharacters(std::string& text, const std::string& separator)
+{
+    const std::string kept = "-1234567890" + separator;
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (kept.find(c) != std::string::npos) {
+            out.push_back(c);
+        }
+    }
+    text = std::move(out);
+}
+
+int16_t CountChar(const std::string& text, char character)
+{
+    const auto n = std::count(text.begin(), text.end(), character);
+    return static_cast<int16_t>(std::min<std::ptrdiff_t>(n, std::numeric_limits<int16_t>::max()));
+}
+
+int32_t ParseWholeNumber(std::string text, int16_t& status)
+{
+    CleanNumberText(text, true);
+    bool negative = false;
+    if (!text.empty() && text[0] == '-') {
+        negative = true;
+        text.erase(0, 1);
+    }
+    if (text.find('-') != std::string::npos || text.empty()) {
+        status = statusInvalid;
+        return 0;
+    }
+    // Only the digits count against the guard: a "+" or leading zeros do not make a
+    // number larger, and a "+" alone is no number.
+    std::size_t first = text[0] == '+' ? 1 : 0;
+    if (first == text.size()) {
+        status = statusInvalid;
+        return 0;
+    }
+    while (first + 1 < text.size() && text[first] == '0') {
+        ++first;
+    }
+    const std::string_view digits = std::string_view(text).substr(first);
+    const std::string_view largest = DatePr2::largestWholeNumberText;
+    int64_t value = 0;
+    if (digits.size() < largest.size() || (digits.size() == largest.size() && digits <= largest)) {
+        for (const char c : digits) {
+            value = value * 10 + (c - '0');
+        }
+        if (negative) {
+            value = -value;
+        }
+        status = statusRead;
+    } else {
+        status = statusOutOfRange;
+    }
+    if (value > DatePr2::largestDayNumber || value < DatePr2::smallestDayNumber) {
+        status = statusOutOfRange;
+    }
+    return static_cast<int32_t>(value);
+}
+
+void CleanNumberText(std::string& text, bool minusAllowed)
+{
+    bool digitSeen = false;
+    bool plusSeen = false;
+    bool minusSeen = false;
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (IsDigit(c)) {
+            digitSeen = true;
+            out.push_back(c);
+        } else if (c == '+' && !digitSeen && !plusSeen) {
+            plusSeen = true;
+            out.push_back(c);
+        } else if (c == '-' && minusAllowed && !digitSeen && !minusSeen) {
+            minusSeen = true;
+            out.push_back(c);
+        }
+    }
+    text = std::move(out);
+}
+
+std::string InsertThousandsSeparators(const std::string& number, const std::string& separator)
+{
+    if (separator.empty()) {
+        return number;
+    }
+    std::string out(20, ' ');
+    const int32_t code = static_cast<unsigned char>(separator[0]);
+    if (separate_thousands(number.c_str(), code, out.data()) != 0) {
+        return number; // not a plain number, or too long to group: leave it as it is
+    }
+    CutAtNul(out);
+    return out;
+}
+
+void CutAtNul(std::string& text)
+{
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string::npos) {
+        text.erase(nul);
+    }
+}
+
+bool DateKeyAllowed(int keyCode, int length, int maximum, const std::string& separator)
+{
+    if (ControlKey(keyCode)) {
+        return true;
+    }
+    // A pasted text can already be longer than the limit; typing must not lengthen it.
+    if (length >= maximum) {
+        return false;
+    }
+    return KeyInSet(keyCode, separator + "1234567890- ,.()");
+}
+
+bool DayCountKeyAllowed(int keyCode, int length, int maximum, const std::string& separator)
+{
+    if (ControlKey(keyCode)) {
+        return true;
+    }
+    if (length >= maximum) {
+        return false;
+    }
+    return KeyInSet(keyCode, separator + "1234567890-");
+}
+
+} // namespace StrProc
