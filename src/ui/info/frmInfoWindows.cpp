@@ -1,0 +1,121 @@
+// frmHelp, frmCalendars and frmCredits: their designs, and how the main window opens them.
+// Each window is a child of the main window, built on its first use and found again by its
+// objectName, so it lives exactly as long as the main window.
+#include "ui/info/InfoWindows.h"
+
+#include "lang/GEN_TEXT.h"
+#include "ui/info/InfoTexts.h"
+#include "ui/info/frmInfoWindow.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+#include <utility>
+
+namespace InfoWindows {
+
+namespace {
+
+std::function<void()> onClose;
+
+void RunOnClose() {
+    if (onClose) onClose();
+}
+
+std::string HelpCaption() { return "ORV " + GEN_TEXT::Text(GEN_TEXT::txtHelp); }
+std::string CalendarsCaption() { return "ORV " + GEN_TEXT::Text(GEN_TEXT::txtCalendars); }
+std::string CreditsCaption() { return GEN_TEXT::Text(GEN_TEXT::txtCredits); }
+
+const WindowDesign frmHelp{"frmHelp",
+                           HelpCaption,
+                           InfoTexts::HelpTexts,
+                           8520,
+                           5295,
+                           {105, 120, 8205, 4545},
+                           {3570, 4830, 1215, 375},
+                           false};
+const WindowDesign frmCalendars{"frmCalendars",
+                                CalendarsCaption,
+                                InfoTexts::CalendarsTexts,
+                                8700,
+                                5805,
+                                {120, 105, 8430, 5085},
+                                {3675, 5355, 1215, 375},
+                                false};
+const WindowDesign frmCredits{"frmCredits",
+                              CreditsCaption,
+                              InfoTexts::CreditsTexts,
+                              7275,
+                              2745,
+                              {120, 120, 6945, 1530},
+                              {2940, 2310, 1215, 375},
+                              true};
+
+// Where Help and Calendars open, from the main window's top-left corner (its frame).
+constexpr int besideLeftTwips = 2900;
+constexpr int besideTopTwips = 3100;
+
+// The Credits window when it opens: below the top of the output area, shorter than designed.
+constexpr int creditsBelowOutputTwips = 360;
+constexpr int creditsWindowTwips = 2200;
+constexpr int creditsMessageTwips = 1200;
+constexpr int creditsCloseGapTwips = 50;
+
+frmInfoWindow* Window(const WindowDesign& design, QWidget* mainWindow) {
+    auto* window = mainWindow->findChild<frmInfoWindow*>(QString::fromLatin1(design.objectName),
+                                                        Qt::FindDirectChildrenOnly);
+    if (window == nullptr) {
+        window = new frmInfoWindow(design, mainWindow);
+        // A modal Credits run reports its close when exec returns instead.
+        if (!design.modalDialog)
+            QObject::connect(window, &frmInfoWindow::closedByUser, window, RunOnClose);
+    }
+    return window;
+}
+
+void ShowBeside(const WindowDesign& design, QWidget* mainWindow) {
+    if (mainWindow == nullptr) return;
+    frmInfoWindow* window = Window(design, mainWindow);
+    const Qt::WindowStates state = window->windowState();
+    if (window->isVisible() && (state & Qt::WindowMinimized)) {
+        // Restored where the user left it.
+        window->setWindowState((state & ~Qt::WindowMinimized) | Qt::WindowActive);
+        return;
+    }
+    window->setWindowState(state & ~Qt::WindowMinimized);
+    window->move(mainWindow->window()->frameGeometry().topLeft() +
+                 QPoint(Px(besideLeftTwips), Px(besideTopTwips)));
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+void ShowHelp(QWidget* mainWindow) { ShowBeside(frmHelp, mainWindow); }
+
+void ShowCalendars(QWidget* mainWindow) { ShowBeside(frmCalendars, mainWindow); }
+
+void ShowCredits(QWidget* mainWindow) {
+    if (mainWindow == nullptr) return;
+    frmInfoWindow* window = Window(frmCredits, mainWindow);
+    if (window->isVisible()) return;
+    window->FitHeights(creditsMessageTwips, creditsCloseGapTwips, creditsWindowTwips);
+
+    // Frame6's top is a place inside the main window; the Credits window needs the same
+    // place on the screen, so that it opens over the output area wherever the main window is.
+    QWidget* main = mainWindow->window();
+    const QWidget* outputArea = main->findChild<QWidget*>(QStringLiteral("Frame6"));
+    const int outputTop = outputArea != nullptr ? outputArea->mapToGlobal(QPoint(0, 0)).y()
+                                                : main->mapToGlobal(QPoint(0, 0)).y();
+    const QRect mainFrame = main->frameGeometry();
+    const int left = mainFrame.left() + (mainFrame.width() - window->frameGeometry().width()) / 2;
+    window->move(left, outputTop + Px(creditsBelowOutputTwips));
+
+    window->exec();
+    RunOnClose();
+}
+
+void SetOnClose(std::function<void()> callback) { onClose = std::move(callback); }
+
+} // namespace InfoWindows
