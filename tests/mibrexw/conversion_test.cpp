@@ -97,7 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
         KnownDate{"MaxJdnGregorian", 'G', 5874898, 6, 3, INT32_MAX, 2},
         KnownDate{"MinJdnGregorian", 'G', -5884323, 5, 15, INT32_MIN, 6},
         KnownDate{"MaxJdnJulian", 'J', 5874777, 10, 17, INT32_MAX, 2},
-        KnownDate{"MinJdnJulian", 'J', -5884202, 3, 16, INT32_MIN, 6}),
+        KnownDate{"MinJdnJulian", 'J', -5884202, 3, 16, INT32_MIN, 6},
+        KnownDate{"MaxJdnAnnusNovus", 'A', 5883417, 5, 8, INT32_MAX, 4},
+        KnownDate{"MinJdnAnnusNovus", 'A', -5875804, 4, 26, INT32_MIN, 5}),
     [](const ::testing::TestParamInfo<KnownDate> &info) { return std::string(info.param.name); });
 
 TEST(Weekday, FollowsSevenDayCycleAcrossSignAndInt32Limits)
