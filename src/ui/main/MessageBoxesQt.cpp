@@ -1,0 +1,57 @@
+// The program's message boxes: modal QMessageBoxes over the active window.
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace MessageBoxes {
+
+namespace {
+
+// A box breaks lines at LF.
+QString BoxText(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+class ModalBoxes final : public Presenter {
+public:
+    void Inform(const std::string& title, const std::string& text) override {
+        QMessageBox box(QMessageBox::NoIcon, BoxText(title), BoxText(text), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+
+    Answer Ask(const std::string& title, const std::string& text) override {
+        QMessageBox box(QMessageBox::NoIcon, BoxText(title), BoxText(text),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                        QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(QMessageBox::Yes);
+        switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+        }
+    }
+
+    void Warn(const std::string& text) override {
+        QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                        BoxText(text), QMessageBox::Ok, QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+};
+
+} // namespace
+
+Presenter& ModalPresenter() {
+    static ModalBoxes boxes;
+    return boxes;
+}
+
+} // namespace MessageBoxes

@@ -1,0 +1,42 @@
+// The settings file orv5.usr without Qt: three lines of comma-separated decimal numbers,
+// each ended by CR LF (read leniently: LF alone is taken too).
+//   line 1: language index
+//   line 2: date order, character code of the date separator, character code of the
+//           thousands separator (0 for none)
+//   line 3: TodayKind, calendar kind of the first date, calendar kind of the second date
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace SettingsFile {
+
+inline constexpr const char* fileName = "orv5.usr";
+
+// The window never needs more of the file than this; a longer file is read only this far.
+inline constexpr std::size_t readLimit = 4096;
+
+struct Settings {
+    int16_t language = 0;
+    int16_t dateOrder = 2;             // YMD
+    int16_t dateSeparatorCode = 45;    // "-"
+    int16_t thousandsSeparatorCode = 44; // ","
+    int16_t todayKind = 0;
+    int16_t firstKind = 0;
+    int16_t secondKind = 0;
+};
+
+// The settings in the file's text, or nothing when the file is unreadable: fewer than three
+// lines, or a line that does not hold exactly its count of decimal whole numbers of 16 bits.
+// `truncated` says the text is only the first part of a longer file, so an unfinished third
+// line cannot be trusted. A language outside 0..5 reads as English and a TodayKind outside
+// 0..4 as CE, since both index tables; the other values are the window's to fall back on.
+std::optional<Settings> Parse(std::string_view text, bool truncated = false);
+
+// The file's text for the settings.
+std::string Format(const Settings& settings);
+
+} // namespace SettingsFile
