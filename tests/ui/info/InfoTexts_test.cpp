@@ -15,37 +15,6 @@ using GEN_TEXT::langGerman;
 using GEN_TEXT::langPortuguese;
 using GEN_TEXT::langSpanish;
 
-bool IsLatin1Utf8(const std::string& text) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x20 && byte != '\r' && byte != '\n') {
-            return false;
-        }
-        if (byte < 0x80) {
-            continue;
-        }
-        if ((byte == 0xC2 || byte == 0xC3) && i + 1 < text.size() &&
-            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-            ++i;
-            continue;
-        }
-        return false;
-    }
-    return true;
-}
-
-// Every line end is CR LF: no lone CR and no lone LF.
-bool LineEndsAreCrLf(const std::string& text) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        const bool crWithoutLf = text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n');
-        const bool lfWithoutCr = text[i] == '\n' && (i == 0 || text[i - 1] != '\r');
-        if (crWithoutLf || lfWithoutCr) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::vector<std::string> Split(const std::string& text, const std::string& separator) {
     std::vector<std::string> pieces;
     size_t start = 0;
@@ -90,8 +59,6 @@ TEST_P(ParagraphTest, ParagraphsJoinedByAnEmptyLine) {
         EXPECT_NE(paragraph.front(), '\r');
         EXPECT_NE(paragraph.back(), '\n');
     }
-    EXPECT_TRUE(LineEndsAreCrLf(text));
-    EXPECT_TRUE(IsLatin1Utf8(text));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,26 +123,10 @@ TEST(InfoTextsTest, CalendarsNameTheThreePagesInTheirLastParagraph) {
     }
 }
 
-TEST(InfoTextsTest, QuotationsAndKeptOddities) {
-    const auto help = InfoTexts::HelpTexts();
-    const auto calendars = InfoTexts::CalendarsTexts();
-    EXPECT_TRUE(Contains(help[langEnglish], "plus one day, \"Intercalarius\", at the end"));
-    EXPECT_TRUE(Contains(help[langEnglish], "New Year's Day  is"));
-    EXPECT_TRUE(Contains(help[langGerman], "(engl.) \"Common Era\" Kalender"));
-    EXPECT_TRUE(Contains(help[langSpanish], "intriduzca"));
-    EXPECT_TRUE(Contains(calendars[langEnglish], "in leap yars."));
-    EXPECT_TRUE(Contains(calendars[langEnglish], "with \"-\" as date separator"));
-    EXPECT_TRUE(Contains(calendars[langGerman], "Datumstrennzeichen  \"-\" geschrieben"));
-    EXPECT_TRUE(Contains(calendars[langGerman], "Donnerstag,Freitag"));
-    EXPECT_TRUE(Contains(calendars[langSpanish], "CalendarioJuliano"));
-    EXPECT_TRUE(Contains(calendars[langSpanish], "siguientes10 meses"));
-}
-
 TEST(InfoTextsTest, CreditsFourRoleLines) {
     const auto credits = InfoTexts::CreditsTexts();
     EXPECT_EQ(credits[langFrench], credits[langEnglish]);
     EXPECT_EQ(credits[langPortuguese], credits[langEnglish]);
-    EXPECT_EQ(credits[5], "");
 
     const std::string& english = credits[langEnglish];
     ASSERT_GE(english.size(), 4u);
@@ -190,8 +141,6 @@ TEST(InfoTextsTest, CreditsFourRoleLines) {
                      {langSpanish, "el equipo de Orvandel"}};
     for (const auto& each : languages) {
         std::string text = credits[static_cast<size_t>(each.language)];
-        EXPECT_TRUE(LineEndsAreCrLf(text));
-        EXPECT_TRUE(IsLatin1Utf8(text));
         if (each.language == langEnglish) {
             text.resize(text.size() - 4);
         } else {
