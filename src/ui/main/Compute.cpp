@@ -17,8 +17,7 @@ constexpr int messageResultOutOfRange = 9;
 // Blanks only, as the user typed them; other characters are the parsers' business.
 std::string TrimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
+    if (first == std::string::npos) return {};
     const auto last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
 }
@@ -33,8 +32,7 @@ const std::string& CodeOf(int16_t kind) {
 
 // The text under which a date appears in the result line; yyyyddd carries no code.
 std::string EchoText(const std::string& windowText, int16_t kind) {
-    if (kind == DatePr2::YYYYDDD)
-        return windowText;
+    if (kind == DatePr2::YYYYDDD) return windowText;
     return windowText + " " + CodeOf(kind);
 }
 
@@ -65,19 +63,15 @@ std::string Breakdown(DateRecord earlier, DateRecord later, int16_t kind) {
         DatePr2::YearsDaysBetween(earlier, later, years, days, error);
     else
         DatePr2::YearsMonthsDaysBetween(earlier, later, years, months, days, error);
-    if (error != 0 || (years == 0 && months == 0))
-        return {};
+    if (error != 0 || (years == 0 && months == 0)) return {};
     std::string text = " (";
-    if (years > 0)
-        text += CountWord(years, GEN_TEXT::txtYear, GEN_TEXT::txtYears);
+    if (years > 0) text += CountWord(years, GEN_TEXT::txtYear, GEN_TEXT::txtYears);
     if (months > 0) {
-        if (years > 0)
-            text += ", ";
+        if (years > 0) text += ", ";
         text += CountWord(months, GEN_TEXT::txtMonth, GEN_TEXT::txtMonths);
     }
     if (days > 0) {
-        if (years > 0 || months > 0)
-            text += ", ";
+        if (years > 0 || months > 0) text += ", ";
         text += CountWord(days, GEN_TEXT::txtDay, GEN_TEXT::txtDays);
     }
     return text + ")";
@@ -85,13 +79,11 @@ std::string Breakdown(DateRecord earlier, DateRecord later, int16_t kind) {
 
 // A typed date read into rec and its window rewritten in canonical form; the refusal's
 // message number, or -1.
-int ReadDate(std::string& window, int16_t kind, const Input& in, DateRecord& rec,
-             int invalid, int invalidAnnusNovus, int outOfRange) {
+int ReadDate(std::string& window, int16_t kind, const Input& in, DateRecord& rec, int invalid,
+             int invalidAnnusNovus, int outOfRange) {
     const int16_t status = StrProc::ParseDate(window, in.separator, kind, in.order, rec);
-    if (status < 0)
-        return outOfRange;
-    if (status == 0)
-        return kind == DatePr2::AN ? invalidAnnusNovus : invalid;
+    if (status < 0) return outOfRange;
+    if (status == 0) return kind == DatePr2::AN ? invalidAnnusNovus : invalid;
     if (kind == DatePr2::JDN)
         window = StrProc::InsertThousandsSeparators(std::to_string(rec.jdn), in.thousands);
     else if (kind != DatePr2::YYYYDDD)
@@ -122,8 +114,7 @@ Output Run(const Input& in, const AskClearDifference& ask) {
         first = DateWindowOps::TodayDateText(firstKind, format);
         out.todayFilled = true;
     }
-    if (diff == "0" && !first.empty() && !second.empty())
-        diff.clear();
+    if (diff == "0" && !first.empty() && !second.empty()) diff.clear();
     if (!first.empty() && !second.empty() && !diff.empty()) {
         if (ask && ask() == MessageBoxes::Answer::Yes)
             diff.clear();
@@ -172,8 +163,7 @@ Output Run(const Input& in, const AskClearDifference& ask) {
     const bool bothDates = !first.empty() && !second.empty();
     // The sign of the typed difference reads as the direction of the step.
     const auto appendDifference = [&](std::string_view forward, std::string_view backward) {
-        if (diff.empty())
-            return;
+        if (diff.empty()) return;
         line += ' ';
         if (diff.front() == '-') {
             line += backward;
@@ -198,8 +188,7 @@ Output Run(const Input& in, const AskClearDifference& ask) {
         appendDifference(plus, minus);
     }
     const bool sameCalendar = !bothDates && diff.empty() && firstKind == secondKind;
-    if (!sameCalendar)
-        line += " = ";
+    if (!sameCalendar) line += " = ";
 
     const auto outOfRange = [&]() {
         line += GEN_TEXT::Text(GEN_TEXT::txtOutOfRange) + "\r\n";
@@ -210,8 +199,7 @@ Output Run(const Input& in, const AskClearDifference& ask) {
 
     if (bothDates) {
         int32_t difference = 0;
-        if (__builtin_sub_overflow(secondRec.jdn, firstRec.jdn, &difference))
-            return outOfRange();
+        if (__builtin_sub_overflow(secondRec.jdn, firstRec.jdn, &difference)) return outOfRange();
         count = difference;
         diff = StrProc::InsertThousandsSeparators(std::to_string(count), in.thousands);
         line += diff + " " + GEN_TEXT::DayWord(count);
@@ -225,21 +213,17 @@ Output Run(const Input& in, const AskClearDifference& ask) {
         const int16_t kind = fromFirst ? secondKind : firstKind;
         std::string& window = fromFirst ? second : first;
         DateRecord result{};
-        const bool overflow = fromFirst
-                                  ? __builtin_add_overflow(given.jdn, count, &result.jdn)
-                                  : __builtin_sub_overflow(given.jdn, count, &result.jdn);
-        if (overflow || !InDayNumberRange(result.jdn))
-            return outOfRange();
+        const bool overflow = fromFirst ? __builtin_add_overflow(given.jdn, count, &result.jdn)
+                                        : __builtin_sub_overflow(given.jdn, count, &result.jdn);
+        if (overflow || !InDayNumberRange(result.jdn)) return outOfRange();
         // With the same calendar on both sides the other window is left alone, but for
         // yyyyddd, whose text is the same date.
         if (!sameCalendar || kind == DatePr2::YYYYDDD) {
             std::string text;
-            if (!DateWindowOps::ResultDateText(result, kind, format, text))
-                return outOfRange();
+            if (!DateWindowOps::ResultDateText(result, kind, format, text)) return outOfRange();
             window = std::move(text);
         }
-        if (!sameCalendar)
-            line += EchoText(window, kind);
+        if (!sameCalendar) line += EchoText(window, kind);
         line += ", " + WeekdayName(result, kind);
     }
 

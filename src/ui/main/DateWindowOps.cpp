@@ -21,8 +21,7 @@ int16_t KnownKind(int16_t kind) {
 std::string ZeroPadded(int64_t value, std::size_t width) {
     const bool negative = value < 0;
     std::string digits = std::to_string(negative ? -value : value);
-    if (digits.size() < width)
-        digits.insert(0, width - digits.size(), '0');
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
     return negative ? "-" + digits : digits;
 }
 
@@ -50,10 +49,8 @@ int32_t DaysFrom(int32_t jdn, int32_t days) {
 
 int RefusalMessage(int which, int16_t status, int16_t kind) {
     const bool first = which == 1;
-    if (status < 0)
-        return first ? 3 : 8;
-    if (kind == DatePr2::AN)
-        return first ? 2 : 7;
+    if (status < 0) return first ? 3 : 8;
+    if (kind == DatePr2::AN) return first ? 2 : 7;
     return first ? 1 : 6;
 }
 
@@ -70,8 +67,7 @@ bool ResultDateText(DateRecord& rec, int16_t kind, const Format& f, std::string&
         return true;
     case DatePr2::YYYYDDD: {
         std::string yyyyddd = DatePr2::YyyydddText(rec.jdn);
-        if (yyyyddd.empty())
-            return false;
+        if (yyyyddd.empty()) return false;
         rec.calendar = DatePr2::letterGregorian;
         DatePr2::JDNToEuroDate(rec);
         text = std::move(yyyyddd);
@@ -85,12 +81,11 @@ bool ResultDateText(DateRecord& rec, int16_t kind, const Format& f, std::string&
     }
 }
 
-bool ConvertDateText(const std::string& source, int16_t fromKind, int16_t toKind,
-                     const Format& f, std::string& converted) {
+bool ConvertDateText(const std::string& source, int16_t fromKind, int16_t toKind, const Format& f,
+                     std::string& converted) {
     fromKind = KnownKind(fromKind);
     toKind = KnownKind(toKind);
-    if (source.empty() || fromKind == toKind)
-        return false;
+    if (source.empty() || fromKind == toKind) return false;
     DateRecord rec{};
     if (StrProc::ParseDate(source, f.separator, fromKind, f.order, rec) < StrProc::statusRead)
         return false;
@@ -129,8 +124,7 @@ MoveResult MoveSecondToFirst(const std::string& secondText, int16_t k2, int16_t 
                              const Format& f) {
     k2 = KnownKind(k2);
     MoveResult result;
-    if (secondText.empty())
-        return result;
+    if (secondText.empty()) return result;
     DateRecord parsed{};
     const int16_t status = StrProc::ParseDate(secondText, f.separator, k2, f.order, parsed);
     if (status != StrProc::statusRead) {
@@ -152,8 +146,7 @@ MoveResult MoveSecondToFirst(const std::string& secondText, int16_t k2, int16_t 
 
 std::string TodayDateText(int16_t kind, const Format& f) {
     const int32_t today = DatePr2::TodaysJDN();
-    if (KnownKind(kind) == DatePr2::YYYYDDD)
-        return GregorianYearDayText(today);
+    if (KnownKind(kind) == DatePr2::YYYYDDD) return GregorianYearDayText(today);
     DateRecord rec{};
     rec.jdn = today;
     std::string text;

@@ -37,12 +37,13 @@ struct StepResult {
 StepResult StepDateText(int which, const std::string& text, int32_t days, int16_t kind,
                         const Format& f);
 
-// "Second -> First": the second window's text (non-empty) of kind k2 into a first window of
-// kind k1.
+// "Second -> First": the second window's text of kind k2 into a first window of kind k1.
+// An empty second text moves nothing and shows nothing. A yyyyddd first window takes the
+// yyyyddd form of the day, which exists only within 1721426 .. 5373484.
 struct MoveResult {
     bool moved = false;     // true: first window := firstText, second window emptied
     std::string firstText;
-    int message = -1;       // ComputeErrorText number to show when not moved
+    int message = -1;       // when not moved: 6, 7, 8 (second date refused), 9 (no yyyyddd form)
 };
 MoveResult MoveSecondToFirst(const std::string& secondText, int16_t k2, int16_t k1,
                              const Format& f);
@@ -50,7 +51,8 @@ MoveResult MoveSecondToFirst(const std::string& secondText, int16_t k2, int16_t 
 // cmdToday_Click: today's date as written into a date window of the given kind.
 std::string TodayDateText(int16_t kind, const Format& f);
 
-// The two today labels (CR LF inside) for TodayKind in currentLanguage.
+// The two today labels (CR LF inside) for TodayKind in currentLanguage; the date and the
+// time come from one reading of DatePr2::Now().
 struct TodayLabels {
     std::string today, week;
 };

@@ -34,7 +34,7 @@ struct Typed {
 };
 
 class ComputeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         GEN_TEXT::InitMessages();
         DatePr2::InitializeGlobals();
@@ -96,6 +96,7 @@ TEST_P(ComputeLine, WritesTheLineAndTheWindows) {
     EXPECT_FALSE(out.todayFilled);
 }
 
+// clang-format off
 const LineCase kLines[] = {
     // The result lines given as examples of the command.
     {"DifferenceWithMonthsAndDays", {"2000-01-01", "2000-03-15", ""},
@@ -258,6 +259,7 @@ const LineCase kLines[] = {
      "2000-01-01 CE positivo 10 dias = 2,451,555 JDN, Terça-feira\r\n", "2000-01-01",
      "2,451,555", "10", "dias"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Lines, ComputeLine, ::testing::ValuesIn(kLines),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -287,6 +289,7 @@ TEST_P(ComputeOutOfRange, ClosesTheLineAndKeepsTheReceivingWindow) {
     EXPECT_FALSE(out.inputError);
 }
 
+// clang-format off
 const OutOfRangeCase kOutOfRange[] = {
     {"SumBeyondLargestDayNumber", {"2050000000", "", "60000000", JDN, JDN},
      "2,050,000,000 JDN plus 60,000,000 days = Out of Range\r\n", "2,050,000,000", "",
@@ -323,6 +326,7 @@ const OutOfRangeCase kOutOfRange[] = {
      {"2050000000", "", "60000000", JDN, JDN, DatePr2::YMD, "-", ",", French},
      "2,050,000,000 JDN ??? 60,000,000 ??? = \r\n", "2,050,000,000", "", "60,000,000"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Results, ComputeOutOfRange, ::testing::ValuesIn(kOutOfRange),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -351,6 +355,7 @@ TEST_P(ComputeRefusal, ShowsTheFirstRefusalOnly) {
     EXPECT_TRUE(out.inputError);
 }
 
+// clang-format off
 const RefusalCase kRefusals[] = {
     {"FirstNotValidCE", {"2000-02-30", "", ""}, 1, "2000-02-30", "", ""},
     {"FirstNotValidJC", {"2001-02-29", "", "", JC, CE}, 1, "2001-02-29", "", ""},
@@ -370,6 +375,7 @@ const RefusalCase kRefusals[] = {
      "10520-10-38", ""},
     {"SecondOutOfRange", {"", "-2100000001", "", CE, JDN}, 8, "", "-2100000001", ""},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Inputs, ComputeRefusal, ::testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -401,11 +407,10 @@ class ComputeQuestion : public ComputeTest, public ::testing::WithParamInterface
 TEST_P(ComputeQuestion, OnlyYesClearsTheDifference) {
     const QuestionCase& c = GetParam();
     int asked = 0;
-    const Compute::Output out =
-        RunAnswering({" 2000-01-01", "2000-01-05 ", c.diff}, [&] {
-            ++asked;
-            return c.answer;
-        });
+    const Compute::Output out = RunAnswering({" 2000-01-01", "2000-01-05 ", c.diff}, [&] {
+        ++asked;
+        return c.answer;
+    });
     EXPECT_EQ(asked, c.questions);
     EXPECT_EQ(out.appended, c.line);
     EXPECT_EQ(out.dateDiff, c.diffAfter);
@@ -416,6 +421,7 @@ TEST_P(ComputeQuestion, OnlyYesClearsTheDifference) {
     EXPECT_EQ(out.caret, c.line.empty() ? Caret::Untouched : Caret::EndMinusOne);
 }
 
+// clang-format off
 const QuestionCase kQuestions[] = {
     {"YesClears", "5", Answer::Yes, 1, "2000-01-05 CE minus 2000-01-01 CE = 4 days\r\n", "4"},
     {"NoKeeps", " 5 ", Answer::No, 1, "", "5"},
@@ -426,6 +432,7 @@ const QuestionCase kQuestions[] = {
     {"MinusZeroAsks", "-0", Answer::No, 1, "", "-0"},
     {"InvalidDifferenceAsksFirst", "abc", Answer::Cancel, 1, "", "abc"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(BothDatesAndADifference, ComputeQuestion, ::testing::ValuesIn(kQuestions),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -460,6 +467,7 @@ TEST_P(ComputeToday, FillsTheFirstWindowAndClearsTheDifference) {
     EXPECT_EQ(out.message, -1);
 }
 
+// clang-format off
 const TodayCase kToday[] = {
     {"SameCalendar", CE, CE, "2026-12-07", "2026-12-07 CE, Monday\r\n"},
     {"IntoJdn", CE, JDN, "2026-12-07", "2026-12-07 CE = 2,461,382 JDN, Monday\r\n"},
@@ -468,6 +476,7 @@ const TodayCase kToday[] = {
     {"AnnusNovusFirstWindow", AN, AN, "10545-10-13", "10545-10-13 AN, Primidi\r\n"},
     {"YyyydddFirstWindow", DIY, CE, "2026341", "2026341 = 2026-12-07 CE, Monday\r\n"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(BothDatesEmpty, ComputeToday, ::testing::ValuesIn(kToday),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -487,7 +496,9 @@ TEST_F(ComputeTest, OddTextsEndInARefusalALineOrOutOfRange) {
         std::string(10000, '9'),
         std::string(5000, '-'),
         "((((((((((((((((((",
-        std::string("20\0" "00-01-01", 11),
+        std::string("20\0"
+                    "00-01-01",
+                    11),
         "\xff\xfe\x80 2000-01-01",
         "2000-01-01\t",
         "+",
@@ -513,8 +524,8 @@ TEST_F(ComputeTest, OddTextsEndInARefusalALineOrOutOfRange) {
                                             {text, text, text, k1, k2}};
                 for (std::size_t slot = 0; slot < std::size(placements); ++slot) {
                     const Typed& typed = placements[slot];
-                    SCOPED_TRACE(testing::Message() << "text " << runs << " kinds " << k1
-                                                    << "/" << k2 << " slot " << slot);
+                    SCOPED_TRACE(testing::Message() << "text " << runs << " kinds " << k1 << "/"
+                                                    << k2 << " slot " << slot);
                     const Compute::Output out = RunAnswering(typed, [] { return Answer::Yes; });
                     ++runs;
                     EXPECT_GE(out.message, -1);
@@ -535,8 +546,8 @@ TEST_F(ComputeTest, OddTextsEndInARefusalALineOrOutOfRange) {
                         EXPECT_EQ(out.appended.find("\r\n"), out.appended.size() - 2);
                         EXPECT_TRUE(out.dayWord.has_value());
                     }
-                    for (const std::string* window : {&out.firstDate, &out.secondDate,
-                                                      &out.dateDiff}) {
+                    for (const std::string* window :
+                         {&out.firstDate, &out.secondDate, &out.dateDiff}) {
                         if (!window->empty()) {
                             EXPECT_NE(window->front(), ' ');
                             EXPECT_NE(window->back(), ' ');

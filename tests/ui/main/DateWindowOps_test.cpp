@@ -25,7 +25,7 @@ DatePr2::NowFunction FixedNow(int32_t year, int32_t month, int32_t day, int32_t 
 }
 
 class DateWindowOpsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         GEN_TEXT::InitMessages();
         DatePr2::InitializeGlobals();
@@ -63,6 +63,7 @@ TEST_P(ResultDateText, WritesTheKindsForm) {
     EXPECT_EQ(rec.jdn, c.jdn);
 }
 
+// clang-format off
 const ResultCase kResults[] = {
     {"JdnGrouped", 2451545, JDN, kYmdDash, true, "2,451,545"},
     {"JdnNegativeGroupedByDots", -2100000000, JDN, {DatePr2::YMD, "-", "."}, true,
@@ -80,6 +81,7 @@ const ResultCase kResults[] = {
      "10520-01-01"},
     {"UnknownKindReadsAsCommonEra", 2451545, 9, kYmdDash, true, "2000-01-01"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ResultDateText, ::testing::ValuesIn(kResults),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -105,6 +107,7 @@ TEST_P(ConvertDateText, ReExpressesOrRefuses) {
     EXPECT_EQ(converted, c.ok ? c.converted : "untouched");
 }
 
+// clang-format off
 const ConvertCase kConversions[] = {
     {"CommonEraToJulian", "2000-01-01", CE, JC, kYmdDash, true, "1999-12-19"},
     {"JulianToJdn", "1999-12-19", JC, JDN, kYmdDash, true, "2,451,545"},
@@ -124,6 +127,7 @@ const ConvertCase kConversions[] = {
     {"YyyydddAfterYear9999", "10000-01-01", CE, DIY, kYmdDash, false, ""},
     {"WrongSeparator", "2000/01/01", CE, JDN, kYmdDash, false, ""},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Calendars, ConvertDateText, ::testing::ValuesIn(kConversions),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -152,6 +156,7 @@ TEST_P(StepDateText, StepsOrReports) {
     EXPECT_EQ(r.outOfRange, c.outOfRange);
 }
 
+// clang-format off
 const StepCase kSteps[] = {
     {"CommonEraIntoNextMonth", 1, "2000-01-31", 1, CE, "2000-02-01", -1, false},
     {"CommonEraBackToLeapDay", 2, "2000-3-1", -1, CE, "2000-02-29", -1, false},
@@ -173,6 +178,7 @@ const StepCase kSteps[] = {
     {"YyyydddBeforeYearOne", 1, "0001001", -1, DIY, "0001001", 9, true},
     {"YyyydddAfterYear9999", 2, "9999365", 1, DIY, "9999365", 9, true},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(UpDown, StepDateText, ::testing::ValuesIn(kSteps),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -200,6 +206,7 @@ TEST_P(MoveSecondToFirst, MovesOrRefuses) {
     EXPECT_EQ(r.message, c.message);
 }
 
+// clang-format off
 const MoveCase kMoves[] = {
     {"EmptySecondWindow", "", CE, CE, false, "", -1},
     {"JulianIntoCommonEra", "2000-01-01", JC, CE, true, "2000-01-14", -1},
@@ -214,6 +221,7 @@ const MoveCase kMoves[] = {
     {"SecondNotValidAnnusNovus", "10520-11-01", AN, CE, false, "", 7},
     {"SecondOutOfRange", "2100000001", JDN, CE, false, "", 8},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Calendars, MoveSecondToFirst, ::testing::ValuesIn(kMoves),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -227,14 +235,14 @@ struct TodayCase {
     std::string text;
 };
 
-class TodayDateText : public DateWindowOpsTest, public ::testing::WithParamInterface<TodayCase> {
-};
+class TodayDateText : public DateWindowOpsTest, public ::testing::WithParamInterface<TodayCase> {};
 
 TEST_P(TodayDateText, WritesTodayInTheWindowsCalendar) {
     const TodayCase& c = GetParam();
     EXPECT_EQ(DateWindowOps::TodayDateText(c.kind, c.format), c.text);
 }
 
+// clang-format off
 const TodayCase kTodays[] = {
     {"CommonEra", CE, kYmdDash, "2026-12-07"},
     {"CommonEraDayMonthYearSlash", CE, {DatePr2::DMY, "/", ","}, "07/12/2026"},
@@ -246,6 +254,7 @@ const TodayCase kTodays[] = {
     {"JdnNoSeparator", JDN, {DatePr2::YMD, "-", ""}, "2461382"},
     {"Yyyyddd", DIY, kYmdDash, "2026341"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Kinds, TodayDateText, ::testing::ValuesIn(kTodays),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -277,6 +286,7 @@ TEST_P(TodayLabelTexts, BuildsBothLabels) {
 constexpr DatePr2::LocalNow kMonday{2026, 12, 7, 14, 5, 0};
 constexpr int16_t English = GEN_TEXT::langEnglish;
 
+// clang-format off
 const LabelCase kLabels[] = {
     {"CommonEraMonthDayYear", kMonday, CE, {DatePr2::MDY, "-", ","}, English,
      "Today is Monday,\r\n12-07-2026 CE (14:05).", "A week from today is\r\n12-14-2026 CE."},
@@ -308,6 +318,7 @@ const LabelCase kLabels[] = {
     {"Spanish", {2026, 12, 12, 23, 59, 0}, CE, {DatePr2::DMY, "/", ","}, GEN_TEXT::langSpanish,
      "Hoy es Sábado,\r\n12/12/2026 CE (23:59).", "Una semana a partir de hoy es\r\n19/12/2026 CE."},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Kinds, TodayLabelTexts, ::testing::ValuesIn(kLabels),
                          [](const auto& info) { return std::string(info.param.name); });
