@@ -21,7 +21,8 @@ QRect PxRect(const TwipsRect& r) {
     return QRect(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
 }
 
-// The tables end their lines with CR LF; a plain-text box would show the CR as a glyph.
+// The tables end their lines with CR LF; the box is given line feeds only, so that no CR
+// can reach its text.
 QString ShownText(const std::string& text) {
     QString shown = QString::fromStdString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
+#include <QWindow>
 #include <utility>
 
 namespace InfoWindows {
@@ -79,15 +80,17 @@ void ShowBeside(const WindowDesign& design, QWidget* mainWindow) {
     const Qt::WindowStates state = window->windowState();
     if (window->isVisible() && (state & Qt::WindowMinimized)) {
         // Restored where the user left it.
-        window->setWindowState((state & ~Qt::WindowMinimized) | Qt::WindowActive);
-        return;
+        window->setWindowState(state & ~Qt::WindowMinimized);
+    } else {
+        window->setWindowState(state & ~Qt::WindowMinimized);
+        window->move(mainWindow->window()->frameGeometry().topLeft() +
+                     QPoint(Px(besideLeftTwips), Px(besideTopTwips)));
+        window->show();
+        window->raise();
     }
-    window->setWindowState(state & ~Qt::WindowMinimized);
-    window->move(mainWindow->window()->frameGeometry().topLeft() +
-                 QPoint(Px(besideLeftTwips), Px(besideTopTwips)));
-    window->show();
-    window->raise();
-    window->activateWindow();
+    // QWidget::activateWindow would do nothing here: Qt counts a window as active already
+    // while the main window it belongs to is.
+    if (QWindow* handle = window->windowHandle()) handle->requestActivate();
 }
 
 } // namespace
@@ -100,6 +103,9 @@ void ShowCredits(QWidget* mainWindow) {
     if (mainWindow == nullptr) return;
     frmInfoWindow* window = Window(frmCredits, mainWindow);
     if (window->isVisible()) return;
+    // The native window tells its frame (where the platform knows it before the first
+    // showing), which both the height and the centring count in.
+    window->winId();
     window->FitHeights(creditsMessageTwips, creditsCloseGapTwips, creditsWindowTwips);
 
     // Frame6's top is a place inside the main window; the Credits window needs the same
