@@ -199,7 +199,10 @@ Output Run(const Input& in, const AskClearDifference& ask) {
 
     if (bothDates) {
         int32_t difference = 0;
-        if (__builtin_sub_overflow(secondRec.jdn, firstRec.jdn, &difference)) return outOfRange();
+        // A count beyond +-2,100,000,000 would be refused when read back from its window.
+        if (__builtin_sub_overflow(secondRec.jdn, firstRec.jdn, &difference) ||
+            !InDayNumberRange(difference))
+            return outOfRange();
         count = difference;
         diff = StrProc::InsertThousandsSeparators(std::to_string(count), in.thousands);
         line += diff + " " + GEN_TEXT::DayWord(count);

@@ -319,6 +319,10 @@ const OutOfRangeCase kOutOfRange[] = {
     {"DifferenceOfExtremeJdnsReversed", {"2100000000", "-2100000000", "", JDN, JDN},
      "-2,100,000,000 JDN minus 2,100,000,000 JDN = Out of Range\r\n", "2,100,000,000",
      "-2,100,000,000", ""},
+    // A count the day-difference window could not read back is no result either.
+    {"DifferenceBeyondLargestDayCount", {"-47483648", "2100000000", "", JDN, JDN},
+     "2,100,000,000 JDN minus -47,483,648 JDN = Out of Range\r\n", "-47,483,648",
+     "2,100,000,000", ""},
     {"German", {"2050000000", "", "60000000", JDN, JDN, DatePr2::YMD, "-", ",", German},
      "2,050,000,000 JDN plus 60,000,000 Tage = Ausserhalb des erlaubten Bereichs\r\n",
      "2,050,000,000", "", "60,000,000"},
