@@ -2,6 +2,8 @@
 // sequence, quitting, and the small operations every other part of the window uses.
 #include "ui/main/frmMain.h"
 
+#include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -15,7 +17,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
-#include <QApplication>
 
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
@@ -67,6 +68,15 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text, int lef
 QRadioButton* Option(QWidget* parent, const char* name, const char* text, int left, int top,
                      int width, int height) {
     return Place(new QRadioButton(QString::fromUtf8(text), parent), name, left, top, width, height);
+}
+
+// The option buttons of one container exclude each other. Qt's automatic exclusion would
+// also reach into nested containers (Frame4 holds the thousands-separator buttons and the
+// frames of the date-format and date-separator buttons), so each container gets a group.
+void Group(QWidget* container, std::initializer_list<QRadioButton*> options) {
+    auto* group = new QButtonGroup(container);
+    for (QRadioButton* option : options)
+        group->addButton(option);
 }
 
 QLineEdit* TextBox(QWidget* parent, const char* name, int left, int top, int width, int height) {
@@ -223,6 +233,14 @@ void frmMain::CreateControls() {
     cmdCopyToClipboard =
         Button(Frame6, "cmdCopyToClipboard", "Copy to clipboard", 3570, 2050, 4845, 330);
     cmdQuit = Button(Frame6, "cmdQuit", "Quit", 8955, 2050, 1485, 330);
+
+    Group(frmDateFormat, {optDateFormatIsYMD, optDateFormatIsDMY, optDateFormatIsMDY});
+    Group(frmDateSeparator, {optSeparatorIsDash, optSeparatorIsDot, optSeparatorIsSlash});
+    Group(Frame4, {optThousSepIsComma, optThousSepIsDot, optThousSepNone});
+    Group(Frame1, {optFirstDateIsCE, optFirstDateIsJC, optFirstDateIsAN, optFirstDateIsJDN,
+                   optFirstDateIsDIY});
+    Group(Frame2, {optSecondDateIsCE, optSecondDateIsJC, optSecondDateIsAN, optSecondDateIsJDN,
+                   optSecondDateIsDIY});
 }
 
 void frmMain::ConnectHandlers() {
@@ -342,10 +360,10 @@ void frmMain::SetWindowColours() {
 }
 
 void frmMain::Form_Load() {
-    windowTitle = QStringLiteral("Orvandel");
+    titleText = QStringLiteral("Orvandel");
     versionText =
         QString::number(ORV_VERSION_MAJOR) + QLatin1Char('.') + QString::number(ORV_VERSION_MINOR);
-    setWindowTitle(windowTitle + QLatin1Char(' ') + versionText + QLatin1Char('d'));
+    setWindowTitle(titleText + QLatin1Char(' ') + versionText + QLatin1Char('d'));
     GEN_TEXT::InitMessages();
     DatePr2::InitializeGlobals();
     InitialiseWindowState();

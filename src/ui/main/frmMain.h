@@ -204,7 +204,7 @@ private:
     QPushButton* cmdQuit = nullptr;
 
     // Form variables.
-    QString windowTitle;
+    QString titleText; // the product name (QWidget has windowTitle())
     QString versionText;
     QString settingsPath;
     int16_t TodayKind = 0;
