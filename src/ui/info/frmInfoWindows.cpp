@@ -19,7 +19,10 @@ namespace {
 
 std::function<void()> onClose;
 
-void RunOnClose() {
+// The focus can only go into the first date window once the main window is the active one
+// again; not every platform hands activation back when the active window hides.
+void ReturnToMainWindow(QWidget* mainWindow) {
+    mainWindow->window()->activateWindow();
     if (onClose) onClose();
 }
 
@@ -68,8 +71,10 @@ frmInfoWindow* Window(const WindowDesign& design, QWidget* mainWindow) {
     if (window == nullptr) {
         window = new frmInfoWindow(design, mainWindow);
         // A modal Credits run reports its close when exec returns instead.
-        if (!design.modalDialog)
-            QObject::connect(window, &frmInfoWindow::closedByUser, window, RunOnClose);
+        if (!design.modalDialog) {
+            QObject::connect(window, &frmInfoWindow::closedByUser, window,
+                             [mainWindow] { ReturnToMainWindow(mainWindow); });
+        }
     }
     return window;
 }
@@ -119,7 +124,7 @@ void ShowCredits(QWidget* mainWindow) {
     window->move(left, outputTop + Px(creditsBelowOutputTwips));
 
     window->exec();
-    RunOnClose();
+    ReturnToMainWindow(mainWindow);
 }
 
 void SetOnClose(std::function<void()> callback) { onClose = std::move(callback); }
