@@ -30,30 +30,36 @@ std::string HelpCaption() { return "ORV " + GEN_TEXT::Text(GEN_TEXT::txtHelp); }
 std::string CalendarsCaption() { return "ORV " + GEN_TEXT::Text(GEN_TEXT::txtCalendars); }
 std::string CreditsCaption() { return GEN_TEXT::Text(GEN_TEXT::txtCredits); }
 
-const WindowDesign frmHelp{"frmHelp",
-                           HelpCaption,
-                           InfoTexts::HelpTexts,
-                           8520,
-                           5295,
-                           {105, 120, 8205, 4545},
-                           {3570, 4830, 1215, 375},
-                           false};
-const WindowDesign frmCalendars{"frmCalendars",
-                                CalendarsCaption,
-                                InfoTexts::CalendarsTexts,
-                                8700,
-                                5805,
-                                {120, 105, 8430, 5085},
-                                {3675, 5355, 1215, 375},
-                                false};
-const WindowDesign frmCredits{"frmCredits",
-                              CreditsCaption,
-                              InfoTexts::CreditsTexts,
-                              7275,
-                              2745,
-                              {120, 120, 6945, 1530},
-                              {2940, 2310, 1215, 375},
-                              true};
+const WindowDesign frmHelp{
+    .objectName = "frmHelp",
+    .Caption = HelpCaption,
+    .LoadTexts = InfoTexts::HelpTexts,
+    .clientWidth = 8520,
+    .clientHeight = 5295,
+    .txbMsg = {105, 120, 8205, 4545},
+    .cmdClose = {3570, 4830, 1215, 375},
+    .modalDialog = false,
+};
+const WindowDesign frmCalendars{
+    .objectName = "frmCalendars",
+    .Caption = CalendarsCaption,
+    .LoadTexts = InfoTexts::CalendarsTexts,
+    .clientWidth = 8700,
+    .clientHeight = 5805,
+    .txbMsg = {120, 105, 8430, 5085},
+    .cmdClose = {3675, 5355, 1215, 375},
+    .modalDialog = false,
+};
+const WindowDesign frmCredits{
+    .objectName = "frmCredits",
+    .Caption = CreditsCaption,
+    .LoadTexts = InfoTexts::CreditsTexts,
+    .clientWidth = 7275,
+    .clientHeight = 2745,
+    .txbMsg = {120, 120, 6945, 1530},
+    .cmdClose = {2940, 2310, 1215, 375},
+    .modalDialog = true,
+};
 
 // Where Help and Calendars open, from the main window's top-left corner (its frame).
 constexpr int besideLeftTwips = 2900;
@@ -67,7 +73,7 @@ constexpr int creditsCloseGapTwips = 50;
 
 frmInfoWindow* Window(const WindowDesign& design, QWidget* mainWindow) {
     auto* window = mainWindow->findChild<frmInfoWindow*>(QString::fromLatin1(design.objectName),
-                                                        Qt::FindDirectChildrenOnly);
+                                                         Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
         window = new frmInfoWindow(design, mainWindow);
         // A modal Credits run reports its close when exec returns instead.
