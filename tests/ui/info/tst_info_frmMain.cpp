@@ -6,12 +6,9 @@
 #include "ui/info/weblink.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QWindow>
 #include <string>
 #include <vector>
 
@@ -42,49 +39,12 @@ private slots:
         f.Click(QStringLiteral("cmdCalendars"));
         QVERIFY(InfoWindow(f, "frmCalendars") != nullptr);
         QVERIFY(InfoWindow(f, "frmHelp") == nullptr);
+        f.Click(QStringLiteral("cmdHelp"));
+        QVERIFY(InfoWindow(f, "frmHelp") != nullptr);
         QVERIFY(InfoWindow(f, "frmCredits") == nullptr);
-    }
-
-    void openedBesideAndInTheChosenLanguage_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("german");
-        QTest::newRow("help") << "cmdHelp" << "frmHelp" << "ORV Help" << "ORV Hilfe";
-        QTest::newRow("calendars") << "cmdCalendars" << "frmCalendars" << "ORV Calendars"
-                                   << "ORV Kalender";
-    }
-
-    void openedBesideAndInTheChosenLanguage() {
-        QFETCH(QString, button);
-        QFETCH(QString, window);
-        QFETCH(QString, english);
-        QFETCH(QString, german);
-        WindowFixture f;
-        frmMain& main = f.Start();
-
-        f.Click(button);
-        QWidget* info = InfoWindow(f, qPrintable(window));
-        QVERIFY(info != nullptr);
-        QVERIFY(info->isVisible());
-        QCOMPARE(info->windowTitle(), english);
-        QCOMPARE(info->frameGeometry().topLeft(),
-                 main.frameGeometry().topLeft() + QPoint(193, 207));
-
-        // The main window stays usable while the window is open.
+        // The main window stays usable beside them.
         f.Replace(QStringLiteral("txbFirstDate"), QStringLiteral("2000-01-01"));
         QCOMPARE(f.Text(QStringLiteral("txbFirstDate")), QStringLiteral("2000-01-01"));
-
-        f.ChooseLanguage(1);
-        QTRY_COMPARE(f.Text(QStringLiteral("cmdHelp")), QStringLiteral("Hilfe"));
-        main.windowHandle()->requestActivate();
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&main));
-        info->windowHandle()->requestActivate();
-        QTRY_COMPARE(QApplication::activeWindow(), info);
-        QCOMPARE(info->windowTitle(), german);
-        QCOMPARE(info->findChild<QPushButton*>(QStringLiteral("cmdClose"))->text(),
-                 QStringLiteral("Schliessen"));
-        QVERIFY(f.boxes.shown.isEmpty());
     }
 
     void closeReturnsToTheFirstDate_data() {
@@ -126,27 +86,6 @@ private slots:
         QCOMPARE(first->cursorPosition(), 10);
     }
 
-    void creditsOverTheOutputArea() {
-        WindowFixture f;
-        frmMain& main = f.Start();
-        QRect frame;
-        QString caption;
-        f.ExpectModal([&](QWidget* modal) {
-            frame = modal->frameGeometry();
-            caption = modal->windowTitle();
-            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdClose")),
-                              Qt::LeftButton);
-        });
-        f.Click(QStringLiteral("cmdCredits"));
-
-        QCOMPARE(caption, QStringLiteral("Credits"));
-        const QWidget* outputArea = f.Find(QStringLiteral("Frame6"));
-        QCOMPARE(frame.top(), outputArea->mapToGlobal(QPoint(0, 0)).y() + 24);
-        const QRect mainFrame = main.frameGeometry();
-        QCOMPARE(frame.left(), mainFrame.left() + (mainFrame.width() - frame.width()) / 2);
-        QCOMPARE(frame.height(), 147);
-    }
-
     void linkLabels_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("address");
@@ -154,8 +93,6 @@ private slots:
         const QString home = QString::fromStdString(InfoTexts::HomePageAddress());
         const QString documentation = QString::fromStdString(InfoTexts::DocumentationAddress());
         QTest::newRow("Tessaline opens") << "lblTessaline" << home << true;
-        QTest::newRow("Tessaline refused") << "lblTessaline" << home << false;
-        QTest::newRow("documentation opens") << "lblOnlineDocumentation" << documentation << true;
         QTest::newRow("documentation refused")
             << "lblOnlineDocumentation" << documentation << false;
     }
@@ -172,6 +109,7 @@ private slots:
             return opens;
         });
 
+        const QString output = f.Text(QStringLiteral("txbOutput"));
         f.Click(label);
 
         QCOMPARE(offered, std::vector<std::string>{address.toStdString()});
@@ -181,7 +119,7 @@ private slots:
             QCOMPARE(f.boxes.shown[0].text, QString::fromLatin1(launchFailure));
         }
         // Nothing else happened, and the window goes on working.
-        QCOMPARE(f.Text(QStringLiteral("txbOutput")).contains(address), false);
+        QCOMPARE(f.Text(QStringLiteral("txbOutput")), output);
         f.Replace(QStringLiteral("txbFirstDate"), QStringLiteral("2000-01-01"));
         QCOMPARE(f.Text(QStringLiteral("txbFirstDate")), QStringLiteral("2000-01-01"));
     }
