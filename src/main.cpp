@@ -31,8 +31,8 @@ int main(int argc, char* argv[]) {
 
     const QString screenshot = ScreenshotFile(QApplication::arguments());
     if (!screenshot.isEmpty()) {
-        // Once the window has been drawn and the clock has ticked; ending through exit() skips the quit handler, so
-        // the user's settings are left alone.
+        // Once the window has been drawn and the clock has ticked; ending through exit() skips the
+        // quit handler, so the user's settings are left alone.
         QTimer::singleShot(1500, &window, [&window, screenshot] {
             const bool saved = window.grab().save(screenshot, "PNG");
             QCoreApplication::exit(saved ? 0 : 1);

@@ -15,7 +15,7 @@ QString BoxText(const std::string& text) {
 }
 
 class ModalBoxes final : public Presenter {
-public:
+  public:
     void Inform(const std::string& title, const std::string& text) override {
         QMessageBox box(QMessageBox::NoIcon, BoxText(title), BoxText(text), QMessageBox::Ok,
                         QApplication::activeWindow());

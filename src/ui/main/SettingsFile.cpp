@@ -13,15 +13,12 @@ constexpr int16_t lastCalendarKind = 4;
 // One line of the file without its line end, or nothing when the text has no such line.
 // `rest` moves past the line.
 std::optional<std::string_view> NextLine(std::string_view& rest, bool lastMustEnd) {
-    if (rest.empty())
-        return std::nullopt;
+    if (rest.empty()) return std::nullopt;
     const auto end = rest.find('\n');
-    if (end == std::string_view::npos && lastMustEnd)
-        return std::nullopt;
+    if (end == std::string_view::npos && lastMustEnd) return std::nullopt;
     std::string_view line = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
 }
 
@@ -32,35 +29,27 @@ std::optional<int16_t> ReadNumber(std::string_view text) {
         negative = true;
         text.remove_prefix(1);
     }
-    if (text.empty())
-        return std::nullopt;
+    if (text.empty()) return std::nullopt;
     int32_t value = 0; // stays within [0, 32769): checked before every step
     for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
+        if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
-        if (value > std::numeric_limits<int16_t>::max() + 1)
-            return std::nullopt;
+        if (value > std::numeric_limits<int16_t>::max() + 1) return std::nullopt;
     }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int16_t>::max())
-        return std::nullopt;
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int16_t>::max()) return std::nullopt;
     return static_cast<int16_t>(value);
 }
 
 // Exactly N numbers separated by commas.
-template <std::size_t N>
-std::optional<std::array<int16_t, N>> ReadNumbers(std::string_view line) {
+template <std::size_t N> std::optional<std::array<int16_t, N>> ReadNumbers(std::string_view line) {
     std::array<int16_t, N> values{};
     for (std::size_t i = 0; i < N; ++i) {
         const auto comma = line.find(',');
         const bool last = i + 1 == N;
-        if (last != (comma == std::string_view::npos))
-            return std::nullopt;
+        if (last != (comma == std::string_view::npos)) return std::nullopt;
         const auto value = ReadNumber(line.substr(0, comma));
-        if (!value)
-            return std::nullopt;
+        if (!value) return std::nullopt;
         values[i] = *value;
         line = last ? std::string_view{} : line.substr(comma + 1);
     }
@@ -74,24 +63,20 @@ std::optional<Settings> Parse(std::string_view text, bool truncated) {
     const auto line1 = NextLine(rest, truncated);
     const auto line2 = NextLine(rest, truncated);
     const auto line3 = NextLine(rest, truncated);
-    if (!line1 || !line2 || !line3)
-        return std::nullopt;
+    if (!line1 || !line2 || !line3) return std::nullopt;
     const auto language = ReadNumbers<1>(*line1);
     const auto separators = ReadNumbers<3>(*line2);
     const auto kinds = ReadNumbers<3>(*line3);
-    if (!language || !separators || !kinds)
-        return std::nullopt;
+    if (!language || !separators || !kinds) return std::nullopt;
 
     Settings s;
     s.language = (*language)[0];
-    if (s.language < 0 || s.language > lastLanguageSlot)
-        s.language = 0;
+    if (s.language < 0 || s.language > lastLanguageSlot) s.language = 0;
     s.dateOrder = (*separators)[0];
     s.dateSeparatorCode = (*separators)[1];
     s.thousandsSeparatorCode = (*separators)[2];
     s.todayKind = (*kinds)[0];
-    if (s.todayKind < 0 || s.todayKind > lastCalendarKind)
-        s.todayKind = 0;
+    if (s.todayKind < 0 || s.todayKind > lastCalendarKind) s.todayKind = 0;
     s.firstKind = (*kinds)[1];
     s.secondKind = (*kinds)[2];
     return s;

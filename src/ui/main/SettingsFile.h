@@ -21,8 +21,8 @@ inline constexpr std::size_t readLimit = 4096;
 
 struct Settings {
     int16_t language = 0;
-    int16_t dateOrder = 2;             // YMD
-    int16_t dateSeparatorCode = 45;    // "-"
+    int16_t dateOrder = 2;               // YMD
+    int16_t dateSeparatorCode = 45;      // "-"
     int16_t thousandsSeparatorCode = 44; // ","
     int16_t todayKind = 0;
     int16_t firstKind = 0;

@@ -9,8 +9,8 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,7 +28,9 @@ namespace {
 // The design places are in twips; 15 twips are one pixel at normal screen density.
 constexpr double twipsPerPixel = 15.0;
 
-int Px(int twips) { return qRound(twips / twipsPerPixel); }
+int Px(int twips) {
+    return qRound(twips / twipsPerPixel);
+}
 
 constexpr int clientWidthTwips = 10740;
 constexpr int clientHeightTwips = 7830;
@@ -41,7 +43,8 @@ QFont SansFont(double points, bool bold = false) {
     return font;
 }
 
-template <class T> T* Place(T* control, const char* name, int left, int top, int width, int height) {
+template <class T>
+T* Place(T* control, const char* name, int left, int top, int width, int height) {
     control->setObjectName(QString::fromLatin1(name));
     control->setAccessibleName(QString::fromLatin1(name));
     control->setGeometry(Px(left), Px(top), Px(width), Px(height));
@@ -54,7 +57,8 @@ QWidget* Frame(QWidget* parent, const char* name, int left, int top, int width, 
 
 QLabel* Label(QWidget* parent, const char* name, const char* text, int left, int top, int width,
               int height) {
-    auto* label = Place(new QLabel(QString::fromUtf8(text), parent), name, left, top, width, height);
+    auto* label =
+        Place(new QLabel(QString::fromUtf8(text), parent), name, left, top, width, height);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -181,8 +185,7 @@ void frmMain::CreateControls() {
 
     lblClear = Label(Frame3, "lblClear", "Clear", 4305, 1050, 930, 255);
     cmdClearFirstDate = Button(Frame3, "cmdClearFirstDate", "First date", 3570, 1365, 2505, 255);
-    cmdClearSecondDate =
-        Button(Frame3, "cmdClearSecondDate", "Second date", 3570, 1680, 2505, 255);
+    cmdClearSecondDate = Button(Frame3, "cmdClearSecondDate", "Second date", 3570, 1680, 2505, 255);
     cmdClearDateDiffDays =
         Button(Frame3, "cmdClearDateDiffDays", "Date difference", 3570, 1995, 2505, 255);
     cmdClearInputWindows =
@@ -220,7 +223,8 @@ void frmMain::CreateControls() {
     txbOutput->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // The output only grows; an undo history of every appended line would grow with it.
     txbOutput->setUndoRedoEnabled(false);
-    lblCopyrightNotice = Label(Frame6, "lblCopyrightNotice", "Copyright \xC2\xA9", 45, 1965, 1590, 255);
+    lblCopyrightNotice =
+        Label(Frame6, "lblCopyrightNotice", "Copyright \xC2\xA9", 45, 1965, 1590, 255);
     lblTessaline = Label(Frame6, "lblTessaline", "Tessaline", 1575, 1965, 1590, 255);
     lblOnlineDocumentation =
         Label(Frame6, "lblOnlineDocumentation", "Online documentation", 45, 2205, 2325, 330);
@@ -246,8 +250,7 @@ void frmMain::CreateControls() {
 void frmMain::ConnectHandlers() {
     const auto onSelect = [this](QRadioButton* option, void (frmMain::*handler)()) {
         connect(option, &QAbstractButton::toggled, this, [this, handler](bool selected) {
-            if (selected)
-                (this->*handler)();
+            if (selected) (this->*handler)();
         });
     };
     onSelect(optDateFormatIsYMD, &frmMain::optDateFormatIsYMD_Click);
@@ -326,8 +329,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::FocusOut:
-        if (watched == txbOutput)
-            txbOutput_LostFocus();
+        if (watched == txbOutput) txbOutput_LostFocus();
         break;
     default:
         break;
@@ -400,16 +402,16 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!quitting)
-        Form_Unload();
+    if (!quitting) Form_Unload();
     event->accept();
 }
 
-void frmMain::Form_Unload() { cmdQuit_Click(); }
+void frmMain::Form_Unload() {
+    cmdQuit_Click();
+}
 
 void frmMain::cmdQuit_Click() {
-    if (quitting)
-        return;
+    if (quitting) return;
     quitting = true;
     Clock->stop();
     SaveSettings();
@@ -419,38 +421,29 @@ void frmMain::cmdQuit_Click() {
 }
 
 int16_t frmMain::SelectedDateOrder() const {
-    if (optDateFormatIsYMD->isChecked())
-        return DatePr2::YMD;
-    if (optDateFormatIsDMY->isChecked())
-        return DatePr2::DMY;
+    if (optDateFormatIsYMD->isChecked()) return DatePr2::YMD;
+    if (optDateFormatIsDMY->isChecked()) return DatePr2::DMY;
     return DatePr2::MDY;
 }
 
 int16_t frmMain::CalendarOfDate(int which) const {
     const bool first = which == 1;
-    if ((first ? optFirstDateIsJC : optSecondDateIsJC)->isChecked())
-        return DatePr2::JC;
-    if ((first ? optFirstDateIsAN : optSecondDateIsAN)->isChecked())
-        return DatePr2::AN;
-    if ((first ? optFirstDateIsJDN : optSecondDateIsJDN)->isChecked())
-        return DatePr2::JDN;
-    if ((first ? optFirstDateIsDIY : optSecondDateIsDIY)->isChecked())
-        return DatePr2::YYYYDDD;
+    if ((first ? optFirstDateIsJC : optSecondDateIsJC)->isChecked()) return DatePr2::JC;
+    if ((first ? optFirstDateIsAN : optSecondDateIsAN)->isChecked()) return DatePr2::AN;
+    if ((first ? optFirstDateIsJDN : optSecondDateIsJDN)->isChecked()) return DatePr2::JDN;
+    if ((first ? optFirstDateIsDIY : optSecondDateIsDIY)->isChecked()) return DatePr2::YYYYDDD;
     return DatePr2::CE;
 }
 
 QLineEdit* frmMain::DateWindow(int which) const {
-    if (which == 1)
-        return txbFirstDate;
-    if (which == 2)
-        return txbSecondDate;
+    if (which == 1) return txbFirstDate;
+    if (which == 2) return txbSecondDate;
     return nullptr;
 }
 
 void frmMain::FocusDateWindow(int which) {
     QLineEdit* window = DateWindow(which);
-    if (window == nullptr)
-        return;
+    if (window == nullptr) return;
     window->setFocus(Qt::OtherFocusReason);
     window->setCursorPosition(static_cast<int>(window->text().size()));
 }

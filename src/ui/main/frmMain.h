@@ -36,7 +36,7 @@ Presenter& ModalPresenter();
 class frmMain : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
@@ -51,11 +51,11 @@ public:
     void FocusDateWindow(int which);
     void AppendToOutputWindow(const std::string& text);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // frmMain.cpp
     void CreateControls();
     void ConnectHandlers();

@@ -29,8 +29,7 @@ void frmMain::cmdCompute_Click() {
 
     const Compute::Output out = Compute::Run(in, [] {
         MessageBoxes::Presenter* boxes = MessageBoxes::CurrentPresenter();
-        if (boxes == nullptr)
-            return MessageBoxes::Answer::Cancel;
+        if (boxes == nullptr) return MessageBoxes::Answer::Cancel;
         return boxes->Ask(WindowTexts::ComputeErrorTitle(), WindowTexts::ClearDifferenceQuestion());
     });
 
@@ -38,17 +37,14 @@ void frmMain::cmdCompute_Click() {
     txbSecondDate->setText(QString::fromStdString(out.secondDate));
     txbDateDiffDays->setText(QString::fromStdString(out.dateDiff));
     InputError = out.inputError;
-    if (!out.appended.empty())
-        AppendToOutputWindow(out.appended);
+    if (!out.appended.empty()) AppendToOutputWindow(out.appended);
     const int end = txbOutput->document()->characterCount() - 1;
     if (out.caret == Compute::Caret::EndMinusOne && end > 0)
         PlaceOutputCaret(end - 1);
     else if (out.caret == Compute::Caret::End)
         PlaceOutputCaret(end);
-    if (out.dayWord)
-        lblDayOrDays->setText(QString::fromStdString(*out.dayWord));
-    if (out.message >= 0)
-        ShowMessage(out.message);
+    if (out.dayWord) lblDayOrDays->setText(QString::fromStdString(*out.dayWord));
+    if (out.message >= 0) ShowMessage(out.message);
     FocusDateWindow(1);
 }
 
@@ -59,8 +55,7 @@ void frmMain::cmdCompute_Click() {
 bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
     const bool dayCount = window == txbDateDiffDays;
     const auto allowed = [&](QChar character, qsizetype length) {
-        if (character.unicode() > 0xFF)
-            return false;
+        if (character.unicode() > 0xFF) return false;
         const int code = character.unicode();
         const int present = static_cast<int>(qMin<qsizetype>(length, 0x7FFFFFFF));
         return dayCount ? StrProc::DayCountKeyAllowed(code, present, maximumInputLength,
@@ -73,8 +68,7 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
         const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
         qsizetype length = window->text().size();
         for (const QChar character : commit) {
-            if (!allowed(character, length++))
-                return true;
+            if (!allowed(character, length++)) return true;
         }
         return false;
     }
@@ -106,10 +100,8 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
         break;
     }
     const QString text = key->text();
-    if (text.isEmpty())
-        return false;
-    if (text.size() != 1)
-        return true;
+    if (text.isEmpty()) return false;
+    if (text.size() != 1) return true;
     return !allowed(text.at(0), window->text().size());
 }
 
@@ -141,8 +133,7 @@ void frmMain::cmdMoveSecondDateToFirst_Click() {
         return;
     }
     const DateWindowOps::MoveResult moved = DateWindowOps::MoveSecondToFirst(
-        txbSecondDate->text().toStdString(), CalendarOfDate(2), CalendarOfDate(1),
-        CurrentFormat());
+        txbSecondDate->text().toStdString(), CalendarOfDate(2), CalendarOfDate(1), CurrentFormat());
     if (moved.moved) {
         txbFirstDate->setText(QString::fromStdString(moved.firstText));
         txbSecondDate->clear();
@@ -150,8 +141,7 @@ void frmMain::cmdMoveSecondDateToFirst_Click() {
         txbDateDiffDays->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (moved.message >= 0)
-        ShowMessage(moved.message);
+    if (moved.message >= 0) ShowMessage(moved.message);
     // A refused second date keeps the focus, so the user can mend it; a yyyyddd day out of
     // range is not the second date's fault, but the user still looks at it.
     FocusDateWindow(2);
@@ -160,8 +150,7 @@ void frmMain::cmdMoveSecondDateToFirst_Click() {
 void frmMain::VScroll_Change(int index) {
     QScrollBar* upDown = VScroll[static_cast<std::size_t>(index)];
     const int value = upDown->value();
-    if (value == 0)
-        return;
+    if (value == 0) return;
     QLineEdit* window = DateWindow(index + 1);
     const std::string text = window->text().toStdString();
     if (!window->text().trimmed().isEmpty()) {
@@ -171,10 +160,8 @@ void frmMain::VScroll_Change(int index) {
             AppendToOutputWindow(GEN_TEXT::Text(GEN_TEXT::txtOutOfRange) + "\r\n");
             PlaceOutputCaret(txbOutput->document()->characterCount() - 1);
         }
-        if (step.message >= 0)
-            ShowMessage(step.message);
-        if (!step.text.empty())
-            window->setText(QString::fromStdString(step.text));
+        if (step.message >= 0) ShowMessage(step.message);
+        if (!step.text.empty()) window->setText(QString::fromStdString(step.text));
     }
     upDown->setValue(0);
     txbDateDiffDays->clear();

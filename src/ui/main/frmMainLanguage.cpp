@@ -22,11 +22,17 @@
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-QString T(const GEN_TEXT::Entry& entry) { return Q(GEN_TEXT::Text(entry)); }
+QString T(const GEN_TEXT::Entry& entry) {
+    return Q(GEN_TEXT::Text(entry));
+}
 
-QString WithColon(const GEN_TEXT::Entry& entry) { return T(entry) + QLatin1Char(':'); }
+QString WithColon(const GEN_TEXT::Entry& entry) {
+    return T(entry) + QLatin1Char(':');
+}
 
 // A label breaks lines at LF.
 QString LabelText(const std::string& text) {
@@ -62,8 +68,7 @@ int16_t frmMain::FindLanguagePosition(int16_t language) const {
 // it to the position it has runs nothing, so a language that no entry carries (French or
 // Portuguese from the settings file) stays in force.
 void frmMain::SetLanguageBoxPosition(int position) {
-    if (position == cboLanguage->currentIndex())
-        return;
+    if (position == cboLanguage->currentIndex()) return;
     {
         const QSignalBlocker quiet(cboLanguage);
         cboLanguage->setCurrentIndex(position);
@@ -149,12 +154,20 @@ void frmMain::ShowSpecialDay() {
     txbOutput->setPlainText(Q(WindowTexts::SpecialDayNote(now.month, now.day)));
 }
 
-void frmMain::lblTessaline_Click() { weblink::OpenWebPage(InfoTexts::HomePageAddress()); }
+void frmMain::lblTessaline_Click() {
+    weblink::OpenWebPage(InfoTexts::HomePageAddress());
+}
 
 void frmMain::lblOnlineDocumentation_Click() {
     weblink::OpenWebPage(InfoTexts::DocumentationAddress());
 }
 
-void frmMain::cmdHelp_Click() { InfoWindows::ShowHelp(this); }
-void frmMain::cmdCalendars_Click() { InfoWindows::ShowCalendars(this); }
-void frmMain::cmdCredits_Click() { InfoWindows::ShowCredits(this); }
+void frmMain::cmdHelp_Click() {
+    InfoWindows::ShowHelp(this);
+}
+void frmMain::cmdCalendars_Click() {
+    InfoWindows::ShowCalendars(this);
+}
+void frmMain::cmdCredits_Click() {
+    InfoWindows::ShowCredits(this);
+}

@@ -41,8 +41,7 @@ void frmMain::AppendToOutputWindow(const std::string& text) {
     end.insertText(QString::fromStdString(text));
 
     const QTextCursor after = txbOutput->textCursor();
-    if (after.anchor() == anchor && after.position() == position)
-        return;
+    if (after.anchor() == anchor && after.position() == position) return;
     // A caret at the very end is carried along by the insertion; put it back without
     // letting the text box scroll to it.
     QScrollBar* bar = txbOutput->verticalScrollBar();
@@ -66,7 +65,9 @@ QString frmMain::OutputSelectedText() const {
     return WithCrLf(txbOutput->textCursor().selectedText());
 }
 
-QString frmMain::OutputText() const { return WithCrLf(txbOutput->toPlainText()); }
+QString frmMain::OutputText() const {
+    return WithCrLf(txbOutput->toPlainText());
+}
 
 void frmMain::UpdateCopyButton() {
     const bool selection = txbOutput->textCursor().hasSelection();
@@ -88,7 +89,8 @@ void frmMain::cmdCopyToClipboard_Click() {
     clipboard->clear();
     QTextCursor cursor = txbOutput->textCursor();
     clipboard->setText(cursor.hasSelection() ? OutputSelectedText() : OutputText());
-    cmdCopyToClipboard->setText(QString::fromStdString(GEN_TEXT::Text(GEN_TEXT::txtCopyToClipboard)));
+    cmdCopyToClipboard->setText(
+        QString::fromStdString(GEN_TEXT::Text(GEN_TEXT::txtCopyToClipboard)));
     cursor.setPosition(cursor.selectionStart());
     txbOutput->setTextCursor(cursor);
     UpdateCopyButton();
@@ -101,8 +103,9 @@ void frmMain::cmdClearOutputWindow_Click() {
 }
 
 void frmMain::txbOutput_MouseUp(Qt::MouseButton button) {
-    if (button == Qt::LeftButton && !txbOutput->document()->isEmpty())
-        UpdateCopyButton();
+    if (button == Qt::LeftButton && !txbOutput->document()->isEmpty()) UpdateCopyButton();
 }
 
-void frmMain::txbOutput_LostFocus() { UpdateCopyButton(); }
+void frmMain::txbOutput_LostFocus() {
+    UpdateCopyButton();
+}

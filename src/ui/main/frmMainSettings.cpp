@@ -29,7 +29,8 @@ QString TrimBlanks(const QString& text) {
 }
 
 int16_t CharacterCode(const std::string& separator) {
-    return separator.empty() ? int16_t{0} : static_cast<int16_t>(static_cast<unsigned char>(separator[0]));
+    return separator.empty() ? int16_t{0}
+                             : static_cast<int16_t>(static_cast<unsigned char>(separator[0]));
 }
 
 } // namespace
@@ -70,8 +71,8 @@ void frmMain::LoadSettings() {
     file.close();
     const bool truncated = static_cast<std::size_t>(head.size()) > SettingsFile::readLimit;
     const auto read = SettingsFile::Parse(
-        std::string_view(head.constData(),
-                         truncated ? SettingsFile::readLimit : static_cast<std::size_t>(head.size())),
+        std::string_view(head.constData(), truncated ? SettingsFile::readLimit
+                                                     : static_cast<std::size_t>(head.size())),
         truncated);
     if (!read) {
         SetDefaultSettings();
@@ -140,8 +141,7 @@ void frmMain::SaveSettings() {
     // A failure leaves the previous file whole and is not reported.
     QDir().mkpath(QFileInfo(settingsPath).absolutePath());
     QSaveFile file(settingsPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
+    if (!file.open(QIODevice::WriteOnly)) return;
     if (file.write(text.data(), static_cast<qint64>(text.size())) !=
         static_cast<qint64>(text.size())) {
         file.cancelWriting();
@@ -179,15 +179,33 @@ void frmMain::ThousandsSeparatorSelected(const char* separator) {
     FocusDateWindow(1);
 }
 
-void frmMain::optDateFormatIsYMD_Click() { DateOrderSelected(DatePr2::YMD); }
-void frmMain::optDateFormatIsDMY_Click() { DateOrderSelected(DatePr2::DMY); }
-void frmMain::optDateFormatIsMDY_Click() { DateOrderSelected(DatePr2::MDY); }
-void frmMain::optSeparatorIsDash_Click() { DateSeparatorSelected("-"); }
-void frmMain::optSeparatorIsSlash_Click() { DateSeparatorSelected("/"); }
-void frmMain::optSeparatorIsDot_Click() { DateSeparatorSelected("."); }
-void frmMain::optThousSepIsComma_Click() { ThousandsSeparatorSelected(","); }
-void frmMain::optThousSepIsDot_Click() { ThousandsSeparatorSelected("."); }
-void frmMain::optThousSepNone_Click() { ThousandsSeparatorSelected(""); }
+void frmMain::optDateFormatIsYMD_Click() {
+    DateOrderSelected(DatePr2::YMD);
+}
+void frmMain::optDateFormatIsDMY_Click() {
+    DateOrderSelected(DatePr2::DMY);
+}
+void frmMain::optDateFormatIsMDY_Click() {
+    DateOrderSelected(DatePr2::MDY);
+}
+void frmMain::optSeparatorIsDash_Click() {
+    DateSeparatorSelected("-");
+}
+void frmMain::optSeparatorIsSlash_Click() {
+    DateSeparatorSelected("/");
+}
+void frmMain::optSeparatorIsDot_Click() {
+    DateSeparatorSelected(".");
+}
+void frmMain::optThousSepIsComma_Click() {
+    ThousandsSeparatorSelected(",");
+}
+void frmMain::optThousSepIsDot_Click() {
+    ThousandsSeparatorSelected(".");
+}
+void frmMain::optThousSepNone_Click() {
+    ThousandsSeparatorSelected("");
+}
 
 // The calendar option buttons: a date already typed is rewritten in the newly chosen
 // calendar; one that cannot be read stays and is from now on read in the new one.
@@ -201,8 +219,7 @@ void frmMain::CalendarSelected(int which, int16_t kind) {
     convertToKind = kind;
     bool ok = false;
     ConvertDateText(ok);
-    if (ok)
-        window->setText(QString::fromStdString(convertedText));
+    if (ok) window->setText(QString::fromStdString(convertedText));
     lastKind = kind;
 }
 
@@ -219,13 +236,33 @@ void frmMain::ConvertDateText(bool& ok) {
     ok = true;
 }
 
-void frmMain::optFirstDateIsCE_Click() { CalendarSelected(1, DatePr2::CE); }
-void frmMain::optFirstDateIsJC_Click() { CalendarSelected(1, DatePr2::JC); }
-void frmMain::optFirstDateIsAN_Click() { CalendarSelected(1, DatePr2::AN); }
-void frmMain::optFirstDateIsJDN_Click() { CalendarSelected(1, DatePr2::JDN); }
-void frmMain::optFirstDateIsDIY_Click() { CalendarSelected(1, DatePr2::YYYYDDD); }
-void frmMain::optSecondDateIsCE_Click() { CalendarSelected(2, DatePr2::CE); }
-void frmMain::optSecondDateIsJC_Click() { CalendarSelected(2, DatePr2::JC); }
-void frmMain::optSecondDateIsAN_Click() { CalendarSelected(2, DatePr2::AN); }
-void frmMain::optSecondDateIsJDN_Click() { CalendarSelected(2, DatePr2::JDN); }
-void frmMain::optSecondDateIsDIY_Click() { CalendarSelected(2, DatePr2::YYYYDDD); }
+void frmMain::optFirstDateIsCE_Click() {
+    CalendarSelected(1, DatePr2::CE);
+}
+void frmMain::optFirstDateIsJC_Click() {
+    CalendarSelected(1, DatePr2::JC);
+}
+void frmMain::optFirstDateIsAN_Click() {
+    CalendarSelected(1, DatePr2::AN);
+}
+void frmMain::optFirstDateIsJDN_Click() {
+    CalendarSelected(1, DatePr2::JDN);
+}
+void frmMain::optFirstDateIsDIY_Click() {
+    CalendarSelected(1, DatePr2::YYYYDDD);
+}
+void frmMain::optSecondDateIsCE_Click() {
+    CalendarSelected(2, DatePr2::CE);
+}
+void frmMain::optSecondDateIsJC_Click() {
+    CalendarSelected(2, DatePr2::JC);
+}
+void frmMain::optSecondDateIsAN_Click() {
+    CalendarSelected(2, DatePr2::AN);
+}
+void frmMain::optSecondDateIsJDN_Click() {
+    CalendarSelected(2, DatePr2::JDN);
+}
+void frmMain::optSecondDateIsDIY_Click() {
+    CalendarSelected(2, DatePr2::YYYYDDD);
+}

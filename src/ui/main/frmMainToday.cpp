@@ -29,14 +29,18 @@ void frmMain::lblTodaysDate_MouseUp(Qt::MouseButton button) {
     ShowTodayLabels();
 }
 
-void frmMain::lblWeekFromToday_MouseUp(Qt::MouseButton button) { lblTodaysDate_MouseUp(button); }
+void frmMain::lblWeekFromToday_MouseUp(Qt::MouseButton button) {
+    lblTodaysDate_MouseUp(button);
+}
 
-void frmMain::Clock_Timer() { ShowTodayLabels(); }
+void frmMain::Clock_Timer() {
+    ShowTodayLabels();
+}
 
 void frmMain::cmdToday_Click(int index) {
     QLineEdit* window = DateWindow(index + 1);
-    window->setText(
-        QString::fromStdString(DateWindowOps::TodayDateText(CalendarOfDate(index + 1), CurrentFormat())));
+    window->setText(QString::fromStdString(
+        DateWindowOps::TodayDateText(CalendarOfDate(index + 1), CurrentFormat())));
     txbDateDiffDays->clear();
     FocusDateWindow(index + 1);
 }

@@ -25,8 +25,7 @@ TEST_P(SettingsFileRead, ReadsOrRefuses) {
     const ReadCase& c = GetParam();
     const auto read = SettingsFile::Parse(c.text, c.truncated);
     ASSERT_EQ(read.has_value(), c.readable);
-    if (!read)
-        return;
+    if (!read) return;
     EXPECT_EQ(read->language, c.expected.language);
     EXPECT_EQ(read->dateOrder, c.expected.dateOrder);
     EXPECT_EQ(read->dateSeparatorCode, c.expected.dateSeparatorCode);

@@ -18,8 +18,12 @@ const QString second = QStringLiteral("txbSecondDate");
 const QString difference = QStringLiteral("txbDateDiffDays");
 const QString output = QStringLiteral("txbOutput");
 
-QString FirstOption(const QString& kind) { return QStringLiteral("optFirstDateIs") + kind; }
-QString SecondOption(const QString& kind) { return QStringLiteral("optSecondDateIs") + kind; }
+QString FirstOption(const QString& kind) {
+    return QStringLiteral("optFirstDateIs") + kind;
+}
+QString SecondOption(const QString& kind) {
+    return QStringLiteral("optSecondDateIs") + kind;
+}
 
 QByteArray SettingsInLanguage(int language) {
     return QByteArray::number(language) + "\r\n2,45,44\r\n0,0,0\r\n";
@@ -37,7 +41,7 @@ void ClickArrow(const WindowFixture& f, int index, int direction) {
 class ComputeTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void resultLines_data();
     void resultLines();
     void question_data();
@@ -83,11 +87,10 @@ void ComputeTest::resultLines_data() {
         "2001-01-01 CE minus 2000-01-01 CE = 366 days (1 year)",
         {"2000-01-01", "366", "2001-01-01"}, "days");
     row("one month", ce, ce, "2000-01-01", "", "2000-02-01",
-        "2000-02-01 CE minus 2000-01-01 CE = 31 days (1 month)",
-        {"2000-01-01", "31", "2000-02-01"}, "days");
-    row("negative difference", ce, ce, "2000-01-05", "", "2000-01-01",
-        "2000-01-01 CE minus 2000-01-05 CE = -4 days", {"2000-01-05", "-4", "2000-01-01"},
+        "2000-02-01 CE minus 2000-01-01 CE = 31 days (1 month)", {"2000-01-01", "31", "2000-02-01"},
         "days");
+    row("negative difference", ce, ce, "2000-01-05", "", "2000-01-01",
+        "2000-01-01 CE minus 2000-01-05 CE = -4 days", {"2000-01-05", "-4", "2000-01-01"}, "days");
     row("equal dates", ce, ce, "2000-01-01", "", "2000-01-01",
         "2000-01-01 CE minus 2000-01-01 CE = 0 days", {"2000-01-01", "0", "2000-01-01"}, "days");
     row("late day before a short month", ce, ce, "2000-01-31", "", "2000-03-01",
@@ -99,8 +102,8 @@ void ComputeTest::resultLines_data() {
     row("different calendars have no breakdown", QStringLiteral("JC"), ce, "1999-12-19", "",
         "2000-03-15", "2000-03-15 CE minus 1999-12-19 JC = 74 days",
         {"1999-12-19", "74", "2000-03-15"}, "days");
-    row("day numbers have no breakdown", QStringLiteral("JDN"), QStringLiteral("JDN"),
-        "2451545", "", "2451600", "2,451,600 JDN minus 2,451,545 JDN = 55 days",
+    row("day numbers have no breakdown", QStringLiteral("JDN"), QStringLiteral("JDN"), "2451545",
+        "", "2451600", "2,451,600 JDN minus 2,451,545 JDN = 55 days",
         {"2,451,545", "55", "2,451,600"}, "days");
     row("zero beside two dates is cleared", ce, ce, "2000-01-01", "0", "2000-01-05",
         "2000-01-05 CE minus 2000-01-01 CE = 4 days", {"2000-01-01", "4", "2000-01-05"}, "days");
@@ -108,14 +111,14 @@ void ComputeTest::resultLines_data() {
         "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday", {"2000-01-01", "10", "2000-01-11"},
         "days");
     row("second date minus days", ce, ce, "", "10", "2000-01-11",
-        "2000-01-11 CE minus 10 days = 2000-01-01 CE, Saturday",
-        {"2000-01-01", "10", "2000-01-11"}, "days");
+        "2000-01-11 CE minus 10 days = 2000-01-01 CE, Saturday", {"2000-01-01", "10", "2000-01-11"},
+        "days");
     row("first date minus days", ce, ce, "2000-01-11", "-10", "",
         "2000-01-11 CE minus 10 days = 2000-01-01 CE, Saturday",
         {"2000-01-11", "-10", "2000-01-01"}, "days");
     row("second date plus days", ce, ce, "", "-10", "2000-01-01",
-        "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday",
-        {"2000-01-11", "-10", "2000-01-01"}, "days");
+        "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday", {"2000-01-11", "-10", "2000-01-01"},
+        "days");
     row("one day", ce, ce, " 2000-01-01 ", "1", "",
         "2000-01-01 CE plus 1 day = 2000-01-02 CE, Sunday", {"2000-01-01", "1", "2000-01-02"},
         "day");
@@ -127,11 +130,11 @@ void ComputeTest::resultLines_data() {
         {"2000-01-01", "1,000", "2002-09-27"}, "days");
     row("conversion to a day number", ce, QStringLiteral("JDN"), "2000-01-01", "", "",
         "2000-01-01 CE = 2,451,545 JDN, Saturday", {"2000-01-01", "", "2,451,545"}, "days");
-    row("same calendar shows the weekday", ce, ce, "2000-01-01", "", "",
-        "2000-01-01 CE, Saturday", {"2000-01-01", "", ""}, "days");
+    row("same calendar shows the weekday", ce, ce, "2000-01-01", "", "", "2000-01-01 CE, Saturday",
+        {"2000-01-01", "", ""}, "days");
     row("same calendar yyyyddd fills the other window", QStringLiteral("DIY"),
-        QStringLiteral("DIY"), "2000001", "", "", "2000001, Saturday",
-        {"2000001", "", "2000001"}, "days");
+        QStringLiteral("DIY"), "2000001", "", "", "2000001, Saturday", {"2000001", "", "2000001"},
+        "days");
     row("day number minus a date", ce, QStringLiteral("JDN"), "2000-01-01", "", "2,451,545",
         "2,451,545 JDN minus 2000-01-01 CE = 0 days", {"2000-01-01", "0", "2,451,545"}, "days");
     row("Annus Novus weekday", ce, QStringLiteral("AN"), "2001-01-01", "", "",
@@ -142,8 +145,7 @@ void ComputeTest::resultLines_data() {
         "2050000000", "60000000", "", "2,050,000,000 JDN plus 60,000,000 days = Out of Range",
         {"2,050,000,000", "60,000,000", ""}, "days", "Result is out of range.");
     row("yyyyddd before year 1", ce, QStringLiteral("DIY"), "0-12-31", "", "",
-        "0-12-31 CE = Out of Range", {"0-12-31", "", ""}, "days",
-        "Result is out of range.");
+        "0-12-31 CE = Out of Range", {"0-12-31", "", ""}, "days", "Result is out of range.");
 }
 
 void ComputeTest::resultLines() {
@@ -199,12 +201,12 @@ void ComputeTest::question_data() {
     QTest::newRow("no") << 0 << QStringLiteral("5") << Answer::No << title << english << QString();
     QTest::newRow("cancel") << 0 << QStringLiteral("5") << Answer::Cancel << title << english
                             << QString();
-    QTest::newRow("double zero asks") << 0 << QStringLiteral("00") << Answer::No << title
-                                      << english << QString();
-    QTest::newRow("minus zero asks") << 0 << QStringLiteral("-0") << Answer::Yes << title
-                                     << english << result;
-    QTest::newRow("German") << 1 << QStringLiteral("5") << Answer::Yes
-                            << QStringLiteral("Fehler!") << german
+    QTest::newRow("double zero asks")
+        << 0 << QStringLiteral("00") << Answer::No << title << english << QString();
+    QTest::newRow("minus zero asks")
+        << 0 << QStringLiteral("-0") << Answer::Yes << title << english << result;
+    QTest::newRow("German") << 1 << QStringLiteral("5") << Answer::Yes << QStringLiteral("Fehler!")
+                            << german
                             << QStringLiteral("2000-01-05 CE minus 2000-01-01 CE = 4 Tage\r\n");
     QTest::newRow("French") << 2 << QStringLiteral("5") << Answer::Cancel << QStringLiteral("!")
                             << QStringLiteral("\r\n\r\n??? ????") << QString();
@@ -251,14 +253,13 @@ void ComputeTest::messages_data() {
     const auto row = [](const char* name, int language, const QString& k1, const QString& k2,
                         const char* a, const char* d, const char* b, const QString& title,
                         const char* text) {
-        QTest::newRow(name) << language << k1 << k2 << QString::fromUtf8(a)
-                            << QString::fromUtf8(d) << QString::fromUtf8(b) << title
-                            << QString::fromUtf8(text);
+        QTest::newRow(name) << language << k1 << k2 << QString::fromUtf8(a) << QString::fromUtf8(d)
+                            << QString::fromUtf8(b) << title << QString::fromUtf8(text);
     };
     row("first date not valid", 0, ce, ce, "2001-02-29", "", "", error,
         "First date is not valid in calendar specified.");
-    row("first date not valid, German", 1, ce, ce, "2001-02-29", "", "",
-        QStringLiteral("Fehler!"), "Erstes Datum ist in dem angegebenen Kalender nicht zulässig.");
+    row("first date not valid, German", 1, ce, ce, "2001-02-29", "", "", QStringLiteral("Fehler!"),
+        "Erstes Datum ist in dem angegebenen Kalender nicht zulässig.");
     row("first date not valid, French", 2, ce, ce, "2001-02-29", "", "", QStringLiteral("!"), "");
     row("first date not valid in AN", 0, an, ce, "10520-12-01", "", "", error,
         "First date is not valid in the Annus Novus Calendar.");
@@ -266,14 +267,14 @@ void ComputeTest::messages_data() {
         "First date is not valid in calendar specified.");
     row("difference out of range", 0, ce, ce, "2000-01-01", "99999999999", "", error,
         "Date difference is out of range.");
-    row("difference out of range before second date", 0, ce, ce, "", "99999999999",
-        "2001-02-30", error, "Date difference is out of range.");
+    row("difference out of range before second date", 0, ce, ce, "", "99999999999", "2001-02-30",
+        error, "Date difference is out of range.");
     row("second date not valid", 0, ce, ce, "", "", "2001-02-30", error,
         "Second date is not valid in calendar specified.");
     row("second date not valid in AN", 0, ce, an, "", "", "10520-12-01", error,
         "Second date is not valid in the Annus Novus Calendar.");
-    row("second date not valid, Spanish", 4, ce, ce, "", "", "2001-02-30",
-        QStringLiteral("Error!"), "La segunda fecha no es válida en el calendario específicado.");
+    row("second date not valid, Spanish", 4, ce, ce, "", "", "2001-02-30", QStringLiteral("Error!"),
+        "La segunda fecha no es válida en el calendario específicado.");
 }
 
 void ComputeTest::messages() {
@@ -337,19 +338,19 @@ void ComputeTest::keyFilters_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("date characters") << 44 << first << QStringLiteral("2000-01-01 (,.)")
-                                     << QStringLiteral("2000-01-01 (,.)");
-    QTest::newRow("letters refused") << 44 << first << QStringLiteral("2000a-01b-01xé")
-                                     << QStringLiteral("2000-01-01");
-    QTest::newRow("beyond Latin-1 refused") << 44 << second << QStringLiteral("20€00")
-                                            << QStringLiteral("2000");
+    QTest::newRow("date characters")
+        << 44 << first << QStringLiteral("2000-01-01 (,.)") << QStringLiteral("2000-01-01 (,.)");
+    QTest::newRow("letters refused")
+        << 44 << first << QStringLiteral("2000a-01b-01xé") << QStringLiteral("2000-01-01");
+    QTest::newRow("beyond Latin-1 refused")
+        << 44 << second << QStringLiteral("20€00") << QStringLiteral("2000");
     QTest::newRow("eighteen characters at most")
         << 44 << second << QStringLiteral("1234567890123456789012")
         << QStringLiteral("123456789012345678");
-    QTest::newRow("day count with comma") << 44 << difference << QStringLiteral("-1,234.5 x")
-                                          << QStringLiteral("-1,2345");
-    QTest::newRow("day count with dot") << 46 << difference << QStringLiteral("-1,234.5")
-                                        << QStringLiteral("-1234.5");
+    QTest::newRow("day count with comma")
+        << 44 << difference << QStringLiteral("-1,234.5 x") << QStringLiteral("-1,2345");
+    QTest::newRow("day count with dot")
+        << 46 << difference << QStringLiteral("-1,234.5") << QStringLiteral("-1234.5");
     QTest::newRow("day count at most eighteen")
         << 0 << difference << QStringLiteral("12345678901234567890")
         << QStringLiteral("123456789012345678");
@@ -406,8 +407,8 @@ void ComputeTest::clearButtons_data() {
                                  << QStringList{"2000-01-01", "5", ""} << second;
     QTest::newRow("date difference") << QStringLiteral("cmdClearDateDiffDays")
                                      << QStringList{"2000-01-01", "", "2000-01-05"} << difference;
-    QTest::newRow("input windows") << QStringLiteral("cmdClearInputWindows")
-                                   << QStringList{"", "", ""} << first;
+    QTest::newRow("input windows")
+        << QStringLiteral("cmdClearInputWindows") << QStringList{"", "", ""} << first;
 }
 
 void ComputeTest::clearButtons() {
@@ -443,8 +444,7 @@ void ComputeTest::secondToFirst_data() {
         << QStringLiteral("JDN") << ce << QStringLiteral("2000-01-01")
         << QStringLiteral("2,451,545") << QString() << QString() << difference;
     QTest::newRow("empty second date only moves the focus")
-        << ce << ce << QString() << QStringLiteral("1900-01-01") << QString() << QString()
-        << first;
+        << ce << ce << QString() << QStringLiteral("1900-01-01") << QString() << QString() << first;
     QTest::newRow("into yyyyddd") << QStringLiteral("DIY") << QStringLiteral("JDN")
                                   << QStringLiteral("2451545") << QStringLiteral("2000001")
                                   << QString() << QString() << difference;
@@ -501,26 +501,24 @@ void ComputeTest::upDown_data() {
     const QString ce = QStringLiteral("CE");
     QTest::newRow("up is a day later") << 0 << ce << QStringLiteral("2000-01-01") << 1
                                        << QStringLiteral("2000-01-02") << QString() << QString();
-    QTest::newRow("down is a day earlier") << 0 << ce << QStringLiteral("2000-01-01") << -1
-                                           << QStringLiteral("1999-12-31") << QString()
-                                           << QString();
+    QTest::newRow("down is a day earlier")
+        << 0 << ce << QStringLiteral("2000-01-01") << -1 << QStringLiteral("1999-12-31")
+        << QString() << QString();
     QTest::newRow("Julian leap day") << 1 << QStringLiteral("JC") << QStringLiteral("1900-02-28")
-                                     << 1 << QStringLiteral("1900-02-29") << QString()
-                                     << QString();
-    QTest::newRow("yyyyddd across a year") << 1 << QStringLiteral("DIY")
-                                           << QStringLiteral("2000366") << 1
-                                           << QStringLiteral("2001001") << QString() << QString();
+                                     << 1 << QStringLiteral("1900-02-29") << QString() << QString();
+    QTest::newRow("yyyyddd across a year")
+        << 1 << QStringLiteral("DIY") << QStringLiteral("2000366") << 1 << QStringLiteral("2001001")
+        << QString() << QString();
     QTest::newRow("empty window") << 0 << ce << QString() << 1 << QString() << QString()
                                   << QString();
     QTest::newRow("not a date") << 1 << ce << QStringLiteral("2001-02-29") << 1
                                 << QStringLiteral("2001-02-29")
                                 << QStringLiteral("Second date is not valid in calendar specified.")
                                 << QString();
-    QTest::newRow("day-number limit") << 0 << QStringLiteral("JDN")
-                                      << QStringLiteral("2100000000") << 1
-                                      << QStringLiteral("2100000000")
-                                      << QStringLiteral("Result is out of range.")
-                                      << QStringLiteral("Out of Range\r\n");
+    QTest::newRow("day-number limit")
+        << 0 << QStringLiteral("JDN") << QStringLiteral("2100000000") << 1
+        << QStringLiteral("2100000000") << QStringLiteral("Result is out of range.")
+        << QStringLiteral("Out of Range\r\n");
 }
 
 void ComputeTest::upDown() {

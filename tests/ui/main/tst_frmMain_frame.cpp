@@ -20,7 +20,9 @@ using OrvTest::WindowFixture;
 
 namespace {
 
-int Px(int twips) { return qRound(twips / 15.0); }
+int Px(int twips) {
+    return qRound(twips / 15.0);
+}
 
 // The state that the settings decide, as the user sees it.
 struct Seen {
@@ -56,7 +58,7 @@ const char* const defaultTodayEnd = "2026-12-07 CE (14:05).";
 class FrameTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void controlPlaces_data();
     void controlPlaces();
     void windowFrame();
@@ -237,21 +239,21 @@ void FrameTest::settingsFileMends_data() {
                                   << QStringLiteral("optDateFormatIsMDY")
                                   << QStringLiteral("optFirstDateIsAN")
                                   << QStringLiteral("optSecondDateIsJDN")
-                                  << QStringLiteral("Abandonar") << QStringLiteral("12-07-2026 CE (14:05).");
-    QTest::newRow("no line end at the end") << QByteArray("1\r\n2,45,44\r\n0,0,4")
-                                            << ymd << ce1 << QStringLiteral("optSecondDateIsDIY")
-                                            << QStringLiteral("Beenden")
-                                            << QStringLiteral("der 2026-12-07 CE (14:05).");
-    QTest::newRow("unknown codes fall back") << QByteArray("0\r\n7,99,99\r\n0,9,-3\r\n") << ymd
-                                             << ce1 << ce2 << quit << today;
-    QTest::newRow("language 9 is English") << QByteArray("9\r\n2,45,44\r\n0,0,0\r\n") << ymd
-                                           << ce1 << ce2 << quit << today;
-    QTest::newRow("language -1 is English") << QByteArray("-1\r\n2,45,44\r\n0,0,0\r\n") << ymd
-                                            << ce1 << ce2 << quit << today;
-    QTest::newRow("TodayKind 5 is CE") << QByteArray("0\r\n2,45,44\r\n5,0,0\r\n") << ymd << ce1
-                                       << ce2 << quit << today;
-    QTest::newRow("TodayKind -1 is CE") << QByteArray("0\r\n2,45,44\r\n-1,0,0\r\n") << ymd << ce1
-                                        << ce2 << quit << today;
+                                  << QStringLiteral("Abandonar")
+                                  << QStringLiteral("12-07-2026 CE (14:05).");
+    QTest::newRow("no line end at the end")
+        << QByteArray("1\r\n2,45,44\r\n0,0,4") << ymd << ce1 << QStringLiteral("optSecondDateIsDIY")
+        << QStringLiteral("Beenden") << QStringLiteral("der 2026-12-07 CE (14:05).");
+    QTest::newRow("unknown codes fall back")
+        << QByteArray("0\r\n7,99,99\r\n0,9,-3\r\n") << ymd << ce1 << ce2 << quit << today;
+    QTest::newRow("language 9 is English")
+        << QByteArray("9\r\n2,45,44\r\n0,0,0\r\n") << ymd << ce1 << ce2 << quit << today;
+    QTest::newRow("language -1 is English")
+        << QByteArray("-1\r\n2,45,44\r\n0,0,0\r\n") << ymd << ce1 << ce2 << quit << today;
+    QTest::newRow("TodayKind 5 is CE")
+        << QByteArray("0\r\n2,45,44\r\n5,0,0\r\n") << ymd << ce1 << ce2 << quit << today;
+    QTest::newRow("TodayKind -1 is CE")
+        << QByteArray("0\r\n2,45,44\r\n-1,0,0\r\n") << ymd << ce1 << ce2 << quit << today;
 
     // Unreadable files: the defaults, nothing of the file used.
     const auto unreadable = [&](const char* name, const QByteArray& file) {

@@ -47,7 +47,7 @@ QStringList Captions(const WindowFixture& f) {
 class LanguageTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void switchLanguage_data();
     void switchLanguage();
     void choosingTheLanguageInForce();
@@ -70,25 +70,25 @@ void LanguageTest::switchLanguage_data() {
     QTest::addColumn<QStringList>("captions"); // lblDateFormat, YMD, DMY, none, CE, Compute
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("todayStart");
-    QTest::newRow("German") << QList<int>{1}
-                            << QStringList{"Englisch=0", "Deutsch=1", "Spanisch=4"}
+    QTest::newRow("German") << QList<int>{1} << QStringList{"Englisch=0", "Deutsch=1", "Spanisch=4"}
                             << QStringLiteral("Deutsch")
-                            << QStringList{"Datumsformat:", "Jahr Monat Tag", "Tag Monat Jahr",
-                                           "keine", "Common Era Datum (CE)", "Berechnen"}
+                            << QStringList{"Datumsformat:",         "Jahr Monat Tag",
+                                           "Tag Monat Jahr",        "keine",
+                                           "Common Era Datum (CE)", "Berechnen"}
                             << QStringLiteral("Anklicken um Kalender zu verändern")
                             << QStringLiteral("Heute ist Montag,\r\nder ");
-    QTest::newRow("Spanish") << QList<int>{2}
-                             << QStringList{"Inglés=0", "Alemán=1", "Español=4"}
-                             << QStringLiteral("Español")
-                             << QStringList{"Formato de fecha:", "año mes día", "día mes año",
-                                            "ninguno", "Fecha de la Era Común (CE)", "Calcular"}
-                             << QStringLiteral("Oprima para cambiar calendario")
-                             << QStringLiteral("Hoy es Lunes,\r\n2026");
+    QTest::newRow("Spanish")
+        << QList<int>{2} << QStringList{"Inglés=0", "Alemán=1", "Español=4"}
+        << QStringLiteral("Español")
+        << QStringList{"Formato de fecha:",          "año mes día", "día mes año", "ninguno",
+                       "Fecha de la Era Común (CE)", "Calcular"}
+        << QStringLiteral("Oprima para cambiar calendario")
+        << QStringLiteral("Hoy es Lunes,\r\n2026");
     QTest::newRow("German, then English")
         << QList<int>{1, 0} << QStringList{"English=0", "German=1", "Spanish=4"}
         << QStringLiteral("English")
-        << QStringList{"Date format:", "year month day", "day month year", "none",
-                       "Common Era date (CE)", "Compute"}
+        << QStringList{"Date format:", "year month day",       "day month year",
+                       "none",         "Common Era date (CE)", "Compute"}
         << QStringLiteral("Click to change calendar") << QStringLiteral("Today is Monday,\r\n2026");
 }
 
@@ -153,8 +153,8 @@ void LanguageTest::languageFromSettingsFile_data() {
     QTest::addColumn<QString>("today");
     QTest::addColumn<QString>("firstDate");
     QTest::addColumn<QString>("box");
-    QTest::newRow("French") << 2 << QStringLiteral("txtIntro") << QStringLiteral("???")
-                            << QString() << QStringLiteral(":") << QStringLiteral("Anglais");
+    QTest::newRow("French") << 2 << QStringLiteral("txtIntro") << QStringLiteral("???") << QString()
+                            << QStringLiteral(":") << QStringLiteral("Anglais");
     QTest::newRow("Portuguese") << 3 << englishIntro << QStringLiteral("Calcular")
                                 << QStringLiteral("Hoje") << QStringLiteral("Primeira data:")
                                 << QStringLiteral("Inglês");
@@ -192,8 +192,8 @@ void LanguageTest::dayWordBesideTheDifference_data() {
     QTest::newRow("grouped") << QStringLiteral("1,234") << QStringLiteral("Tage");
     QTest::newRow("grouped one") << QStringLiteral("0,001") << QStringLiteral("Tag");
     QTest::newRow("beyond 32 bits") << QStringLiteral("4294967297") << QStringLiteral("Tage");
-    QTest::newRow("beyond 64 bits") << QStringLiteral("-18446744073709551617")
-                                    << QStringLiteral("Tage");
+    QTest::newRow("beyond 64 bits")
+        << QStringLiteral("-18446744073709551617") << QStringLiteral("Tage");
 }
 
 void LanguageTest::dayWordBesideTheDifference() {
@@ -258,8 +258,8 @@ void LanguageTest::webLinks_data() {
     const QString documentation = QString::fromStdString(InfoTexts::DocumentationAddress());
     QTest::newRow("home page") << QStringLiteral("lblTessaline") << Qt::LeftButton
                                << QStringList{home};
-    QTest::newRow("documentation") << QStringLiteral("lblOnlineDocumentation") << Qt::LeftButton
-                                   << QStringList{documentation};
+    QTest::newRow("documentation")
+        << QStringLiteral("lblOnlineDocumentation") << Qt::LeftButton << QStringList{documentation};
     QTest::newRow("right button opens nothing")
         << QStringLiteral("lblTessaline") << Qt::RightButton << QStringList{};
 }

@@ -20,7 +20,9 @@ const QString first = QStringLiteral("txbFirstDate");
 const QString output = QStringLiteral("txbOutput");
 const QString copy = QStringLiteral("cmdCopyToClipboard");
 
-int Px(double twips) { return qRound(twips / 15.0); }
+int Px(double twips) {
+    return qRound(twips / 15.0);
+}
 
 // Two result lines through the window as the user makes them.
 void ComputeTwoLines(const WindowFixture& f) {
@@ -69,7 +71,7 @@ DatePr2::LocalNow IntercalaryDay() {
 class OutputTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void copyWholeText();
     void copyEmptyWindow();
     void copySelectionMadeWithTheMouse();
@@ -135,9 +137,8 @@ void OutputTest::copyButtonByLanguage_data() {
     QTest::addColumn<int>("widthTwips");
     QTest::addColumn<int>("leftTwips");
     QTest::newRow("English") << 0 << false << QStringLiteral("Copy to clipboard") << 2500 << 4810;
-    QTest::newRow("English, selection") << 0 << true
-                                        << QStringLiteral("Copy selected text to clipboard")
-                                        << 3750 << 4185;
+    QTest::newRow("English, selection")
+        << 0 << true << QStringLiteral("Copy selected text to clipboard") << 3750 << 4185;
     QTest::newRow("German") << 1 << false << QStringLiteral("Kopieren in Zwischenablage") << 3500
                             << 4310;
     QTest::newRow("German, selection")
@@ -165,8 +166,7 @@ void OutputTest::copyButtonByLanguage() {
     QWidget* box = f.Find(output);
     box->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
-    if (selection)
-        QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+    if (selection) QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
     f.Find(first)->setFocus(Qt::MouseFocusReason);
     auto* button = f.Find<QPushButton>(copy);
     QCOMPARE(button->text(), caption);
@@ -249,7 +249,8 @@ void OutputTest::annusNovusLabels() {
     f.Start();
     f.Click(QStringLiteral("lblTodaysDate"));
     f.Click(QStringLiteral("lblTodaysDate"));
-    QVERIFY(f.Text(QStringLiteral("lblTodaysDate")).startsWith(QStringLiteral("Today is Intercalarius,\r\n")));
+    QVERIFY(f.Text(QStringLiteral("lblTodaysDate"))
+                .startsWith(QStringLiteral("Today is Intercalarius,\r\n")));
     QVERIFY(f.Text(QStringLiteral("lblTodaysDate")).endsWith(QStringLiteral("-11-01 AN (14:05).")));
     // Five days on: the fifth day of Primus of the next year.
     QVERIFY(f.Text(QStringLiteral("lblWeekFromToday"))
@@ -284,10 +285,10 @@ void OutputTest::todayButtons_data() {
     QTest::newRow("second, JC") << 1 << QStringLiteral("JC") << 44 << QStringLiteral("2026-11-24");
     QTest::newRow("second, JDN without separator")
         << 1 << QStringLiteral("JDN") << 0 << QStringLiteral("2461382");
-    QTest::newRow("first, JDN with dots") << 0 << QStringLiteral("JDN") << 46
-                                          << QStringLiteral("2.461.382");
-    QTest::newRow("first, yyyyddd") << 0 << QStringLiteral("DIY") << 44
-                                    << QStringLiteral("2026341");
+    QTest::newRow("first, JDN with dots")
+        << 0 << QStringLiteral("JDN") << 46 << QStringLiteral("2.461.382");
+    QTest::newRow("first, yyyyddd")
+        << 0 << QStringLiteral("DIY") << 44 << QStringLiteral("2026341");
 }
 
 void OutputTest::todayButtons() {
