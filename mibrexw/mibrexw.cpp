@@ -90,17 +90,36 @@ const char *ReadNumber(const char *p, bool allowSign, Number &out)
     return p;
 }
 
+// The rare dates (fields out of range, years at the ends of int32) leave the short path.
+[[gnu::noinline, gnu::cold]] int32_t EuroDateToJdnWide(DateRecord *rec)
+{
+    rec->jdn = Saturate(rec->calendar == kJulianLetter
+                            ? JulianToJdnWide(rec->year, rec->month, rec->day)
+                            : GregorianToJdnWide(rec->year, rec->month, rec->day));
+    return rec->jdn;
+}
+
+[[gnu::noinline, gnu::cold]] int32_t AnnusNovusDateToJdnWide(DateRecord *rec)
+{
+    rec->jdn = Saturate(AnnusNovusToJdnWide(rec->year, rec->month, rec->day));
+    return rec->jdn;
+}
+
 } // namespace
 
 extern "C" {
 
 MIBREXW_API int32_t euro_date_to_jdn(DateRecord *rec)
 {
-    const int64_t jdn = rec->calendar == kJulianLetter
-                            ? JulianToJdn(rec->year, rec->month, rec->day)
-                            : GregorianToJdn(rec->year, rec->month, rec->day);
-    rec->jdn = Saturate(jdn);
-    return rec->jdn;
+    int32_t jdn = 0;
+    const bool done = rec->calendar == kJulianLetter
+                          ? JulianToJdnFast(rec->year, rec->month, rec->day, jdn)
+                          : GregorianToJdnFast(rec->year, rec->month, rec->day, jdn);
+    if (!done) {
+        return EuroDateToJdnWide(rec);
+    }
+    rec->jdn = jdn;
+    return jdn;
 }
 
 MIBREXW_API int32_t jdn_to_euro_date(DateRecord *rec)
@@ -126,8 +145,12 @@ MIBREXW_API int32_t jdn_to_annus_novus_date(DateRecord *rec)
 
 MIBREXW_API int32_t annus_novus_date_to_jdn(DateRecord *rec)
 {
-    rec->jdn = Saturate(AnnusNovusToJdn(rec->year, rec->month, rec->day));
-    return rec->jdn;
+    int32_t jdn = 0;
+    if (!AnnusNovusToJdnFast(rec->year, rec->month, rec->day, jdn)) {
+        return AnnusNovusDateToJdnWide(rec);
+    }
+    rec->jdn = jdn;
+    return jdn;
 }
 
 MIBREXW_API int32_t str_to_date(const char *text, int32_t order, DateRecord *rec, int32_t letter)

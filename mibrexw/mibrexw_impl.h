@@ -69,9 +69,57 @@ constexpr void NormaliseMonth(int64_t &y, int64_t &m)
 inline constexpr int64_t kGregorianDateShiftYears = 400LL * 6'000'000; // 2.4e9 > 2.33e9
 inline constexpr int64_t kGregorianDateShiftDays = 146097LL * 6'000'000;
 
-// JDN of year, month, day in the proleptic Gregorian calendar, exact in 64 bits for every
-// int32 year, month and day.
-constexpr int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d)
+// Years whose every day, with any month 1..12 and day 1..31 (or 11 and 37 in Annus Novus),
+// has a JDN inside int32: the first and last years of the int32 range are partly outside.
+inline constexpr int64_t kGregorianFastFirstYear = -5884322;
+inline constexpr int64_t kGregorianFastLastYear = 5874897;
+inline constexpr int64_t kJulianFastFirstYear = -5884201;
+inline constexpr int64_t kJulianFastLastYear = 5874776;
+
+// For such a date the JDN is found modulo 2^32 in 32-bit unsigned arithmetic: the divisions
+// see only the shifted year, [0, 1.2e7], and the wrap-around of the sums is undone by the
+// final conversion to int32. Whole 400-year (4-year) cycles keep the shifted year positive.
+inline constexpr uint32_t kGregorianFastShiftYears = 400 * 14711; // > 5884323
+inline constexpr int64_t kGregorianFastShiftDays = int64_t{146097} * 14711;
+inline constexpr uint32_t kJulianFastShiftYears = 4 * 1471051; // > 5884202
+inline constexpr int64_t kJulianFastShiftDays = int64_t{1461} * 1471051;
+
+constexpr bool IsFastDate(int64_t y, int64_t m, int64_t d, int64_t firstYear, int64_t lastYear,
+                          uint64_t months, uint64_t days)
+{
+    return (static_cast<uint64_t>(y - firstYear) <= static_cast<uint64_t>(lastYear - firstYear)) &
+           (static_cast<uint64_t>(m - 1) < months) & (static_cast<uint64_t>(d - 1) < days);
+}
+
+constexpr int32_t ToInt32(uint32_t wrapped) { return static_cast<int32_t>(wrapped); }
+
+// Days from 1 March of shifted year 0 to 1 March of shifted year y, modulo 2^32.
+constexpr uint32_t GregorianMarchYearStart(uint32_t y)
+{
+    const uint32_t century = y / 100;
+    return 365 * y + y / 4 - century + century / 4;
+}
+
+// Each date -> JDN conversion comes in three pieces: ...Fast answers for the ordinary dates
+// above and returns false for the rest, ...Wide is exact in 64 bits for every int32 year,
+// month and day, and the plain name combines them. The library calls ...Wide out of line, so
+// that the common path stays short.
+
+constexpr bool GregorianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t &jdn)
+{
+    if (!IsFastDate(y, m, d, kGregorianFastFirstYear, kGregorianFastLastYear, 12, 31)) {
+        return false;
+    }
+    const bool janFeb = m < 3;
+    const uint32_t yy = static_cast<uint32_t>(y) + kGregorianFastShiftYears - janFeb;
+    const uint32_t mm = static_cast<uint32_t>(m) + (janFeb ? 12u : 0u);
+    jdn = ToInt32(GregorianMarchYearStart(yy) + DaysBeforeMarchMonth(mm) + static_cast<uint32_t>(d) +
+                  static_cast<uint32_t>(kGregorianMarch0 - 1 - kGregorianFastShiftDays));
+    return true;
+}
+
+// JDN of year, month, day in the proleptic Gregorian calendar.
+constexpr int64_t GregorianToJdnWide(int64_t y, int64_t m, int64_t d)
 {
     NormaliseMonth(y, m);
     const bool janFeb = m < 3;
@@ -83,12 +131,31 @@ constexpr int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d)
            (kGregorianMarch0 - 1 - kGregorianDateShiftDays);
 }
 
+constexpr int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d)
+{
+    int32_t jdn = 0;
+    return GregorianToJdnFast(y, m, d, jdn) ? jdn : GregorianToJdnWide(y, m, d);
+}
+
 inline constexpr int64_t kJulianDateShiftYears = 4LL * 600'000'000; // 2.4e9
 inline constexpr int64_t kJulianDateShiftDays = 1461LL * 600'000'000;
 
-// JDN of year, month, day in the Julian calendar, exact in 64 bits for every int32 input
-// (months and days outside their ranges as in GregorianToJdn).
-constexpr int64_t JulianToJdn(int64_t y, int64_t m, int64_t d)
+constexpr bool JulianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t &jdn)
+{
+    if (!IsFastDate(y, m, d, kJulianFastFirstYear, kJulianFastLastYear, 12, 31)) {
+        return false;
+    }
+    const bool janFeb = m < 3;
+    const uint32_t yy = static_cast<uint32_t>(y) + kJulianFastShiftYears - janFeb;
+    const uint32_t mm = static_cast<uint32_t>(m) + (janFeb ? 12u : 0u);
+    jdn = ToInt32(365 * yy + yy / 4 + DaysBeforeMarchMonth(mm) + static_cast<uint32_t>(d) +
+                  static_cast<uint32_t>(kJulianMarch0 - 1 - kJulianFastShiftDays));
+    return true;
+}
+
+// JDN of year, month, day in the Julian calendar (months and days outside their ranges as in
+// the Gregorian calendar).
+constexpr int64_t JulianToJdnWide(int64_t y, int64_t m, int64_t d)
 {
     NormaliseMonth(y, m);
     const bool janFeb = m < 3;
@@ -97,6 +164,12 @@ constexpr int64_t JulianToJdn(int64_t y, int64_t m, int64_t d)
     const uint64_t yearDays = 1461 * yy / 4;
     return static_cast<int64_t>(yearDays + DaysBeforeMarchMonth(mm)) + d +
            (kJulianMarch0 - 1 - kJulianDateShiftDays);
+}
+
+constexpr int64_t JulianToJdn(int64_t y, int64_t m, int64_t d)
+{
+    int32_t jdn = 0;
+    return JulianToJdnFast(y, m, d, jdn) ? jdn : JulianToJdnWide(y, m, d);
 }
 
 // JDN of 1 January of a Gregorian year, for every year in [-2.4e9, 2.4e9].
@@ -109,15 +182,34 @@ constexpr int64_t GregorianNewYearJdn(int64_t y)
     return static_cast<int64_t>(yearDays) + (kGregorianMarch0 + 306 - kGregorianDateShiftDays);
 }
 
-// JDN of an Annus Novus date. The months are 36, 37, 36, ... days long, so month m starts
+// Annus Novus dates. The months are 36, 37, 36, ... days long, so month m starts
 // 36 (m - 1) + floor((m - 1) / 2) days into the year; Intercalarius (11) thus starts on day
 // 366. A month or day outside its range just extends that count (month 11 of a common year
-// is 1 Primus of the next, month 12 lies 37 days later); exact in 64 bits for every int32
-// input.
-constexpr int64_t AnnusNovusToJdn(int64_t y, int64_t m, int64_t d)
+// is 1 Primus of the next, month 12 lies 73 days after the first of month 10).
+constexpr bool AnnusNovusToJdnFast(int64_t y, int64_t m, int64_t d, int32_t &jdn)
+{
+    const int64_t g = y - kAnnusNovusYearOffset;
+    if (!IsFastDate(g, m, d, kGregorianFastFirstYear, kGregorianFastLastYear, 11, 37)) {
+        return false;
+    }
+    const uint32_t mm = static_cast<uint32_t>(m) - 1; // [0, 10]
+    // The computational year that holds 1 January of year g began on 1 March of g - 1.
+    const uint32_t yy = static_cast<uint32_t>(g) - 1 + kGregorianFastShiftYears;
+    jdn = ToInt32(GregorianMarchYearStart(yy) + 36 * mm + mm / 2 + static_cast<uint32_t>(d) +
+                  static_cast<uint32_t>(kGregorianMarch0 + 306 - 1 - kGregorianFastShiftDays));
+    return true;
+}
+
+constexpr int64_t AnnusNovusToJdnWide(int64_t y, int64_t m, int64_t d)
 {
     const int64_t before = 36 * (m - 1) + FloorDiv(m - 1, 2);
     return GregorianNewYearJdn(y - kAnnusNovusYearOffset) + before + d - 1;
+}
+
+constexpr int64_t AnnusNovusToJdn(int64_t y, int64_t m, int64_t d)
+{
+    int32_t jdn = 0;
+    return AnnusNovusToJdnFast(y, m, d, jdn) ? jdn : AnnusNovusToJdnWide(y, m, d);
 }
 
 // Whole 400-year cycles added so that JDN - kGregorianMarch0 is positive for every int32.
