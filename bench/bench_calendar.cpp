@@ -36,16 +36,14 @@ constexpr int64_t kFvfShiftDays = 146097LL * 20000;
 constexpr int64_t kFvfJulianShiftYears = 4LL * 2000000;
 constexpr int64_t kFvfJulianShiftDays = 1461LL * 2000000;
 
-int64_t TextbookGregorianToJdn(int64_t y, int64_t m, int64_t d)
-{
+int64_t TextbookGregorianToJdn(int64_t y, int64_t m, int64_t d) {
     y += kFvfShiftYears;
     const int64_t a = (m - 14) / 12;
     return (1461 * (y + 4800 + a)) / 4 + (367 * (m - 2 - 12 * a)) / 12 -
            (3 * ((y + 4900 + a) / 100)) / 4 + d - 32075 - kFvfShiftDays;
 }
 
-Ymd TextbookJdnToGregorian(int64_t jdn)
-{
+Ymd TextbookJdnToGregorian(int64_t jdn) {
     int64_t l = jdn + kFvfShiftDays + 68569;
     const int64_t n = 4 * l / 146097;
     l -= (146097 * n + 3) / 4;
@@ -59,8 +57,7 @@ Ymd TextbookJdnToGregorian(int64_t jdn)
     return {static_cast<int32_t>(year), static_cast<int32_t>(month), static_cast<int32_t>(day)};
 }
 
-int64_t TextbookJulianToJdn(int64_t y, int64_t m, int64_t d)
-{
+int64_t TextbookJulianToJdn(int64_t y, int64_t m, int64_t d) {
     y += kFvfJulianShiftYears;
     const int64_t a = (14 - m) / 12;
     const int64_t yy = y + 4800 - a;
@@ -68,8 +65,7 @@ int64_t TextbookJulianToJdn(int64_t y, int64_t m, int64_t d)
     return d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - 32083 - kFvfJulianShiftDays;
 }
 
-Ymd TextbookJdnToJulian(int64_t jdn)
-{
+Ymd TextbookJdnToJulian(int64_t jdn) {
     const int64_t c = jdn + kFvfJulianShiftDays + 32082;
     const int64_t d = (4 * c + 3) / 1461;
     const int64_t e = c - 1461 * d / 4;
@@ -87,8 +83,7 @@ struct Inputs {
 
 // The same random days in every calendar; the dates come from the textbook formulas (and the
 // AN year and day of the year), so the inputs do not depend on the code under test.
-Inputs MakeInputs(int64_t firstYear, int64_t lastYear)
-{
+Inputs MakeInputs(int64_t firstYear, int64_t lastYear) {
     std::mt19937_64 rng(kSeed + static_cast<uint64_t>(lastYear));
     std::uniform_int_distribution<int64_t> day(TextbookGregorianToJdn(firstYear, 1, 1),
                                                TextbookGregorianToJdn(lastYear, 12, 31));
@@ -111,15 +106,13 @@ Inputs MakeInputs(int64_t firstYear, int64_t lastYear)
     return in;
 }
 
-const Inputs &WideInputs()
-{
+const Inputs& WideInputs() {
     static const Inputs in = MakeInputs(-5000000, 5000000);
     return in;
 }
 
 // std::chrono's year reaches -32767 .. 32767.
-const Inputs &ChronoInputs()
-{
+const Inputs& ChronoInputs() {
     static const Inputs in = MakeInputs(-32767, 32767);
     return in;
 }
@@ -132,19 +125,17 @@ constexpr int32_t kUnixEpochJdn = 2440588;
 // The records are converted in place, as the program passes its own record; only the JDN
 // field is written.
 template <typename Convert>
-void DateToJdnLoop(benchmark::State &state, const std::vector<DateRecord> &dates, Convert convert)
-{
+void DateToJdnLoop(benchmark::State& state, const std::vector<DateRecord>& dates, Convert convert) {
     std::vector<DateRecord> records = dates;
     size_t i = 0;
     for (auto _ : state) {
-        DateRecord &r = records[i++ & (kSamples - 1)];
+        DateRecord& r = records[i++ & (kSamples - 1)];
         benchmark::DoNotOptimize(convert(r));
     }
 }
 
 template <typename Convert>
-void JdnToDateLoop(benchmark::State &state, const std::vector<int32_t> &jdns, Convert convert)
-{
+void JdnToDateLoop(benchmark::State& state, const std::vector<int32_t>& jdns, Convert convert) {
     size_t i = 0;
     for (auto _ : state) {
         const Ymd d = convert(jdns[i++ & (kSamples - 1)]);
@@ -152,14 +143,17 @@ void JdnToDateLoop(benchmark::State &state, const std::vector<int32_t> &jdns, Co
     }
 }
 
-int32_t LibraryToJdn(DateRecord &r) { return euro_date_to_jdn(&r); }
-int32_t LibraryAnToJdn(DateRecord &r) { return annus_novus_date_to_jdn(&r); }
+int32_t LibraryToJdn(DateRecord& r) {
+    return euro_date_to_jdn(&r);
+}
+int32_t LibraryAnToJdn(DateRecord& r) {
+    return annus_novus_date_to_jdn(&r);
+}
 
 // The library fills one record that the caller keeps, as the program does.
 template <typename Convert>
-void LibraryToDateLoop(benchmark::State &state, const std::vector<int32_t> &jdns, int32_t letter,
-                       Convert convert)
-{
+void LibraryToDateLoop(benchmark::State& state, const std::vector<int32_t>& jdns, int32_t letter,
+                       Convert convert) {
     DateRecord r{};
     r.calendar = letter;
     size_t i = 0;
@@ -170,8 +164,7 @@ void LibraryToDateLoop(benchmark::State &state, const std::vector<int32_t> &jdns
     }
 }
 
-Ymd LibraryToDate(int32_t jdn, int32_t letter)
-{
+Ymd LibraryToDate(int32_t jdn, int32_t letter) {
     DateRecord r{};
     r.calendar = letter;
     r.jdn = jdn;
@@ -179,8 +172,7 @@ Ymd LibraryToDate(int32_t jdn, int32_t letter)
     return {r.year, r.month, r.day};
 }
 
-Ymd LibraryToAn(int32_t jdn)
-{
+Ymd LibraryToAn(int32_t jdn) {
     DateRecord r{};
     r.calendar = 'A';
     r.jdn = jdn;
@@ -192,61 +184,73 @@ Ymd LibraryToAn(int32_t jdn)
 using mibrexw::detail::Saturate;
 
 // The loop alone: load an input and hand something to DoNotOptimize. Part of every row.
-void BM_LoopOnly_Date(benchmark::State &s)
-{
+void BM_LoopOnly_Date(benchmark::State& s) {
     DateToJdnLoop(s, WideInputs().gregorian,
-                  [](const DateRecord &r) { return r.year ^ r.month ^ r.day; });
+                  [](const DateRecord& r) { return r.year ^ r.month ^ r.day; });
 }
-void BM_LoopOnly_Jdn(benchmark::State &s)
-{
+void BM_LoopOnly_Jdn(benchmark::State& s) {
     JdnToDateLoop(s, WideInputs().jdns, [](int32_t j) { return Ymd{j, j, j}; });
 }
 
 // Date -> JDN, years -5,000,000 .. 5,000,000.
-void BM_ToJdn_Textbook_Gregorian(benchmark::State &s)
-{
-    DateToJdnLoop(s, WideInputs().gregorian, [](const DateRecord &r) {
+void BM_ToJdn_Textbook_Gregorian(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().gregorian, [](const DateRecord& r) {
         return Saturate(TextbookGregorianToJdn(r.year, r.month, r.day));
     });
 }
-void BM_ToJdn_Textbook_Julian(benchmark::State &s)
-{
-    DateToJdnLoop(s, WideInputs().julian, [](const DateRecord &r) {
+void BM_ToJdn_Textbook_Julian(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().julian, [](const DateRecord& r) {
         return Saturate(TextbookJulianToJdn(r.year, r.month, r.day));
     });
 }
-void BM_ToJdn_Library_Gregorian(benchmark::State &s) { DateToJdnLoop(s, WideInputs().gregorian, LibraryToJdn); }
-void BM_ToJdn_Library_Julian(benchmark::State &s) { DateToJdnLoop(s, WideInputs().julian, LibraryToJdn); }
-void BM_ToJdn_Library_AnnusNovus(benchmark::State &s) { DateToJdnLoop(s, WideInputs().annusNovus, LibraryAnToJdn); }
-void BM_ToJdn_Inline_Gregorian(benchmark::State &s)
-{
-    DateToJdnLoop(s, WideInputs().gregorian, [](const DateRecord &r) {
+void BM_ToJdn_Library_Gregorian(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().gregorian, LibraryToJdn);
+}
+void BM_ToJdn_Library_Julian(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().julian, LibraryToJdn);
+}
+void BM_ToJdn_Library_AnnusNovus(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().annusNovus, LibraryAnToJdn);
+}
+void BM_ToJdn_Inline_Gregorian(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().gregorian, [](const DateRecord& r) {
         return Saturate(mibrexw::detail::GregorianToJdn(r.year, r.month, r.day));
     });
 }
-void BM_ToJdn_Inline_Julian(benchmark::State &s)
-{
-    DateToJdnLoop(s, WideInputs().julian, [](const DateRecord &r) {
+void BM_ToJdn_Inline_Julian(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().julian, [](const DateRecord& r) {
         return Saturate(mibrexw::detail::JulianToJdn(r.year, r.month, r.day));
     });
 }
-void BM_ToJdn_Inline_AnnusNovus(benchmark::State &s)
-{
-    DateToJdnLoop(s, WideInputs().annusNovus, [](const DateRecord &r) {
+void BM_ToJdn_Inline_AnnusNovus(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().annusNovus, [](const DateRecord& r) {
         return Saturate(mibrexw::detail::AnnusNovusToJdn(r.year, r.month, r.day));
     });
 }
 
 // JDN -> date over the same days.
-void BM_ToDate_Textbook_Gregorian(benchmark::State &s) { JdnToDateLoop(s, WideInputs().jdns, TextbookJdnToGregorian); }
-void BM_ToDate_Textbook_Julian(benchmark::State &s) { JdnToDateLoop(s, WideInputs().jdns, TextbookJdnToJulian); }
-void BM_ToDate_Library_Gregorian(benchmark::State &s) { LibraryToDateLoop(s, WideInputs().jdns, 'G', jdn_to_euro_date); }
-void BM_ToDate_Library_Julian(benchmark::State &s) { LibraryToDateLoop(s, WideInputs().jdns, 'J', jdn_to_euro_date); }
-void BM_ToDate_Library_AnnusNovus(benchmark::State &s) { LibraryToDateLoop(s, WideInputs().jdns, 'A', jdn_to_annus_novus_date); }
-void BM_ToDate_Inline_Gregorian(benchmark::State &s) { JdnToDateLoop(s, WideInputs().jdns, mibrexw::detail::JdnToGregorian); }
-void BM_ToDate_Inline_Julian(benchmark::State &s) { JdnToDateLoop(s, WideInputs().jdns, mibrexw::detail::JdnToJulian); }
-void BM_ToDate_Inline_AnnusNovus(benchmark::State &s)
-{
+void BM_ToDate_Textbook_Gregorian(benchmark::State& s) {
+    JdnToDateLoop(s, WideInputs().jdns, TextbookJdnToGregorian);
+}
+void BM_ToDate_Textbook_Julian(benchmark::State& s) {
+    JdnToDateLoop(s, WideInputs().jdns, TextbookJdnToJulian);
+}
+void BM_ToDate_Library_Gregorian(benchmark::State& s) {
+    LibraryToDateLoop(s, WideInputs().jdns, 'G', jdn_to_euro_date);
+}
+void BM_ToDate_Library_Julian(benchmark::State& s) {
+    LibraryToDateLoop(s, WideInputs().jdns, 'J', jdn_to_euro_date);
+}
+void BM_ToDate_Library_AnnusNovus(benchmark::State& s) {
+    LibraryToDateLoop(s, WideInputs().jdns, 'A', jdn_to_annus_novus_date);
+}
+void BM_ToDate_Inline_Gregorian(benchmark::State& s) {
+    JdnToDateLoop(s, WideInputs().jdns, mibrexw::detail::JdnToGregorian);
+}
+void BM_ToDate_Inline_Julian(benchmark::State& s) {
+    JdnToDateLoop(s, WideInputs().jdns, mibrexw::detail::JdnToJulian);
+}
+void BM_ToDate_Inline_AnnusNovus(benchmark::State& s) {
     JdnToDateLoop(s, WideInputs().jdns, [](int32_t j) {
         Ymd d{};
         const int32_t weekday = mibrexw::detail::JdnToAnnusNovus(j, d);
@@ -256,33 +260,37 @@ void BM_ToDate_Inline_AnnusNovus(benchmark::State &s)
 }
 
 // Years -32767 .. 32767: std::chrono against the Gregorian conversions on the same inputs.
-void BM_Chrono_ToJdn_Chrono(benchmark::State &s)
-{
-    DateToJdnLoop(s, ChronoInputs().gregorian, [](const DateRecord &r) {
+void BM_Chrono_ToJdn_Chrono(benchmark::State& s) {
+    DateToJdnLoop(s, ChronoInputs().gregorian, [](const DateRecord& r) {
         const std::chrono::year_month_day ymd{std::chrono::year{r.year},
                                               std::chrono::month{static_cast<unsigned>(r.month)},
                                               std::chrono::day{static_cast<unsigned>(r.day)}};
         return std::chrono::sys_days{ymd}.time_since_epoch().count() + kUnixEpochJdn;
     });
 }
-void BM_Chrono_ToJdn_Library(benchmark::State &s) { DateToJdnLoop(s, ChronoInputs().gregorian, LibraryToJdn); }
-void BM_Chrono_ToJdn_Inline(benchmark::State &s)
-{
-    DateToJdnLoop(s, ChronoInputs().gregorian, [](const DateRecord &r) {
+void BM_Chrono_ToJdn_Library(benchmark::State& s) {
+    DateToJdnLoop(s, ChronoInputs().gregorian, LibraryToJdn);
+}
+void BM_Chrono_ToJdn_Inline(benchmark::State& s) {
+    DateToJdnLoop(s, ChronoInputs().gregorian, [](const DateRecord& r) {
         return Saturate(mibrexw::detail::GregorianToJdn(r.year, r.month, r.day));
     });
 }
-void BM_Chrono_ToDate_Chrono(benchmark::State &s)
-{
+void BM_Chrono_ToDate_Chrono(benchmark::State& s) {
     JdnToDateLoop(s, ChronoInputs().jdns, [](int32_t j) {
         const std::chrono::year_month_day ymd{
             std::chrono::sys_days{std::chrono::days{j - kUnixEpochJdn}}};
-        return Ymd{static_cast<int>(ymd.year()), static_cast<int32_t>(static_cast<unsigned>(ymd.month())),
+        return Ymd{static_cast<int>(ymd.year()),
+                   static_cast<int32_t>(static_cast<unsigned>(ymd.month())),
                    static_cast<int32_t>(static_cast<unsigned>(ymd.day()))};
     });
 }
-void BM_Chrono_ToDate_Library(benchmark::State &s) { LibraryToDateLoop(s, ChronoInputs().jdns, 'G', jdn_to_euro_date); }
-void BM_Chrono_ToDate_Inline(benchmark::State &s) { JdnToDateLoop(s, ChronoInputs().jdns, mibrexw::detail::JdnToGregorian); }
+void BM_Chrono_ToDate_Library(benchmark::State& s) {
+    LibraryToDateLoop(s, ChronoInputs().jdns, 'G', jdn_to_euro_date);
+}
+void BM_Chrono_ToDate_Inline(benchmark::State& s) {
+    JdnToDateLoop(s, ChronoInputs().jdns, mibrexw::detail::JdnToGregorian);
+}
 
 BENCHMARK(BM_LoopOnly_Date);
 BENCHMARK(BM_LoopOnly_Jdn);
@@ -313,11 +321,10 @@ BENCHMARK(BM_Chrono_ToDate_Inline);
 // Keeps the CPU time per conversion of every benchmark (the median of the repetitions when
 // there are several) and prints the ratios the goals are stated in.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
+        for (const Run& run : runs) {
             if (run.error_occurred) {
                 continue;
             }
@@ -333,15 +340,14 @@ public:
         }
     }
 
-    void Finalize() override
-    {
+    void Finalize() override {
         ConsoleReporter::Finalize();
         std::printf("\nns per conversion (CPU time%s) and speed-up of the library\n",
                     median_.empty() ? "" : ", median of repetitions");
-        std::printf("%-34s %9s %9s %9s %11s %11s\n", "conversion", "library", "inline",
-                    "baseline", "base/lib", "base/inline");
-        for (const char *dir : {"ToJdn", "ToDate"}) {
-            for (const char *cal : {"Gregorian", "Julian", "AnnusNovus"}) {
+        std::printf("%-34s %9s %9s %9s %11s %11s\n", "conversion", "library", "inline", "baseline",
+                    "base/lib", "base/inline");
+        for (const char* dir : {"ToJdn", "ToDate"}) {
+            for (const char* cal : {"Gregorian", "Julian", "AnnusNovus"}) {
                 // Annus Novus is Gregorian underneath: its baseline is the textbook Gregorian one.
                 const std::string base = std::string("BM_") + dir + "_Textbook_" +
                                          (std::string(cal) == "Julian" ? "Julian" : "Gregorian");
@@ -350,14 +356,15 @@ public:
                     std::string("BM_") + dir + "_Inline_" + cal, base);
             }
         }
-        for (const char *dir : {"ToJdn", "ToDate"}) {
+        for (const char* dir : {"ToJdn", "ToDate"}) {
             Row(std::string(dir) + " Gregorian vs std::chrono",
-                std::string("BM_Chrono_") + dir + "_Library", std::string("BM_Chrono_") + dir + "_Inline",
+                std::string("BM_Chrono_") + dir + "_Library",
+                std::string("BM_Chrono_") + dir + "_Inline",
                 std::string("BM_Chrono_") + dir + "_Chrono");
         }
         std::printf("\nAnnus Novus / Gregorian time:");
-        for (const char *dir : {"ToJdn", "ToDate"}) {
-            for (const char *kind : {"Library", "Inline"}) {
+        for (const char* dir : {"ToJdn", "ToDate"}) {
+            for (const char* kind : {"Library", "Inline"}) {
                 const double an = Get(std::string("BM_") + dir + "_" + kind + "_AnnusNovus");
                 const double g = Get(std::string("BM_") + dir + "_" + kind + "_Gregorian");
                 if (an > 0 && g > 0) {
@@ -368,9 +375,8 @@ public:
         std::printf("\n");
     }
 
-private:
-    static double Scale(benchmark::TimeUnit unit)
-    {
+  private:
+    static double Scale(benchmark::TimeUnit unit) {
         switch (unit) {
         case benchmark::kSecond:
             return 1e9;
@@ -384,16 +390,14 @@ private:
         return 1.0;
     }
 
-    double Get(const std::string &name) const
-    {
-        const auto &source = median_.empty() ? single_ : median_;
+    double Get(const std::string& name) const {
+        const auto& source = median_.empty() ? single_ : median_;
         const auto it = source.find(name);
         return it == source.end() ? 0.0 : it->second;
     }
 
-    void Row(const std::string &label, const std::string &library, const std::string &inlined,
-             const std::string &baseline) const
-    {
+    void Row(const std::string& label, const std::string& library, const std::string& inlined,
+             const std::string& baseline) const {
         const double lib = Get(library);
         const double inl = Get(inlined);
         const double base = Get(baseline);
@@ -408,17 +412,15 @@ private:
     std::map<std::string, double> median_;
 };
 
-bool SameDate(const Ymd &a, const Ymd &b)
-{
+bool SameDate(const Ymd& a, const Ymd& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day;
 }
 
 // The baselines are only worth comparing with if they compute the same thing: every input is
 // converted by all of them once before anything is timed.
-bool BaselinesAgree()
-{
+bool BaselinesAgree() {
     int wrong = 0;
-    for (const Inputs *in : {&WideInputs(), &ChronoInputs()}) {
+    for (const Inputs* in : {&WideInputs(), &ChronoInputs()}) {
         for (size_t i = 0; i < kSamples; ++i) {
             const int32_t jdn = in->jdns[i];
             DateRecord g = in->gregorian[i];
@@ -435,7 +437,7 @@ bool BaselinesAgree()
         }
     }
     for (size_t i = 0; i < kSamples; ++i) {
-        const DateRecord &g = ChronoInputs().gregorian[i];
+        const DateRecord& g = ChronoInputs().gregorian[i];
         const std::chrono::year_month_day ymd{
             std::chrono::sys_days{std::chrono::days{ChronoInputs().jdns[i] - kUnixEpochJdn}}};
         wrong += static_cast<int>(ymd.year()) != g.year;
@@ -450,8 +452,7 @@ bool BaselinesAgree()
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

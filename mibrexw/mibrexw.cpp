@@ -14,15 +14,13 @@ constexpr int32_t kAnnusNovusLetter = 'A';
 enum class Calendar { Gregorian, Julian, AnnusNovus };
 
 // 'J' and 'A' name their calendars; every other letter, 0 included, is Gregorian.
-Calendar CalendarOfLetter(int32_t letter)
-{
+Calendar CalendarOfLetter(int32_t letter) {
     return letter == kJulianLetter       ? Calendar::Julian
            : letter == kAnnusNovusLetter ? Calendar::AnnusNovus
                                          : Calendar::Gregorian;
 }
 
-bool IsValidDate(Calendar cal, int64_t y, int64_t m, int64_t d)
-{
+bool IsValidDate(Calendar cal, int64_t y, int64_t m, int64_t d) {
     if (d < 1) {
         return false;
     }
@@ -43,8 +41,7 @@ bool IsValidDate(Calendar cal, int64_t y, int64_t m, int64_t d)
     return d <= ((m <= 7) == (m % 2 == 1) ? 31 : 30);
 }
 
-int64_t DateToJdn(Calendar cal, int64_t y, int64_t m, int64_t d)
-{
+int64_t DateToJdn(Calendar cal, int64_t y, int64_t m, int64_t d) {
     switch (cal) {
     case Calendar::Julian:
         return JulianToJdn(y, m, d);
@@ -56,21 +53,22 @@ int64_t DateToJdn(Calendar cal, int64_t y, int64_t m, int64_t d)
     return GregorianToJdn(y, m, d);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Largest number of significant digits a year may have: every such year fits int32.
 constexpr int kMaxYearDigits = 9;
 
 struct Number {
-    int64_t value = 0;  // capped once more than kMaxYearDigits significant digits are read
+    int64_t value = 0;   // capped once more than kMaxYearDigits significant digits are read
     int significant = 0; // digits after the leading zeros, counted to any length
     bool negative = false;
 };
 
 // Reads [-]digits+ at p (the sign only when allowSign); returns the position after the
 // number, or nullptr when there is no number there.
-const char *ReadNumber(const char *p, bool allowSign, Number &out)
-{
+const char* ReadNumber(const char* p, bool allowSign, Number& out) {
     if (allowSign && *p == '-') {
         out.negative = true;
         ++p;
@@ -91,16 +89,14 @@ const char *ReadNumber(const char *p, bool allowSign, Number &out)
 }
 
 // The rare dates (fields out of range, years at the ends of int32) leave the short path.
-[[gnu::noinline, gnu::cold]] int32_t EuroDateToJdnWide(DateRecord *rec)
-{
+[[gnu::noinline, gnu::cold]] int32_t EuroDateToJdnWide(DateRecord* rec) {
     rec->jdn = Saturate(rec->calendar == kJulianLetter
                             ? JulianToJdnWide(rec->year, rec->month, rec->day)
                             : GregorianToJdnWide(rec->year, rec->month, rec->day));
     return rec->jdn;
 }
 
-[[gnu::noinline, gnu::cold]] int32_t AnnusNovusDateToJdnWide(DateRecord *rec)
-{
+[[gnu::noinline, gnu::cold]] int32_t AnnusNovusDateToJdnWide(DateRecord* rec) {
     rec->jdn = Saturate(AnnusNovusToJdnWide(rec->year, rec->month, rec->day));
     return rec->jdn;
 }
@@ -109,8 +105,7 @@ const char *ReadNumber(const char *p, bool allowSign, Number &out)
 
 extern "C" {
 
-MIBREXW_API int32_t euro_date_to_jdn(DateRecord *rec)
-{
+MIBREXW_API int32_t euro_date_to_jdn(DateRecord* rec) {
     int32_t jdn = 0;
     const bool done = rec->calendar == kJulianLetter
                           ? JulianToJdnFast(rec->year, rec->month, rec->day, jdn)
@@ -122,8 +117,7 @@ MIBREXW_API int32_t euro_date_to_jdn(DateRecord *rec)
     return jdn;
 }
 
-MIBREXW_API int32_t jdn_to_euro_date(DateRecord *rec)
-{
+MIBREXW_API int32_t jdn_to_euro_date(DateRecord* rec) {
     const Ymd d = rec->calendar == kJulianLetter ? JdnToJulian(rec->jdn) : JdnToGregorian(rec->jdn);
     rec->year = d.year;
     rec->month = d.month;
@@ -131,10 +125,11 @@ MIBREXW_API int32_t jdn_to_euro_date(DateRecord *rec)
     return 0;
 }
 
-MIBREXW_API int32_t euro_day_of_week(int32_t jdn) { return DayOfWeek(jdn); }
+MIBREXW_API int32_t euro_day_of_week(int32_t jdn) {
+    return DayOfWeek(jdn);
+}
 
-MIBREXW_API int32_t jdn_to_annus_novus_date(DateRecord *rec)
-{
+MIBREXW_API int32_t jdn_to_annus_novus_date(DateRecord* rec) {
     Ymd d{};
     const int32_t weekday = JdnToAnnusNovus(rec->jdn, d);
     rec->year = d.year;
@@ -143,8 +138,7 @@ MIBREXW_API int32_t jdn_to_annus_novus_date(DateRecord *rec)
     return weekday;
 }
 
-MIBREXW_API int32_t annus_novus_date_to_jdn(DateRecord *rec)
-{
+MIBREXW_API int32_t annus_novus_date_to_jdn(DateRecord* rec) {
     int32_t jdn = 0;
     if (!AnnusNovusToJdnFast(rec->year, rec->month, rec->day, jdn)) {
         return AnnusNovusDateToJdnWide(rec);
@@ -153,8 +147,7 @@ MIBREXW_API int32_t annus_novus_date_to_jdn(DateRecord *rec)
     return jdn;
 }
 
-MIBREXW_API int32_t str_to_date(const char *text, int32_t order, DateRecord *rec, int32_t letter)
-{
+MIBREXW_API int32_t str_to_date(const char* text, int32_t order, DateRecord* rec, int32_t letter) {
     if (rec == nullptr) {
         return -1;
     }
@@ -168,7 +161,7 @@ MIBREXW_API int32_t str_to_date(const char *text, int32_t order, DateRecord *rec
     static constexpr int kDayAt[3] = {1, 0, 2};
 
     Number numbers[3];
-    const char *p = text;
+    const char* p = text;
     for (int i = 0; i < 3; ++i) {
         if (i > 0) {
             // Exactly one separator: any character but a digit or the end of the text.
@@ -186,9 +179,9 @@ MIBREXW_API int32_t str_to_date(const char *text, int32_t order, DateRecord *rec
         return -1;
     }
 
-    const Number &year = numbers[kYearAt[order]];
-    const Number &month = numbers[kMonthAt[order]];
-    const Number &day = numbers[kDayAt[order]];
+    const Number& year = numbers[kYearAt[order]];
+    const Number& month = numbers[kMonthAt[order]];
+    const Number& day = numbers[kDayAt[order]];
     if (year.significant > kMaxYearDigits) {
         return -5;
     }
@@ -211,8 +204,7 @@ MIBREXW_API int32_t str_to_date(const char *text, int32_t order, DateRecord *rec
     return 0;
 }
 
-MIBREXW_API int32_t separate_thousands(const char *number, int32_t separator, char *out)
-{
+MIBREXW_API int32_t separate_thousands(const char* number, int32_t separator, char* out) {
     constexpr size_t kOutSize = 20;
     if (out == nullptr) {
         return -1;
@@ -222,7 +214,7 @@ MIBREXW_API int32_t separate_thousands(const char *number, int32_t separator, ch
         return -1;
     }
     const bool negative = number[0] == '-';
-    const char *digits = number + (negative ? 1 : 0);
+    const char* digits = number + (negative ? 1 : 0);
     size_t count = 0;
     while (IsDigit(digits[count])) {
         ++count;
@@ -236,7 +228,7 @@ MIBREXW_API int32_t separate_thousands(const char *number, int32_t separator, ch
     if (length + 1 > kOutSize) {
         return -2;
     }
-    char *w = out;
+    char* w = out;
     if (negative) {
         *w++ = '-';
     }
@@ -250,8 +242,7 @@ MIBREXW_API int32_t separate_thousands(const char *number, int32_t separator, ch
     return 0;
 }
 
-MIBREXW_API int32_t days_elapsed(const DateRecord *a, const DateRecord *b, int32_t *error)
-{
+MIBREXW_API int32_t days_elapsed(const DateRecord* a, const DateRecord* b, int32_t* error) {
     int32_t failure = 0;
     int64_t diff = 0;
     if (a == nullptr || !IsValidDate(CalendarOfLetter(a->calendar), a->year, a->month, a->day)) {

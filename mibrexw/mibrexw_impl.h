@@ -36,29 +36,32 @@ constexpr int64_t FloorDiv(int64_t a, int64_t b) // b > 0
     return q - ((a % b) < 0 ? 1 : 0);
 }
 
-constexpr int32_t Saturate(int64_t v)
-{
+constexpr int32_t Saturate(int64_t v) {
     return v < kInt32Min ? INT32_MIN : v > kInt32Max ? INT32_MAX : static_cast<int32_t>(v);
 }
 
-constexpr bool IsGregorianLeap(int64_t y)
-{
+constexpr bool IsGregorianLeap(int64_t y) {
     return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
 }
 
-constexpr bool IsJulianLeap(int64_t y) { return y % 4 == 0; }
+constexpr bool IsJulianLeap(int64_t y) {
+    return y % 4 == 0;
+}
 
-constexpr bool IsAnnusNovusLeap(int64_t y) { return IsGregorianLeap(y - kAnnusNovusYearOffset); }
+constexpr bool IsAnnusNovusLeap(int64_t y) {
+    return IsGregorianLeap(y - kAnnusNovusYearOffset);
+}
 
 // Days from 1 March to the first of month m, m counted 3 (March) .. 14 (February).
-constexpr uint32_t DaysBeforeMarchMonth(uint32_t m) { return (979 * m - 2919) / 32; }
+constexpr uint32_t DaysBeforeMarchMonth(uint32_t m) {
+    return (979 * m - 2919) / 32;
+}
 
 // A month outside 1..12 moves the year (month 13 is January of the next year, month 0
 // December of the previous one); the day is added as a plain count of days, so day 0 is the
 // last day of the month before and day 32 of January is 1 February. Every int32 input gives
 // a well-defined result without overflow: |year| stays below 2.33e9 after the move.
-constexpr void NormaliseMonth(int64_t &y, int64_t &m)
-{
+constexpr void NormaliseMonth(int64_t& y, int64_t& m) {
     if (static_cast<uint64_t>(m - 1) >= 12) {
         y += FloorDiv(m - 1, 12);
         m -= 12 * FloorDiv(m - 1, 12);
@@ -85,17 +88,17 @@ inline constexpr uint32_t kJulianFastShiftYears = 4 * 1471051; // > 5884202
 inline constexpr int64_t kJulianFastShiftDays = int64_t{1461} * 1471051;
 
 constexpr bool IsFastDate(int64_t y, int64_t m, int64_t d, int64_t firstYear, int64_t lastYear,
-                          uint64_t months, uint64_t days)
-{
+                          uint64_t months, uint64_t days) {
     return (static_cast<uint64_t>(y - firstYear) <= static_cast<uint64_t>(lastYear - firstYear)) &
            (static_cast<uint64_t>(m - 1) < months) & (static_cast<uint64_t>(d - 1) < days);
 }
 
-constexpr int32_t ToInt32(uint32_t wrapped) { return static_cast<int32_t>(wrapped); }
+constexpr int32_t ToInt32(uint32_t wrapped) {
+    return static_cast<int32_t>(wrapped);
+}
 
 // Days from 1 March of shifted year 0 to 1 March of shifted year y, modulo 2^32.
-constexpr uint32_t GregorianMarchYearStart(uint32_t y)
-{
+constexpr uint32_t GregorianMarchYearStart(uint32_t y) {
     const uint32_t century = y / 100;
     return 365 * y + y / 4 - century + century / 4;
 }
@@ -105,34 +108,33 @@ constexpr uint32_t GregorianMarchYearStart(uint32_t y)
 // month and day, and the plain name combines them. The library calls ...Wide out of line, so
 // that the common path stays short.
 
-constexpr bool GregorianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t &jdn)
-{
+constexpr bool GregorianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t& jdn) {
     if (!IsFastDate(y, m, d, kGregorianFastFirstYear, kGregorianFastLastYear, 12, 31)) {
         return false;
     }
     const bool janFeb = m < 3;
     const uint32_t yy = static_cast<uint32_t>(y) + kGregorianFastShiftYears - janFeb;
     const uint32_t mm = static_cast<uint32_t>(m) + (janFeb ? 12u : 0u);
-    jdn = ToInt32(GregorianMarchYearStart(yy) + DaysBeforeMarchMonth(mm) + static_cast<uint32_t>(d) +
-                  static_cast<uint32_t>(kGregorianMarch0 - 1 - kGregorianFastShiftDays));
+    jdn =
+        ToInt32(GregorianMarchYearStart(yy) + DaysBeforeMarchMonth(mm) + static_cast<uint32_t>(d) +
+                static_cast<uint32_t>(kGregorianMarch0 - 1 - kGregorianFastShiftDays));
     return true;
 }
 
 // JDN of year, month, day in the proleptic Gregorian calendar.
-constexpr int64_t GregorianToJdnWide(int64_t y, int64_t m, int64_t d)
-{
+constexpr int64_t GregorianToJdnWide(int64_t y, int64_t m, int64_t d) {
     NormaliseMonth(y, m);
     const bool janFeb = m < 3;
-    const uint64_t yy = static_cast<uint64_t>(y + kGregorianDateShiftYears) - janFeb; // [7e7, 4.8e9]
-    const uint32_t mm = static_cast<uint32_t>(m) + (janFeb ? 12u : 0u);               // [3, 14]
+    const uint64_t yy =
+        static_cast<uint64_t>(y + kGregorianDateShiftYears) - janFeb;   // [7e7, 4.8e9]
+    const uint32_t mm = static_cast<uint32_t>(m) + (janFeb ? 12u : 0u); // [3, 14]
     const uint64_t century = yy / 100;
     const uint64_t yearDays = 1461 * yy / 4 - century + century / 4; // < 1.8e12
     return static_cast<int64_t>(yearDays + DaysBeforeMarchMonth(mm)) + d +
            (kGregorianMarch0 - 1 - kGregorianDateShiftDays);
 }
 
-constexpr int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d)
-{
+constexpr int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d) {
     int32_t jdn = 0;
     return GregorianToJdnFast(y, m, d, jdn) ? jdn : GregorianToJdnWide(y, m, d);
 }
@@ -140,8 +142,7 @@ constexpr int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d)
 inline constexpr int64_t kJulianDateShiftYears = 4LL * 600'000'000; // 2.4e9
 inline constexpr int64_t kJulianDateShiftDays = 1461LL * 600'000'000;
 
-constexpr bool JulianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t &jdn)
-{
+constexpr bool JulianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t& jdn) {
     if (!IsFastDate(y, m, d, kJulianFastFirstYear, kJulianFastLastYear, 12, 31)) {
         return false;
     }
@@ -155,8 +156,7 @@ constexpr bool JulianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t &jdn)
 
 // JDN of year, month, day in the Julian calendar (months and days outside their ranges as in
 // the Gregorian calendar).
-constexpr int64_t JulianToJdnWide(int64_t y, int64_t m, int64_t d)
-{
+constexpr int64_t JulianToJdnWide(int64_t y, int64_t m, int64_t d) {
     NormaliseMonth(y, m);
     const bool janFeb = m < 3;
     const uint64_t yy = static_cast<uint64_t>(y + kJulianDateShiftYears) - janFeb; // [7e7, 4.8e9]
@@ -166,15 +166,13 @@ constexpr int64_t JulianToJdnWide(int64_t y, int64_t m, int64_t d)
            (kJulianMarch0 - 1 - kJulianDateShiftDays);
 }
 
-constexpr int64_t JulianToJdn(int64_t y, int64_t m, int64_t d)
-{
+constexpr int64_t JulianToJdn(int64_t y, int64_t m, int64_t d) {
     int32_t jdn = 0;
     return JulianToJdnFast(y, m, d, jdn) ? jdn : JulianToJdnWide(y, m, d);
 }
 
 // JDN of 1 January of a Gregorian year, for every year in [-2.4e9, 2.4e9].
-constexpr int64_t GregorianNewYearJdn(int64_t y)
-{
+constexpr int64_t GregorianNewYearJdn(int64_t y) {
     const uint64_t yy = static_cast<uint64_t>(y - 1 + kGregorianDateShiftYears); // [0, 4.8e9]
     const uint64_t century = yy / 100;
     const uint64_t yearDays = 1461 * yy / 4 - century + century / 4;
@@ -186,8 +184,7 @@ constexpr int64_t GregorianNewYearJdn(int64_t y)
 // 36 (m - 1) + floor((m - 1) / 2) days into the year; Intercalarius (11) thus starts on day
 // 366. A month or day outside its range just extends that count (month 11 of a common year
 // is 1 Primus of the next, month 12 lies 73 days after the first of month 10).
-constexpr bool AnnusNovusToJdnFast(int64_t y, int64_t m, int64_t d, int32_t &jdn)
-{
+constexpr bool AnnusNovusToJdnFast(int64_t y, int64_t m, int64_t d, int32_t& jdn) {
     const int64_t g = y - kAnnusNovusYearOffset;
     if (!IsFastDate(g, m, d, kGregorianFastFirstYear, kGregorianFastLastYear, 11, 37)) {
         return false;
@@ -200,14 +197,12 @@ constexpr bool AnnusNovusToJdnFast(int64_t y, int64_t m, int64_t d, int32_t &jdn
     return true;
 }
 
-constexpr int64_t AnnusNovusToJdnWide(int64_t y, int64_t m, int64_t d)
-{
+constexpr int64_t AnnusNovusToJdnWide(int64_t y, int64_t m, int64_t d) {
     const int64_t before = 36 * (m - 1) + FloorDiv(m - 1, 2);
     return GregorianNewYearJdn(y - kAnnusNovusYearOffset) + before + d - 1;
 }
 
-constexpr int64_t AnnusNovusToJdn(int64_t y, int64_t m, int64_t d)
-{
+constexpr int64_t AnnusNovusToJdn(int64_t y, int64_t m, int64_t d) {
     int32_t jdn = 0;
     return AnnusNovusToJdnFast(y, m, d, jdn) ? jdn : AnnusNovusToJdnWide(y, m, d);
 }
@@ -219,13 +214,12 @@ inline constexpr int64_t kJulianDayShiftCycles = 1471051;  // 1471051 * 1461 > 2
 // Position of a day in its March-based computational year, shared by the Gregorian and
 // Annus Novus conversions.
 struct MarchYearDay {
-    uint32_t century;     // shifted century, [0, 117577]
-    uint32_t yearOfCent;  // [0, 99]
-    uint32_t dayOfYear;   // days since 1 March, [0, 365]
+    uint32_t century;    // shifted century, [0, 117577]
+    uint32_t yearOfCent; // [0, 99]
+    uint32_t dayOfYear;  // days since 1 March, [0, 365]
 };
 
-constexpr MarchYearDay GregorianMarchYearDay(int32_t jdn)
-{
+constexpr MarchYearDay GregorianMarchYearDay(int32_t jdn) {
     const uint64_t n = static_cast<uint64_t>(static_cast<int64_t>(jdn) - kGregorianMarch0 +
                                              kGregorianDayShiftCycles * 146097); // < 2^33
     const uint64_t n1 = 4 * n + 3;
@@ -244,14 +238,12 @@ struct MonthDay {
     uint32_t day;
 };
 
-constexpr MonthDay MarchMonthDay(uint32_t dayOfYear)
-{
+constexpr MonthDay MarchMonthDay(uint32_t dayOfYear) {
     const uint32_t n3 = 2141 * dayOfYear + 197913;
     return {n3 >> 16, (n3 & 0xFFFF) / 2141 + 1};
 }
 
-constexpr Ymd JdnToGregorian(int32_t jdn)
-{
+constexpr Ymd JdnToGregorian(int32_t jdn) {
     const MarchYearDay c = GregorianMarchYearDay(jdn);
     const MonthDay md = MarchMonthDay(c.dayOfYear);
     const bool janFeb = c.dayOfYear >= 306;
@@ -261,13 +253,12 @@ constexpr Ymd JdnToGregorian(int32_t jdn)
             static_cast<int32_t>(md.day)};
 }
 
-constexpr Ymd JdnToJulian(int32_t jdn)
-{
+constexpr Ymd JdnToJulian(int32_t jdn) {
     const uint64_t n = static_cast<uint64_t>(static_cast<int64_t>(jdn) - kJulianMarch0 +
                                              kJulianDayShiftCycles * 1461); // < 2^33
     const uint64_t n1 = 4 * n + 3;
-    const uint32_t shiftedYear = static_cast<uint32_t>(n1 / 1461);           // [0, 1.2e7]
-    const uint32_t dayOfYear = static_cast<uint32_t>(n1 % 1461) / 4;         // [0, 365]
+    const uint32_t shiftedYear = static_cast<uint32_t>(n1 / 1461);   // [0, 1.2e7]
+    const uint32_t dayOfYear = static_cast<uint32_t>(n1 % 1461) / 4; // [0, 365]
     const MonthDay md = MarchMonthDay(dayOfYear);
     const bool janFeb = dayOfYear >= 306;
     const int64_t year = int64_t{shiftedYear} + janFeb - 4 * kJulianDayShiftCycles;
@@ -277,8 +268,7 @@ constexpr Ymd JdnToJulian(int32_t jdn)
 
 // Annus Novus date of a JDN; returns the AN weekday (1 Primidi .. 5 Quintidi, 0 for
 // Intercalarius).
-constexpr int32_t JdnToAnnusNovus(int32_t jdn, Ymd &out)
-{
+constexpr int32_t JdnToAnnusNovus(int32_t jdn, Ymd& out) {
     const MarchYearDay c = GregorianMarchYearDay(jdn);
     const bool janFeb = c.dayOfYear >= 306;
     // For March..December the Gregorian year is the computational one; its leap day lies
@@ -297,8 +287,7 @@ constexpr int32_t JdnToAnnusNovus(int32_t jdn, Ymd &out)
 }
 
 // 0 Sunday .. 6 Saturday; JDN 0 was a Monday.
-constexpr int32_t DayOfWeek(int32_t jdn)
-{
+constexpr int32_t DayOfWeek(int32_t jdn) {
     return static_cast<int32_t>(
         static_cast<uint64_t>(static_cast<int64_t>(jdn) + 1 + 7 * (int64_t{1} << 31)) % 7);
 }

@@ -32,13 +32,14 @@ struct Date {
     int64_t year;
     int32_t month;
     int32_t day;
-    bool operator==(const Date &) const = default;
+    bool operator==(const Date&) const = default;
 };
 
-bool GregorianLeap(int64_t y) { return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0); }
+bool GregorianLeap(int64_t y) {
+    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
 
-int32_t MonthLength(char calendar, int64_t year, int32_t month)
-{
+int32_t MonthLength(char calendar, int64_t year, int32_t month) {
     static constexpr int32_t kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     switch (calendar) {
     case 'A':
@@ -53,8 +54,7 @@ int32_t MonthLength(char calendar, int64_t year, int32_t month)
     }
 }
 
-Date Successor(char calendar, Date d)
-{
+Date Successor(char calendar, Date d) {
     if (++d.day <= MonthLength(calendar, d.year, d.month)) {
         return d;
     }
@@ -75,8 +75,7 @@ struct Counts {
     uint64_t successions = 0;
     uint64_t weekdays = 0;
 
-    void Add(const Counts &o)
-    {
+    void Add(const Counts& o) {
         days += o.days;
         roundTrips += o.roundTrips;
         successions += o.successions;
@@ -93,23 +92,20 @@ struct Shared {
     uint64_t rangesDone = 0;
 };
 
-void Fail(Shared &shared, const std::string &what)
-{
+void Fail(Shared& shared, const std::string& what) {
     std::lock_guard<std::mutex> lock(shared.mutex);
     if (!shared.failed.exchange(true)) {
         shared.failure = what;
     }
 }
 
-std::string DateText(const Date &d)
-{
+std::string DateText(const Date& d) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%" PRId64 "-%02d-%02d", d.year, d.month, d.day);
     return buffer;
 }
 
-Date EuroDate(int32_t jdn, char calendar)
-{
+Date EuroDate(int32_t jdn, char calendar) {
     DateRecord r{};
     r.calendar = calendar;
     r.jdn = jdn;
@@ -117,8 +113,7 @@ Date EuroDate(int32_t jdn, char calendar)
     return {r.year, r.month, r.day};
 }
 
-Date AnnusNovusDate(int32_t jdn, int32_t &weekday)
-{
+Date AnnusNovusDate(int32_t jdn, int32_t& weekday) {
     DateRecord r{};
     r.calendar = 'A';
     r.jdn = jdn;
@@ -133,8 +128,7 @@ struct Range {
 
 // Checks every JDN of the range, each against the day before it (first - 1 included, so the
 // chain runs on across ranges). Returns false at the first disagreement.
-bool CheckRange(const Range &range, Counts &counts, Shared &shared)
-{
+bool CheckRange(const Range& range, Counts& counts, Shared& shared) {
     const auto start = static_cast<int32_t>(range.first - 1);
     Date gregorian = EuroDate(start, 'G');
     Date julian = EuroDate(start, 'J');
@@ -151,7 +145,7 @@ bool CheckRange(const Range &range, Counts &counts, Shared &shared)
 
         DateRecord r{};
         for (char calendar : {'G', 'J'}) {
-            Date &previous = calendar == 'G' ? gregorian : julian;
+            Date& previous = calendar == 'G' ? gregorian : julian;
             const Date expected = Successor(calendar, previous);
             const Date got = EuroDate(jdn, calendar);
             if (!(got == expected)) {
@@ -164,9 +158,8 @@ bool CheckRange(const Range &range, Counts &counts, Shared &shared)
             r = DateRecord{static_cast<int32_t>(got.year), got.month, got.day, calendar, 0, 0};
             const int32_t back = euro_date_to_jdn(&r);
             if (back != jdn) {
-                std::snprintf(problem, sizeof problem,
-                              "JDN %d: %s (%c) goes back to JDN %d", jdn, DateText(got).c_str(),
-                              calendar, back);
+                std::snprintf(problem, sizeof problem, "JDN %d: %s (%c) goes back to JDN %d", jdn,
+                              DateText(got).c_str(), calendar, back);
                 break;
             }
             previous = got;
@@ -199,8 +192,8 @@ bool CheckRange(const Range &range, Counts &counts, Shared &shared)
         if (problem[0] == '\0') {
             const int32_t w = euro_day_of_week(jdn);
             if (w != (weekday + 1) % 7) {
-                std::snprintf(problem, sizeof problem,
-                              "JDN %d: euro_day_of_week gives %d after %d", jdn, w, weekday);
+                std::snprintf(problem, sizeof problem, "JDN %d: euro_day_of_week gives %d after %d",
+                              jdn, w, weekday);
             }
             weekday = w;
         }
@@ -228,19 +221,16 @@ struct Anchor {
     int32_t weekday; // seven-day, or Annus Novus for 'A'
 };
 
-bool CheckAnchors(uint64_t &checked)
-{
+bool CheckAnchors(uint64_t& checked) {
     static constexpr Anchor kAnchors[] = {
-        {0, 'J', {-4712, 1, 1}, 1},
-        {2451545, 'G', {2000, 1, 1}, 6},
-        {2451911, 'G', {2001, 1, 1}, 1},
-        {2451911, 'J', {2000, 12, 19}, 1},
-        {2451911, 'A', {10520, 1, 1}, 1},
-        {2451910, 'A', {10519, 11, 1}, 0},
+        {0, 'J', {-4712, 1, 1}, 1},       {2451545, 'G', {2000, 1, 1}, 6},
+        {2451911, 'G', {2001, 1, 1}, 1},  {2451911, 'J', {2000, 12, 19}, 1},
+        {2451911, 'A', {10520, 1, 1}, 1}, {2451910, 'A', {10519, 11, 1}, 0},
     };
-    for (const Anchor &a : kAnchors) {
+    for (const Anchor& a : kAnchors) {
         int32_t weekday = euro_day_of_week(a.jdn);
-        const Date got = a.calendar == 'A' ? AnnusNovusDate(a.jdn, weekday) : EuroDate(a.jdn, a.calendar);
+        const Date got =
+            a.calendar == 'A' ? AnnusNovusDate(a.jdn, weekday) : EuroDate(a.jdn, a.calendar);
         if (!(got == a.date) || weekday != a.weekday) {
             std::fprintf(stderr, "FAIL: JDN %d (%c) gives %s weekday %d, expected %s weekday %d\n",
                          a.jdn, a.calendar, DateText(got).c_str(), weekday,
@@ -252,8 +242,7 @@ bool CheckAnchors(uint64_t &checked)
     return true;
 }
 
-std::vector<Range> FullRanges()
-{
+std::vector<Range> FullRanges() {
     std::vector<Range> ranges;
     for (int64_t first = kFirstJdn; first <= kLastJdn; first += kChunkDays) {
         ranges.push_back({first, std::min(first + kChunkDays - 1, kLastJdn)});
@@ -263,8 +252,7 @@ std::vector<Range> FullRanges()
 
 // Blocks of consecutive days: one at each end of the range, the others one in each equal
 // slice at a random place (fixed seed, so a failure repeats).
-std::vector<Range> SampleRanges(int64_t blocks)
-{
+std::vector<Range> SampleRanges(int64_t blocks) {
     std::vector<Range> ranges;
     ranges.push_back({kFirstJdn, kFirstJdn + kSampleBlockDays - 1});
     ranges.push_back({kLastJdn - kSampleBlockDays + 1, kLastJdn});
@@ -281,8 +269,7 @@ std::vector<Range> SampleRanges(int64_t blocks)
     return ranges;
 }
 
-void Worker(const std::vector<Range> &ranges, Shared &shared, bool progress)
-{
+void Worker(const std::vector<Range>& ranges, Shared& shared, bool progress) {
     Counts counts;
     for (;;) {
         const size_t i = shared.nextRange.fetch_add(1);
@@ -305,8 +292,7 @@ void Worker(const std::vector<Range> &ranges, Shared &shared, bool progress)
     shared.total.Add(counts);
 }
 
-int Usage(const char *program)
-{
+int Usage(const char* program) {
     std::fprintf(stderr,
                  "usage: %s [--sample BLOCKS] [--threads N]\n"
                  "  without --sample every JDN from %d to %d is checked (minutes);\n"
@@ -316,9 +302,8 @@ int Usage(const char *program)
     return 2;
 }
 
-bool ReadPositive(const char *text, int64_t &value)
-{
-    char *end = nullptr;
+bool ReadPositive(const char* text, int64_t& value) {
+    char* end = nullptr;
     errno = 0;
     const long long v = std::strtoll(text, &end, 10);
     if (errno != 0 || end == text || *end != '\0' || v <= 0) {
@@ -330,8 +315,7 @@ bool ReadPositive(const char *text, int64_t &value)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     int64_t sampleBlocks = 0;
     int64_t threads = 2;
     for (int i = 1; i < argc; ++i) {
@@ -363,7 +347,7 @@ int main(int argc, char **argv)
     for (int64_t t = 0; t < threads; ++t) {
         pool.emplace_back(Worker, std::cref(ranges), std::ref(shared), sampleBlocks == 0);
     }
-    for (std::thread &t : pool) {
+    for (std::thread& t : pool) {
         t.join();
     }
     const double seconds =
@@ -374,10 +358,10 @@ int main(int argc, char **argv)
         return 1;
     }
     uint64_t expectedDays = 0;
-    for (const Range &r : ranges) {
+    for (const Range& r : ranges) {
         expectedDays += static_cast<uint64_t>(r.last - r.first + 1);
     }
-    const Counts &c = shared.total;
+    const Counts& c = shared.total;
     if (c.days != expectedDays || c.days == 0) {
         std::fprintf(stderr, "FAIL: checked %" PRIu64 " days, expected %" PRIu64 "\n", c.days,
                      expectedDays);

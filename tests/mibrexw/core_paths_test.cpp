@@ -14,20 +14,21 @@ namespace {
 using namespace mibrexw::detail;
 
 struct Paths {
-    const char *name;
-    bool (*fast)(int64_t, int64_t, int64_t, int32_t &);
+    const char* name;
+    bool (*fast)(int64_t, int64_t, int64_t, int32_t&);
     int64_t (*wide)(int64_t, int64_t, int64_t);
     int64_t firstFastYear, lastFastYear; // in the calendar's own numbering
     int64_t months, days;
 };
 
-void PrintTo(const Paths &p, std::ostream *os) { *os << p.name; }
+void PrintTo(const Paths& p, std::ostream* os) {
+    *os << p.name;
+}
 
 class FastAndWidePaths : public ::testing::TestWithParam<Paths> {};
 
-TEST_P(FastAndWidePaths, AgreeOnRandomDates)
-{
-    const Paths &p = GetParam();
+TEST_P(FastAndWidePaths, AgreeOnRandomDates) {
+    const Paths& p = GetParam();
     std::mt19937_64 rng(99);
     std::uniform_int_distribution<int64_t> year(p.firstFastYear, p.lastFastYear);
     std::uniform_int_distribution<int64_t> month(1, p.months);
@@ -40,9 +41,8 @@ TEST_P(FastAndWidePaths, AgreeOnRandomDates)
     }
 }
 
-TEST_P(FastAndWidePaths, EdgesOfTheShortPath)
-{
-    const Paths &p = GetParam();
+TEST_P(FastAndWidePaths, EdgesOfTheShortPath) {
+    const Paths& p = GetParam();
     int fastCount = 0;
     for (int64_t y : {p.firstFastYear - 1, p.firstFastYear, p.lastFastYear, p.lastFastYear + 1}) {
         for (int64_t m : {int64_t{0}, int64_t{1}, int64_t{2}, int64_t{3}, p.months, p.months + 1}) {
@@ -71,11 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
                             kJulianFastLastYear, 12, 31},
                       Paths{"AnnusNovus", AnnusNovusToJdnFast, AnnusNovusToJdnWide,
                             kGregorianFastFirstYear + kAn, kGregorianFastLastYear + kAn, 11, 37}),
-    [](const ::testing::TestParamInfo<Paths> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Paths>& info) { return std::string(info.param.name); });
 
 // The short path's years are exactly those whose every day lies inside int32.
-TEST(FastYears, AreTheWholeYearsInsideInt32)
-{
+TEST(FastYears, AreTheWholeYearsInsideInt32) {
     EXPECT_GE(GregorianToJdnWide(kGregorianFastFirstYear, 1, 1), int64_t{INT32_MIN});
     EXPECT_LT(GregorianToJdnWide(kGregorianFastFirstYear - 1, 1, 1), int64_t{INT32_MIN});
     EXPECT_LE(GregorianToJdnWide(kGregorianFastLastYear + 1, 2, 31), int64_t{INT32_MAX});

@@ -10,11 +10,14 @@
 
 namespace {
 
-bool GregorianLeap(int64_t y) { return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0); }
-bool JulianLeap(int64_t y) { return y % 4 == 0; }
+bool GregorianLeap(int64_t y) {
+    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
+bool JulianLeap(int64_t y) {
+    return y % 4 == 0;
+}
 
-int MonthLength(char calendar, int64_t year, int month)
-{
+int MonthLength(char calendar, int64_t year, int month) {
     static constexpr int kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     switch (calendar) {
     case 'A':
@@ -29,7 +32,9 @@ int MonthLength(char calendar, int64_t year, int month)
     }
 }
 
-int MonthsInYear(char calendar) { return calendar == 'A' ? 11 : 12; }
+int MonthsInYear(char calendar) {
+    return calendar == 'A' ? 11 : 12;
+}
 
 struct SteppedDate {
     char calendar;
@@ -37,8 +42,7 @@ struct SteppedDate {
     int month;
     int day;
 
-    void Next()
-    {
+    void Next() {
         if (++day <= MonthLength(calendar, year, month)) {
             return;
         }
@@ -51,8 +55,7 @@ struct SteppedDate {
         } while (MonthLength(calendar, year, month) == 0);
     }
 
-    void Previous()
-    {
+    void Previous() {
         if (--day >= 1) {
             return;
         }
@@ -67,19 +70,21 @@ struct SteppedDate {
 };
 
 struct Walk {
-    const char *name;
+    const char* name;
     int32_t startJdn;
     int64_t steps; // negative: backwards
     SteppedDate gregorian, julian, annusNovus;
-    int weekday;          // 0 Sunday .. 6 Saturday at the start
+    int weekday;           // 0 Sunday .. 6 Saturday at the start
     int annusNovusWeekday; // 1..5, 0 on Intercalarius
     SteppedDate expectedGregorianEnd;
 };
 
-void PrintTo(const Walk &w, std::ostream *os) { *os << w.name; }
+void PrintTo(const Walk& w, std::ostream* os) {
+    *os << w.name;
+}
 
-std::string Describe(const char *what, int64_t jdn, const DateRecord &got, const SteppedDate &want)
-{
+std::string Describe(const char* what, int64_t jdn, const DateRecord& got,
+                     const SteppedDate& want) {
     std::ostringstream s;
     s << what << " at JDN " << jdn << ": library " << got.year << "-" << got.month << "-" << got.day
       << ", oracle " << want.year << "-" << want.month << "-" << want.day;
@@ -87,10 +92,9 @@ std::string Describe(const char *what, int64_t jdn, const DateRecord &got, const
 }
 
 // Compares every library function with the oracle on one day; empty when they agree.
-std::string CheckDay(int32_t jdn, const SteppedDate &g, const SteppedDate &j, const SteppedDate &a,
-                     int weekday, int anWeekday)
-{
-    for (const SteppedDate *want : {&g, &j}) {
+std::string CheckDay(int32_t jdn, const SteppedDate& g, const SteppedDate& j, const SteppedDate& a,
+                     int weekday, int anWeekday) {
+    for (const SteppedDate* want : {&g, &j}) {
         DateRecord r{};
         r.calendar = want->calendar;
         r.jdn = jdn;
@@ -122,8 +126,7 @@ std::string CheckDay(int32_t jdn, const SteppedDate &g, const SteppedDate &j, co
 
 class DayStepping : public ::testing::TestWithParam<Walk> {};
 
-TEST_P(DayStepping, EveryDayAgreesWithTheOracle)
-{
+TEST_P(DayStepping, EveryDayAgreesWithTheOracle) {
     Walk w = GetParam();
     int64_t jdn = w.startJdn;
     const int64_t direction = w.steps < 0 ? -1 : 1;
@@ -165,18 +168,47 @@ TEST_P(DayStepping, EveryDayAgreesWithTheOracle)
     EXPECT_EQ(w.gregorian.day, w.expectedGregorianEnd.day);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spans, DayStepping,
-    ::testing::Values(
-        // From 2000-01-01 back to JDN 0, which must land on -4712-01-01 JC.
-        Walk{"Y2000BackToJdn0", 2451545, -2451545, {'G', 2000, 1, 1}, {'J', 1999, 12, 19},
-             {'A', 10519, 1, 1}, 6, 1, {'G', -4713, 11, 24}},
-        Walk{"Y2000ForwardEightThousandYears", 2451545, 3000000, {'G', 2000, 1, 1},
-             {'J', 1999, 12, 19}, {'A', 10519, 1, 1}, 6, 1, {'G', 10213, 9, 21}},
-        Walk{"DownFromInt32Max", INT32_MAX, -1500000, {'G', 5874898, 6, 3},
-             {'J', 5874777, 10, 17}, {'A', 5883417, 5, 8}, 2, 4, {'G', 5870791, 7, 25}},
-        Walk{"UpFromInt32Min", INT32_MIN, 1500000, {'G', -5884323, 5, 15}, {'J', -5884202, 3, 16},
-             {'A', -5875804, 4, 26}, 6, 5, {'G', -5880216, 3, 25}}),
-    [](const ::testing::TestParamInfo<Walk> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Spans, DayStepping,
+                         ::testing::Values(
+                             // From 2000-01-01 back to JDN 0, which must land on -4712-01-01 JC.
+                             Walk{"Y2000BackToJdn0",
+                                  2451545,
+                                  -2451545,
+                                  {'G', 2000, 1, 1},
+                                  {'J', 1999, 12, 19},
+                                  {'A', 10519, 1, 1},
+                                  6,
+                                  1,
+                                  {'G', -4713, 11, 24}},
+                             Walk{"Y2000ForwardEightThousandYears",
+                                  2451545,
+                                  3000000,
+                                  {'G', 2000, 1, 1},
+                                  {'J', 1999, 12, 19},
+                                  {'A', 10519, 1, 1},
+                                  6,
+                                  1,
+                                  {'G', 10213, 9, 21}},
+                             Walk{"DownFromInt32Max",
+                                  INT32_MAX,
+                                  -1500000,
+                                  {'G', 5874898, 6, 3},
+                                  {'J', 5874777, 10, 17},
+                                  {'A', 5883417, 5, 8},
+                                  2,
+                                  4,
+                                  {'G', 5870791, 7, 25}},
+                             Walk{"UpFromInt32Min",
+                                  INT32_MIN,
+                                  1500000,
+                                  {'G', -5884323, 5, 15},
+                                  {'J', -5884202, 3, 16},
+                                  {'A', -5875804, 4, 26},
+                                  6,
+                                  5,
+                                  {'G', -5880216, 3, 25}}),
+                         [](const ::testing::TestParamInfo<Walk>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace

@@ -14,16 +14,17 @@ struct Date {
 };
 
 struct ElapsedCase {
-    const char *name;
+    const char* name;
     Date a, b;
     bool ok;
     int32_t days; // a - b when ok
 };
 
-void PrintTo(const ElapsedCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const ElapsedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
-DateRecord Record(const Date &d)
-{
+DateRecord Record(const Date& d) {
     DateRecord r{};
     r.year = d.year;
     r.month = d.month;
@@ -35,9 +36,8 @@ DateRecord Record(const Date &d)
 
 class DaysElapsed : public ::testing::TestWithParam<ElapsedCase> {};
 
-TEST_P(DaysElapsed, CountOrError)
-{
-    const ElapsedCase &c = GetParam();
+TEST_P(DaysElapsed, CountOrError) {
+    const ElapsedCase& c = GetParam();
     const DateRecord a = Record(c.a);
     const DateRecord b = Record(c.b);
     int32_t error = 12345;
@@ -93,12 +93,14 @@ INSTANTIATE_TEST_SUITE_P(
         ElapsedCase{"AnOddMonthDay37", {10520, 3, 37, A}, {10520, 1, 1, A}, false, 0},
         ElapsedCase{"AnMonth12", {10520, 12, 1, A}, {10520, 1, 1, A}, false, 0},
         ElapsedCase{"GregorianMonthInAn", {10520, 12, 31, A}, {10520, 1, 1, G}, false, 0},
-        ElapsedCase{"ExtremeFields", {INT32_MIN, INT32_MIN, INT32_MIN, G},
-                    {INT32_MAX, INT32_MAX, INT32_MAX, G}, false, 0}),
-    [](const ::testing::TestParamInfo<ElapsedCase> &info) { return std::string(info.param.name); });
+        ElapsedCase{"ExtremeFields",
+                    {INT32_MIN, INT32_MIN, INT32_MIN, G},
+                    {INT32_MAX, INT32_MAX, INT32_MAX, G},
+                    false,
+                    0}),
+    [](const ::testing::TestParamInfo<ElapsedCase>& info) { return std::string(info.param.name); });
 
-TEST(DaysElapsedInput, NullRecords)
-{
+TEST(DaysElapsedInput, NullRecords) {
     DateRecord valid{};
     valid.year = 2000;
     valid.month = 1;

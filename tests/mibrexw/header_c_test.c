@@ -8,8 +8,7 @@ _Static_assert(offsetof(DateRecord, jdn) == 16, "the JDN is the fifth field");
 
 /* Converts 2000-01-01 CE to its JDN and back to an Annus Novus date, all from C. Returns 0
  * when every answer is right, otherwise the number of the first wrong one. */
-int mibrexw_c_header_check(void)
-{
+int mibrexw_c_header_check(void) {
     DateRecord rec = {2000, 1, 1, 'G', 0, 0};
     char grouped[20];
     int32_t error = -1;

@@ -22,9 +22,8 @@ struct IcuDate {
 };
 
 class IcuCalendar {
-public:
-    explicit IcuCalendar(bool julian)
-    {
+  public:
+    explicit IcuCalendar(bool julian) {
         UErrorCode status = U_ZERO_ERROR;
         calendar_ = std::make_unique<icu::GregorianCalendar>(
             icu::TimeZone::createTimeZone(icu::UnicodeString("Etc/UTC")), status);
@@ -36,8 +35,7 @@ public:
 
     bool ok() const { return ok_; }
 
-    IcuDate FromJdn(int32_t jdn, UErrorCode &status)
-    {
+    IcuDate FromJdn(int32_t jdn, UErrorCode& status) {
         calendar_->clear();
         calendar_->set(UCAL_JULIAN_DAY, jdn);
         // EXTENDED_YEAR numbers years astronomically: 1 BC is 0.
@@ -45,8 +43,7 @@ public:
                 calendar_->get(UCAL_DATE, status)};
     }
 
-    int32_t ToJdn(const IcuDate &d, UErrorCode &status)
-    {
+    int32_t ToJdn(const IcuDate& d, UErrorCode& status) {
         calendar_->clear();
         calendar_->set(UCAL_EXTENDED_YEAR, d.year);
         calendar_->set(UCAL_MONTH, d.month - 1);
@@ -54,15 +51,14 @@ public:
         return calendar_->get(UCAL_JULIAN_DAY, status);
     }
 
-private:
+  private:
     std::unique_ptr<icu::GregorianCalendar> calendar_;
     bool ok_ = false;
 };
 
 class AgreesWithIcu : public ::testing::TestWithParam<char> {};
 
-TEST_P(AgreesWithIcu, RandomJdnsBothDirections)
-{
+TEST_P(AgreesWithIcu, RandomJdnsBothDirections) {
     const char letter = GetParam();
     IcuCalendar icu(letter == 'J');
     ASSERT_TRUE(icu.ok());
@@ -90,15 +86,14 @@ TEST_P(AgreesWithIcu, RandomJdnsBothDirections)
         ASSERT_EQ(icu.ToJdn(expected, status), jdn);
         ASSERT_TRUE(U_SUCCESS(status));
         r.jdn = 0;
-        ASSERT_EQ(euro_date_to_jdn(&r), jdn) << expected.year << "-" << expected.month << "-"
-                                             << expected.day;
+        ASSERT_EQ(euro_date_to_jdn(&r), jdn)
+            << expected.year << "-" << expected.month << "-" << expected.day;
         ++compared;
     }
     EXPECT_EQ(compared, kSamples);
 }
 
-TEST_P(AgreesWithIcu, EndsOfTheSharedRange)
-{
+TEST_P(AgreesWithIcu, EndsOfTheSharedRange) {
     const char letter = GetParam();
     IcuCalendar icu(letter == 'J');
     ASSERT_TRUE(icu.ok());
@@ -118,7 +113,7 @@ TEST_P(AgreesWithIcu, EndsOfTheSharedRange)
 }
 
 INSTANTIATE_TEST_SUITE_P(GregorianAndJulian, AgreesWithIcu, ::testing::Values('G', 'J'),
-                         [](const ::testing::TestParamInfo<char> &info) {
+                         [](const ::testing::TestParamInfo<char>& info) {
                              return info.param == 'J' ? std::string("Julian")
                                                       : std::string("Gregorian");
                          });

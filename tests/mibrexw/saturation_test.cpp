@@ -9,8 +9,7 @@
 
 namespace {
 
-int32_t ToJdn(int32_t year, int32_t month, int32_t day, char letter)
-{
+int32_t ToJdn(int32_t year, int32_t month, int32_t day, char letter) {
     DateRecord r{};
     r.year = year;
     r.month = month;
@@ -22,20 +21,21 @@ int32_t ToJdn(int32_t year, int32_t month, int32_t day, char letter)
 }
 
 struct Equivalent {
-    const char *name;
+    const char* name;
     char letter;
-    int32_t year, month, day;          // outside the usual ranges
+    int32_t year, month, day;             // outside the usual ranges
     int32_t sameYear, sameMonth, sameDay; // the valid date it stands for
-    int32_t offset;                    // days added to that date
+    int32_t offset;                       // days added to that date
 };
 
-void PrintTo(const Equivalent &e, std::ostream *os) { *os << e.name; }
+void PrintTo(const Equivalent& e, std::ostream* os) {
+    *os << e.name;
+}
 
 class OutOfRangeFields : public ::testing::TestWithParam<Equivalent> {};
 
-TEST_P(OutOfRangeFields, CountOnFromAValidDate)
-{
-    const Equivalent &e = GetParam();
+TEST_P(OutOfRangeFields, CountOnFromAValidDate) {
+    const Equivalent& e = GetParam();
     EXPECT_EQ(ToJdn(e.year, e.month, e.day, e.letter),
               ToJdn(e.sameYear, e.sameMonth, e.sameDay, e.letter) + e.offset);
 }
@@ -59,22 +59,23 @@ INSTANTIATE_TEST_SUITE_P(
         Equivalent{"AnMonthMinus1", 'A', 10520, -1, 1, 10520, 1, 1, -73},
         Equivalent{"AnDay0", 'A', 10520, 2, 0, 10520, 1, 36, 0},
         Equivalent{"AnDay38", 'A', 10520, 2, 38, 10520, 3, 1, 0}),
-    [](const ::testing::TestParamInfo<Equivalent> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Equivalent>& info) { return std::string(info.param.name); });
 
 struct Saturating {
-    const char *name;
+    const char* name;
     char letter;
     int32_t year, month, day;
     int32_t expected;
 };
 
-void PrintTo(const Saturating &e, std::ostream *os) { *os << e.name; }
+void PrintTo(const Saturating& e, std::ostream* os) {
+    *os << e.name;
+}
 
 class Saturation : public ::testing::TestWithParam<Saturating> {};
 
-TEST_P(Saturation, ClampsToInt32)
-{
-    const Saturating &e = GetParam();
+TEST_P(Saturation, ClampsToInt32) {
+    const Saturating& e = GetParam();
     EXPECT_EQ(ToJdn(e.year, e.month, e.day, e.letter), e.expected);
 }
 
@@ -111,10 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
         Saturating{"GregorianDayOnlyFromYear0", 'G', 0, 1, INT32_MAX, INT32_MAX},
         Saturating{"GregorianNegativeDayFromYear0", 'G', 0, 1, -2147483647,
                    1721060 - 2147483647 - 1}),
-    [](const ::testing::TestParamInfo<Saturating> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Saturating>& info) { return std::string(info.param.name); });
 
-TEST(LetterChoice, EuroConversionsReadEveryLetterButJAsGregorian)
-{
+TEST(LetterChoice, EuroConversionsReadEveryLetterButJAsGregorian) {
     for (int32_t letter : {0, int32_t{'G'}, int32_t{'A'}, int32_t{'X'}, -1, 1000}) {
         DateRecord r{};
         r.year = 2000;

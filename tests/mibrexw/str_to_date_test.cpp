@@ -13,21 +13,22 @@ constexpr int32_t kDmy = 1;
 constexpr int32_t kYmd = 2;
 
 struct ReadCase {
-    const char *name;
-    const char *text;
+    const char* name;
+    const char* text;
     int32_t order;
     char letter;
     int32_t result;
     int32_t year, month, day; // checked when result is 0 or -5 from the JDN limit
 };
 
-void PrintTo(const ReadCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StrToDate : public ::testing::TestWithParam<ReadCase> {};
 
-TEST_P(StrToDate, ResultAndFields)
-{
-    const ReadCase &c = GetParam();
+TEST_P(StrToDate, ResultAndFields) {
+    const ReadCase& c = GetParam();
     DateRecord r{};
     r.jdn = 777;
     r.calendar = 'Q';
@@ -43,34 +44,34 @@ TEST_P(StrToDate, ResultAndFields)
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, StrToDate,
-    ::testing::Values(
-        ReadCase{"Ymd", "2000-01-01", kYmd, 'G', 0, 2000, 1, 1},
-        ReadCase{"Mdy", "01/02/2000", kMdy, 'G', 0, 2000, 1, 2},
-        ReadCase{"Dmy", "01.02.2000", kDmy, 'G', 0, 2000, 2, 1},
-        ReadCase{"NegativeYearFirst", "-44-03-15", kYmd, 'J', 0, -44, 3, 15},
-        ReadCase{"NegativeYearLastDashSeparator", "15-03--44", kDmy, 'J', 0, -44, 3, 15},
-        ReadCase{"NegativeYearLastMdy", "03/15/-44", kMdy, 'J', 0, -44, 3, 15},
-        ReadCase{"YearZero", "0-1-1", kYmd, 'G', 0, 0, 1, 1},
-        ReadCase{"MinusZero", "-0-1-1", kYmd, 'G', 0, 0, 1, 1},
-        ReadCase{"LeadingZeros", "0002000-001-0001", kYmd, 'G', 0, 2000, 1, 1},
-        ReadCase{"SingleDigits", "7.3.5", kDmy, 'G', 0, 5, 3, 7},
-        ReadCase{"AnySeparatorCharacters", "2000x01/01", kYmd, 'G', 0, 2000, 1, 1},
-        ReadCase{"Empty", "", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"TwoNumbers", "2000-01", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"FourNumbers", "2000-01-01-01", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"TrailingSeparator", "2000-01-01-", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"TrailingSpace", "2000-01-01 ", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"LeadingSpace", " 2000-01-01", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"TwoSeparators", "2000..01.01", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"SignedMonth", "2000--01-01", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"SignedDay", "2000-01--01", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"SignedDayFirst", "-1-01-2000", kDmy, 'G', -1, 0, 0, 0},
-        ReadCase{"TwoSigns", "--2000-01-01", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"PlusSign", "+2000-01-01", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"SignAlone", "--01-01", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"OrderTooLarge", "2000-01-01", 3, 'G', -1, 0, 0, 0},
-        ReadCase{"OrderNegative", "2000-01-01", -1, 'G', -1, 0, 0, 0}),
-    [](const ::testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
+    ::testing::Values(ReadCase{"Ymd", "2000-01-01", kYmd, 'G', 0, 2000, 1, 1},
+                      ReadCase{"Mdy", "01/02/2000", kMdy, 'G', 0, 2000, 1, 2},
+                      ReadCase{"Dmy", "01.02.2000", kDmy, 'G', 0, 2000, 2, 1},
+                      ReadCase{"NegativeYearFirst", "-44-03-15", kYmd, 'J', 0, -44, 3, 15},
+                      ReadCase{"NegativeYearLastDashSeparator", "15-03--44", kDmy, 'J', 0, -44, 3,
+                               15},
+                      ReadCase{"NegativeYearLastMdy", "03/15/-44", kMdy, 'J', 0, -44, 3, 15},
+                      ReadCase{"YearZero", "0-1-1", kYmd, 'G', 0, 0, 1, 1},
+                      ReadCase{"MinusZero", "-0-1-1", kYmd, 'G', 0, 0, 1, 1},
+                      ReadCase{"LeadingZeros", "0002000-001-0001", kYmd, 'G', 0, 2000, 1, 1},
+                      ReadCase{"SingleDigits", "7.3.5", kDmy, 'G', 0, 5, 3, 7},
+                      ReadCase{"AnySeparatorCharacters", "2000x01/01", kYmd, 'G', 0, 2000, 1, 1},
+                      ReadCase{"Empty", "", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"TwoNumbers", "2000-01", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"FourNumbers", "2000-01-01-01", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"TrailingSeparator", "2000-01-01-", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"TrailingSpace", "2000-01-01 ", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"LeadingSpace", " 2000-01-01", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"TwoSeparators", "2000..01.01", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"SignedMonth", "2000--01-01", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"SignedDay", "2000-01--01", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"SignedDayFirst", "-1-01-2000", kDmy, 'G', -1, 0, 0, 0},
+                      ReadCase{"TwoSigns", "--2000-01-01", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"PlusSign", "+2000-01-01", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"SignAlone", "--01-01", kYmd, 'G', -1, 0, 0, 0},
+                      ReadCase{"OrderTooLarge", "2000-01-01", 3, 'G', -1, 0, 0, 0},
+                      ReadCase{"OrderNegative", "2000-01-01", -1, 'G', -1, 0, 0, 0}),
+    [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Validity, StrToDate,
@@ -89,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"December31", "31-12-2000", kDmy, 'J', 0, 2000, 12, 31},
         ReadCase{"August31", "2000-08-31", kYmd, 'G', 0, 2000, 8, 31},
         ReadCase{"September31", "2000-09-31", kYmd, 'G', -1, 0, 0, 0},
-        ReadCase{"HugeMonthNumber", "2000-0000000000000000000000012-31", kYmd, 'G', 0, 2000, 12, 31},
+        ReadCase{"HugeMonthNumber", "2000-0000000000000000000000012-31", kYmd, 'G', 0, 2000, 12,
+                 31},
         ReadCase{"TenDigitMonth", "2000-1000000000-01", kYmd, 'G', -1, 0, 0, 0},
         ReadCase{"NineDigitDay", "2000-01-999999999", kYmd, 'G', -1, 2000, 1, 999999999},
         ReadCase{"AnFirst", "10520-01-01", kYmd, 'A', 0, 10520, 1, 1},
@@ -107,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"IntercalariusNegativeYear", "-281-11-01", kYmd, 'A', 0, -281, 11, 1},
         ReadCase{"AnMonth12", "10519-12-01", kYmd, 'A', -1, 0, 0, 0},
         ReadCase{"AnMonth0", "10519-00-01", kYmd, 'A', -1, 0, 0, 0}),
-    [](const ::testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 // The JDN limits +-2,100,000,000 in every calendar, and years too long to hold.
 INSTANTIATE_TEST_SUITE_P(
@@ -133,19 +135,18 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"TenDigitYearBadMonth", "1000000000-13-01", kYmd, 'G', -5, 0, 0, 0},
         ReadCase{"TenDigitYearBadShape", "1000000000-13", kYmd, 'G', -1, 0, 0, 0},
         ReadCase{"LeadingZerosDoNotCount", "00000000000000002000-01-01", kYmd, 'G', 0, 2000, 1, 1},
-        ReadCase{"ThirtyDigitYear", "123456789012345678901234567890-01-01", kYmd, 'J', -5, 0, 0, 0}),
-    [](const ::testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
+        ReadCase{"ThirtyDigitYear", "123456789012345678901234567890-01-01", kYmd, 'J', -5, 0, 0,
+                 0}),
+    [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
-TEST(StrToDateInput, NullTextAndRecord)
-{
+TEST(StrToDateInput, NullTextAndRecord) {
     DateRecord r{};
     EXPECT_EQ(str_to_date(nullptr, kYmd, &r, 'J'), -1);
     EXPECT_EQ(r.calendar, 'J');
     EXPECT_EQ(str_to_date("2000-01-01", kYmd, nullptr, 'G'), -1);
 }
 
-TEST(StrToDateInput, VeryLongTexts)
-{
+TEST(StrToDateInput, VeryLongTexts) {
     const std::string longYear(100000, '9');
     DateRecord r{};
     EXPECT_EQ(str_to_date((longYear + "-01-01").c_str(), kYmd, &r, 'G'), -5);
@@ -165,15 +166,14 @@ TEST(StrToDateInput, VeryLongTexts)
 
 // Every date that reads as 0 converts to a JDN inside the limits, and the limit dates
 // themselves are the last ones that read.
-TEST(StrToDateInput, AcceptedDatesConvertInsideTheLimits)
-{
+TEST(StrToDateInput, AcceptedDatesConvertInsideTheLimits) {
     struct Edge {
-        const char *last;
+        const char* last;
         char letter;
     };
-    for (const Edge &e : {Edge{"5744892-08-11", 'G'}, Edge{"-5754317-03-08", 'G'},
-                          Edge{"5744774-08-27", 'J'}, Edge{"-5754199-05-07", 'J'},
-                          Edge{"5753411-07-05", 'A'}, Edge{"-5745798-02-31", 'A'}}) {
+    for (const Edge& e :
+         {Edge{"5744892-08-11", 'G'}, Edge{"-5754317-03-08", 'G'}, Edge{"5744774-08-27", 'J'},
+          Edge{"-5754199-05-07", 'J'}, Edge{"5753411-07-05", 'A'}, Edge{"-5745798-02-31", 'A'}}) {
         DateRecord r{};
         ASSERT_EQ(str_to_date(e.last, kYmd, &r, e.letter), 0) << e.last;
         const int32_t jdn = e.letter == 'A' ? annus_novus_date_to_jdn(&r) : euro_date_to_jdn(&r);
