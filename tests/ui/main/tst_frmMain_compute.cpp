@@ -86,9 +86,6 @@ void ComputeTest::resultLines_data() {
     row("one year", ce, ce, "2000-01-01", "", "2001-01-01",
         "2001-01-01 CE minus 2000-01-01 CE = 366 days (1 year)",
         {"2000-01-01", "366", "2001-01-01"}, "days");
-    row("one month", ce, ce, "2000-01-01", "", "2000-02-01",
-        "2000-02-01 CE minus 2000-01-01 CE = 31 days (1 month)", {"2000-01-01", "31", "2000-02-01"},
-        "days");
     row("negative difference", ce, ce, "2000-01-05", "", "2000-01-01",
         "2000-01-01 CE minus 2000-01-05 CE = -4 days", {"2000-01-05", "-4", "2000-01-01"}, "days");
     row("equal dates", ce, ce, "2000-01-01", "", "2000-01-01",
@@ -96,15 +93,6 @@ void ComputeTest::resultLines_data() {
     row("late day before a short month", ce, ce, "2000-01-31", "", "2000-03-01",
         "2000-03-01 CE minus 2000-01-31 CE = 30 days (1 month, 1 day)",
         {"2000-01-31", "30", "2000-03-01"}, "days");
-    row("late day before February", ce, ce, "2001-01-31", "", "2001-03-03",
-        "2001-03-03 CE minus 2001-01-31 CE = 31 days (1 month, 3 days)",
-        {"2001-01-31", "31", "2001-03-03"}, "days");
-    row("different calendars have no breakdown", QStringLiteral("JC"), ce, "1999-12-19", "",
-        "2000-03-15", "2000-03-15 CE minus 1999-12-19 JC = 74 days",
-        {"1999-12-19", "74", "2000-03-15"}, "days");
-    row("day numbers have no breakdown", QStringLiteral("JDN"), QStringLiteral("JDN"), "2451545",
-        "", "2451600", "2,451,600 JDN minus 2,451,545 JDN = 55 days",
-        {"2,451,545", "55", "2,451,600"}, "days");
     row("zero beside two dates is cleared", ce, ce, "2000-01-01", "0", "2000-01-05",
         "2000-01-05 CE minus 2000-01-01 CE = 4 days", {"2000-01-01", "4", "2000-01-05"}, "days");
     row("plus days", ce, ce, "2000-01-01", "10", "",
@@ -116,14 +104,8 @@ void ComputeTest::resultLines_data() {
     row("first date minus days", ce, ce, "2000-01-11", "-10", "",
         "2000-01-11 CE minus 10 days = 2000-01-01 CE, Saturday",
         {"2000-01-11", "-10", "2000-01-01"}, "days");
-    row("second date plus days", ce, ce, "", "-10", "2000-01-01",
-        "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday", {"2000-01-11", "-10", "2000-01-01"},
-        "days");
     row("one day", ce, ce, " 2000-01-01 ", "1", "",
         "2000-01-01 CE plus 1 day = 2000-01-02 CE, Sunday", {"2000-01-01", "1", "2000-01-02"},
-        "day");
-    row("minus one day", ce, ce, "2000-01-01", "-1", "",
-        "2000-01-01 CE minus 1 day = 1999-12-31 CE, Friday", {"2000-01-01", "-1", "1999-12-31"},
         "day");
     row("difference grouped", ce, ce, "2000-01-01", "1000", "",
         "2000-01-01 CE plus 1,000 days = 2002-09-27 CE, Friday",
@@ -137,8 +119,6 @@ void ComputeTest::resultLines_data() {
         "days");
     row("day number minus a date", ce, QStringLiteral("JDN"), "2000-01-01", "", "2,451,545",
         "2,451,545 JDN minus 2000-01-01 CE = 0 days", {"2000-01-01", "0", "2,451,545"}, "days");
-    row("Annus Novus weekday", ce, QStringLiteral("AN"), "2001-01-01", "", "",
-        "2001-01-01 CE = 10520-01-01 AN, Primidi", {"2001-01-01", "", "10520-01-01"}, "days");
     row("both date windows empty: today", ce, QStringLiteral("JDN"), "", "5", "",
         "2026-12-07 CE = 2,461,382 JDN, Monday", {"2026-12-07", "", "2,461,382"}, "days");
     row("sum beyond the day-number limit", QStringLiteral("JDN"), QStringLiteral("JDN"),
