@@ -9,7 +9,7 @@
 // settings in force when it appeared (they cannot change while a line is written); a result
 // line must parse under them, and what it says must add up: the weekday belongs to the date,
 // "A plus N days = B" has B N days after A, "B minus A = N days" has N the distance between
-// them. The whole window is checked against the record every thousand actions and at the end.
+// them. The whole window is checked against the record every 250 actions and at the end.
 //
 // ORV_SOAK_SEED and ORV_SOAK_ACTIONS change the seed and the number of actions, to follow up
 // a failure or to soak longer.
@@ -31,6 +31,7 @@
 #include <QTextDocument>
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -211,21 +212,34 @@ QString WeekdayOf(DateRecord rec, int16_t kind, int16_t language) {
                                                       [static_cast<std::size_t>(weekday)]);
 }
 
-// Empty when the line is a well-formed result line of its style, else why not.
-QString CheckResultLine(const QString& line, const Style& s) {
+enum class Shape { OutOfRange, Difference, OneDate };
+
+// Empty when the line is a well-formed result line of its style, else why not; `shape`
+// tells which kind of line it was.
+QString CheckResultLine(const QString& line, const Style& s, Shape& shape) {
     const Grammar& g = GrammarOf(s);
+    shape = Shape::OutOfRange;
     if (g.outOfRange.match(line).hasMatch()) return {};
     const auto dayWordFits = [&](int64_t n, const QString& word) {
         return word == ((n == 1 || n == -1) ? g.singularDay : g.pluralDay);
     };
 
     if (const QRegularExpressionMatch m = g.difference.match(line); m.hasMatch()) {
+        shape = Shape::Difference;
         int32_t later = 0, earlier = 0;
         int16_t laterKind = 0, earlierKind = 0;
         DateRecord laterRec{}, earlierRec{};
         if (!ReadEcho(m.captured(u"later"), s, later, laterKind, laterRec) ||
             !ReadEcho(m.captured(u"earlier"), s, earlier, earlierKind, earlierRec))
             return QStringLiteral("a date of the line cannot be read back");
+        if (!m.hasCaptured(u"n") || m.captured(u"n").isEmpty()) {
+            // Out of range: only a distance beyond 32 bits is.
+            shape = Shape::OutOfRange;
+            const int64_t distance = int64_t{later} - int64_t{earlier};
+            if (distance >= INT32_MIN && distance <= INT32_MAX)
+                return QStringLiteral("a distance that fits 32 bits reported out of range");
+            return {};
+        }
         QString n = m.captured(u"n");
         if (!s.thousands.empty()) n.remove(QString::fromStdString(s.thousands));
         const int64_t count = n.toLongLong();
@@ -240,6 +254,8 @@ QString CheckResultLine(const QString& line, const Style& s) {
     }
 
     if (const QRegularExpressionMatch m = g.oneDate.match(line); m.hasMatch()) {
+        shape = Shape::OneDate;
+        shape = Shape::OneDate;
         int32_t given = 0;
         int16_t givenKind = 0;
         DateRecord givenRec{};
@@ -339,10 +355,10 @@ class Soak {
         TopUpAnswers();
         Action();
         if (!failure.isEmpty()) return false;
-        if (actions % 16 == 0) QApplication::processEvents();
+        if (actions % 8 == 0) QApplication::processEvents();
         Record();
         CheckBoxes();
-        if (failure.isEmpty() && actions % 1000 == 0) CheckWholeWindow();
+        if (failure.isEmpty() && actions % 250 == 0) CheckWholeWindow();
         return failure.isEmpty();
     }
 
@@ -358,10 +374,11 @@ class Soak {
         for (std::size_t i = 0; i < expected.size(); ++i, block = block.next()) {
             ++linesChecked;
             const QString text = block.text();
+            Shape shape{};
             const QString why = expected[i].typed ? (text == expected[i].text
                                                          ? QString()
                                                          : QStringLiteral("a typed line changed"))
-                                                  : CheckResultLine(text, expected[i].style);
+                                                  : CheckResultLine(text, expected[i].style, shape);
             if (!why.isEmpty()) {
                 Fail(QStringLiteral("line %1 of the output window: %2: \"%3\"")
                          .arg(i + 1)
@@ -382,6 +399,8 @@ class Soak {
     int messages = 0;
     int linksOpened = 0;
     int credits = 0;
+    std::array<int, 3> shapes{}; // result lines by Shape
+    std::array<int, 10> messagesByNumber{};
 
   private:
     // ---- chance -------------------------------------------------------------------------
@@ -414,6 +433,43 @@ class Soak {
         default:
             return odd.at(Below(static_cast<int>(odd.size())));
         }
+    }
+
+    // A date that the window of calendar `kind` reads, written as the program writes it.
+    QString ValidDate(int16_t kind) {
+        DateRecord rec{};
+        rec.jdn = Chance(0.8) ? Between(DatePr2::firstYyyydddDay, DatePr2::lastYyyydddDay)
+                              : Between(DatePr2::smallestDayNumber, DatePr2::largestDayNumber);
+        const DateWindowOps::Format format{CurrentStyle().order, DatePr2::dateSeparator,
+                                           DatePr2::thousandsSeparator};
+        std::string text;
+        if (!DateWindowOps::ResultDateText(rec, kind, format, text)) return PlausibleInput();
+        return QString::fromStdString(text);
+    }
+
+    // What a user types into an input window: mostly a date of its calendar or a day count.
+    QString InputFor(const char* name) {
+        const std::string window = name;
+        if (Chance(0.4)) return PlausibleInput();
+        if (window == "txbDateDiffDays")
+            return QString::number(Chance(0.8) ? Between(-40000, 40000)
+                                               : Between(-2147483647, 2147483647));
+        return ValidDate(CalendarOf(window == "txbFirstDate" ? 1 : 2));
+    }
+
+    int16_t CalendarOf(int which) const {
+        const QString prefix =
+            which == 1 ? QStringLiteral("optFirstDateIs") : QStringLiteral("optSecondDateIs");
+        static const std::array<std::pair<const char*, int16_t>, 5> kinds{
+            {{"CE", DatePr2::CE},
+             {"JC", DatePr2::JC},
+             {"AN", DatePr2::AN},
+             {"JDN", DatePr2::JDN},
+             {"DIY", DatePr2::YYYYDDD}}};
+        for (const auto& [suffix, kind] : kinds) {
+            if (f.Find<QRadioButton>(prefix + QLatin1String(suffix))->isChecked()) return kind;
+        }
+        return DatePr2::CE;
     }
 
     // A date, a number or a day count as a user would type it, often valid.
@@ -476,42 +532,38 @@ class Soak {
     // ---- actions ------------------------------------------------------------------------
 
     void Action() {
-        const int pick = Below(1000);
-        if (pick < 200)
-            TypeIntoInput();
-        else if (pick < 260)
-            PasteIntoInput();
-        else if (pick < 380)
-            RunCompute();
-        else if (pick < 470)
-            ChooseOption(Any(kCalendarOptions));
-        else if (pick < 510)
-            ChooseOption(Any(kSettingsOptions));
-        else if (pick < 520)
-            ChooseLanguage();
-        else if (pick < 690)
-            ClickButton();
-        else if (pick < 760)
-            UpDown();
-        else if (pick < 790)
-            ArrowKey();
-        else if (pick < 820)
-            TodayLabel();
-        else if (pick < 860)
-            TypeIntoOutput();
-        else if (pick < 880)
-            PasteIntoOutput();
-        else if (pick < 920)
-            SelectInOutput();
-        else if (pick < 925)
-            ClearOutput();
-        else if (pick < 935)
-            ClickLink();
-        else if (pick < 937)
-            OpenCredits();
-        else
-            ReplaceInput();
+        // Weights per thousand.
+        static const std::array<std::pair<int, void (Soak::*)()>, 17> actions{{
+            {80, &Soak::TypeIntoInput},
+            {220, &Soak::ReplaceInput},
+            {50, &Soak::PasteIntoInput},
+            {120, &Soak::RunCompute},
+            {90, &Soak::ChooseCalendar},
+            {30, &Soak::ChooseSetting},
+            {10, &Soak::ChooseLanguage},
+            {130, &Soak::ClickButton},
+            {70, &Soak::UpDown},
+            {30, &Soak::ArrowKey},
+            {30, &Soak::TodayLabel},
+            {40, &Soak::TypeIntoOutput},
+            {20, &Soak::PasteIntoOutput},
+            {40, &Soak::SelectInOutput},
+            {28, &Soak::ClearOutput},
+            {10, &Soak::ClickLink},
+            {2, &Soak::OpenCredits},
+        }};
+        int pick = Below(1000);
+        for (const auto& [weight, action] : actions) {
+            if (pick < weight) {
+                (this->*action)();
+                return;
+            }
+            pick -= weight;
+        }
     }
+
+    void ChooseCalendar() { ChooseOption(Any(kCalendarOptions)); }
+    void ChooseSetting() { ChooseOption(Any(kSettingsOptions)); }
 
     QLineEdit* Input(const char* name) { return f.Find<QLineEdit>(QString::fromLatin1(name)); }
 
@@ -553,7 +605,7 @@ class Soak {
         lastAction = QStringLiteral("type into ") + QLatin1String(name);
         QLineEdit* w = Input(name);
         w->setFocus(Qt::MouseFocusReason);
-        const QString text = Chance(0.7) ? PlausibleInput() : OddText(Between(1, 24));
+        const QString text = Chance(0.7) ? InputFor(name) : OddText(Between(1, 24));
         lastAction += QStringLiteral(": ") + Shown(text);
         for (const QChar c : text)
             SendCharacter(w, c);
@@ -563,7 +615,7 @@ class Soak {
     void ReplaceInput() {
         const char* name = Any(kInputWindows);
         QLineEdit* w = Input(name);
-        const QString text = PlausibleInput();
+        const QString text = InputFor(name);
         lastAction = QStringLiteral("replace the text of ") + QLatin1String(name) +
                      QStringLiteral(" by ") + Shown(text);
         w->setFocus(Qt::MouseFocusReason);
@@ -577,11 +629,25 @@ class Soak {
         }
     }
 
+    // Pasted text skips the key filters: a date among odd characters, or any text at all,
+    // at the caret or over the whole window.
     void PasteIntoInput() {
         const char* name = Any(kInputWindows);
-        const QString text = Chance(0.1) ? OddText(Between(2000, 6000)) : OddText(Between(1, 60));
-        lastAction = QStringLiteral("paste into ") + QLatin1String(name) + QStringLiteral(": ") +
+        QString text;
+        if (Chance(0.4))
+            text = OddText(Between(0, 3)) + InputFor(name) + OddText(Between(0, 3));
+        else
+            text = Chance(0.15) ? OddText(Between(2000, 6000)) : OddText(Between(1, 60));
+        const bool over = Chance(0.5);
+        lastAction = QStringLiteral("paste into ") + QLatin1String(name) +
+                     (over ? QStringLiteral(" over its text: ") : QStringLiteral(": ")) +
                      Shown(text);
+        if (over) {
+            QLineEdit* w = Input(name);
+            w->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(w, Qt::Key_Home);
+            QTest::keyClick(w, Qt::Key_End, Qt::ShiftModifier);
+        }
         f.Paste(QString::fromLatin1(name), text);
     }
 
@@ -799,8 +865,10 @@ class Soak {
         const Style style = CurrentStyle();
         for (int i = static_cast<int>(expected.size()); i < lines; ++i, block = block.next()) {
             const QString text = block.text();
-            const QString why = CheckResultLine(text, style);
+            Shape shape{};
+            const QString why = CheckResultLine(text, style, shape);
             ++linesChecked;
+            ++shapes[static_cast<std::size_t>(shape)];
             if (!why.isEmpty()) {
                 Fail(QStringLiteral("%1: \"%2\"").arg(why, Shown(text)));
                 return;
@@ -852,9 +920,11 @@ class Soak {
             case OrvTest::BoxKind::Inform: {
                 ++messages;
                 bool known = false;
-                for (int message = 1; message <= 9; ++message)
-                    known = known || box.text.toStdString() ==
-                                         WindowTexts::ComputeErrorInCurrentLanguage(message);
+                for (int message = 1; message <= 9 && !known; ++message) {
+                    known = box.text.toStdString() ==
+                            WindowTexts::ComputeErrorInCurrentLanguage(message);
+                    if (known) ++messagesByNumber[static_cast<std::size_t>(message)];
+                }
                 if (!known || box.title.toStdString() != title)
                     Fail(QStringLiteral("an unknown message: ") + Shown(box.title) +
                          QStringLiteral(" / ") + Shown(box.text));
@@ -881,8 +951,63 @@ class SoakTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The soak's judge of result lines, on lines known to be right or wrong: a judge that
+    // passed everything would make the soak prove nothing.
+    void judgeOfResultLines_data();
+    void judgeOfResultLines();
     void randomActions();
 };
+
+void SoakTest::judgeOfResultLines_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("wellFormed");
+    const auto row = [](const char* name, int language, const char* line, bool good) {
+        QTest::newRow(name) << language << QString::fromUtf8(line) << good;
+    };
+    row("difference with breakdown", 0,
+        "2000-03-15 CE minus 2000-01-01 CE = 74 days (2 months, 14 days)", true);
+    row("a year", 0, "2001-01-01 CE minus 2000-01-01 CE = 366 days (1 year)", true);
+    row("negative difference", 0, "2000-01-01 CE minus 2000-01-05 CE = -4 days", true);
+    row("sum", 0, "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday", true);
+    row("second date alone", 0, "2000-01-11 CE minus 10 days = 2000-01-01 CE, Saturday", true);
+    row("conversion", 0, "2000-01-01 CE = 2,451,545 JDN, Saturday", true);
+    row("same calendar", 0, "2000-01-01 CE, Saturday", true);
+    row("yyyyddd", 0, "2000001, Saturday", true);
+    row("out of range", 0, "2,050,000,000 JDN plus 60,000,000 days = Out of Range", true);
+    row("out of range alone", 0, "Out of Range", true);
+    row("German breakdown", 1,
+        "2001-03-15 CE minus 2000-01-01 CE = 439 Tage (1 Jahr, 2 Monate, 14 Tage)", true);
+    row("wrong conversion", 0, "2000-01-01 CE = 2,451,546 JDN, Saturday", false);
+    row("wrong weekday", 0, "2000-01-01 CE plus 10 days = 2000-01-11 CE, Monday", false);
+    row("wrong sum", 0, "2000-01-01 CE plus 10 days = 2000-01-12 CE, Wednesday", false);
+    row("wrong count", 0, "2000-03-15 CE minus 2000-01-01 CE = 75 days (2 months, 14 days)", false);
+    row("plural of one", 0, "2000-01-01 CE minus 2000-01-02 CE = -1 days", false);
+    row("breakdown of a negative count", 0,
+        "2000-01-01 CE minus 2001-01-01 CE = -366 days (1 year)", false);
+    row("no equals sign", 0, "2000-01-01 CE 2,451,545 JDN, Saturday", false);
+    row("not canonical", 0, "2000-1-01 CE, Saturday", false);
+    row("two lines run together", 0,
+        "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday2000-01-01 CE, Saturday", false);
+    row("weekday of another language", 0, "2000-01-01 CE = 2,451,545 JDN, Samstag", false);
+    row("distance that fits reported out of range", 0,
+        "2000-01-01 CE minus 1999-12-31 CE = Out of Range", false);
+    row("empty", 0, "", false);
+}
+
+void SoakTest::judgeOfResultLines() {
+    QFETCH(int, language);
+    QFETCH(QString, line);
+    QFETCH(bool, wellFormed);
+    GEN_TEXT::InitMessages();
+    DatePr2::InitializeGlobals();
+    Style style;
+    style.language = static_cast<int16_t>(language);
+    Shape shape{};
+    const QString why = CheckResultLine(line, style, shape);
+    QVERIFY2(why.isEmpty() == wellFormed,
+             qPrintable(why.isEmpty() ? QStringLiteral("passed") : why));
+}
 
 void SoakTest::randomActions() {
     const uint32_t seed = qEnvironmentVariableIsSet("ORV_SOAK_SEED")
@@ -910,16 +1035,21 @@ void SoakTest::randomActions() {
     QVERIFY2(soak.failure.isEmpty(), qPrintable(soak.failure));
 
     QCOMPARE(soak.actions, count);
+    QString byNumber;
+    for (std::size_t m = 1; m < soak.messagesByNumber.size(); ++m)
+        byNumber += QStringLiteral(" %1:%2").arg(m).arg(soak.messagesByNumber[m]);
+    qInfo("soak: messages by number%s", qPrintable(byNumber));
     // A soak whose actions never reached Compute, or whose lines were never looked at, has
     // proved nothing.
     QVERIFY(soak.resultLines > count / 50);
     QVERIFY(soak.linesChecked >= soak.resultLines);
     qInfo(
         "soak: seed %u, %d actions (%d Computes, %d questions, %d messages, %d links, %d Credits) "
-        "in %.1f s; %d result lines and %d typed lines written, %d line checks",
+        "in %.1f s; %d result lines (%d differences, %d conversions and sums, %d out of range) "
+        "and %d typed lines written, %d line checks",
         seed, soak.actions, soak.computes, soak.questions, soak.messages, soak.linksOpened,
         soak.credits, static_cast<double>(clock.elapsed()) / 1000.0, soak.resultLines,
-        soak.typedLines, soak.linesChecked);
+        soak.shapes[1], soak.shapes[2], soak.shapes[0], soak.typedLines, soak.linesChecked);
 }
 
 QTEST_MAIN(SoakTest)
