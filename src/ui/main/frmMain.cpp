@@ -392,6 +392,9 @@ void frmMain::Form_Load() {
         SetLanguageBoxPosition(FindLanguagePosition(GEN_TEXT::currentLanguage));
         WindowTexts::FillIntroTexts();
         ApplyLanguageCaptions();
+        // The today labels were drawn in English by the default settings; without this
+        // they would stay so until the first clock tick.
+        ShowTodayLabels();
     }
     WindowTexts::LoadSpecialDayTexts();
     WindowTexts::LoadComputeErrorTexts();

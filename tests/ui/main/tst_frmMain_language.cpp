@@ -153,11 +153,14 @@ void LanguageTest::languageFromSettingsFile_data() {
     QTest::addColumn<QString>("today");
     QTest::addColumn<QString>("firstDate");
     QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("todayLabel"); // from the start, not only after a clock tick
     QTest::newRow("French") << 2 << QStringLiteral("txtIntro") << QStringLiteral("???") << QString()
-                            << QStringLiteral(":") << QStringLiteral("Anglais");
+                            << QStringLiteral(":") << QStringLiteral("Anglais")
+                            << QStringLiteral("??? Lundi,\r\n");
     QTest::newRow("Portuguese") << 3 << englishIntro << QStringLiteral("Calcular")
                                 << QStringLiteral("Hoje") << QStringLiteral("Primeira data:")
-                                << QStringLiteral("Inglês");
+                                << QStringLiteral("Inglês")
+                                << QStringLiteral("Hoje é Segunda-feira,\r\n");
 }
 
 void LanguageTest::languageFromSettingsFile() {
@@ -167,9 +170,12 @@ void LanguageTest::languageFromSettingsFile() {
     QFETCH(QString, today);
     QFETCH(QString, firstDate);
     QFETCH(QString, box);
+    QFETCH(QString, todayLabel);
     WindowFixture f;
     f.WriteSettings(QByteArray::number(language) + "\r\n2,45,44\r\n0,0,0\r\n");
     f.Start();
+    QVERIFY2(f.Text(QStringLiteral("lblTodaysDate")).startsWith(todayLabel),
+             qPrintable(f.Text(QStringLiteral("lblTodaysDate"))));
     QCOMPARE(f.Text(QStringLiteral("lblIntro")), intro);
     QCOMPARE(f.Text(QStringLiteral("cmdCompute")), compute);
     QCOMPARE(f.Text(QStringLiteral("cmdToday(0)")), today);
