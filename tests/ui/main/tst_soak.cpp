@@ -31,7 +31,6 @@
 #include <QTextDocument>
 
 #include <array>
-#include <climits>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -233,11 +232,13 @@ QString CheckResultLine(const QString& line, const Style& s, Shape& shape) {
             !ReadEcho(m.captured(u"earlier"), s, earlier, earlierKind, earlierRec))
             return QStringLiteral("a date of the line cannot be read back");
         if (!m.hasCaptured(u"n") || m.captured(u"n").isEmpty()) {
-            // Out of range: only a distance beyond 32 bits is.
+            // Out of range: only a distance beyond the day-number limit is, since the count
+            // could not be read back from its window.
             shape = Shape::OutOfRange;
             const int64_t distance = int64_t{later} - int64_t{earlier};
-            if (distance >= INT32_MIN && distance <= INT32_MAX)
-                return QStringLiteral("a distance that fits 32 bits reported out of range");
+            if (distance >= DatePr2::smallestDayNumber && distance <= DatePr2::largestDayNumber)
+                return QStringLiteral(
+                    "a distance within the day-number limit reported out of range");
             return {};
         }
         QString n = m.captured(u"n");
@@ -990,7 +991,9 @@ void SoakTest::judgeOfResultLines_data() {
     row("two lines run together", 0,
         "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday2000-01-01 CE, Saturday", false);
     row("weekday of another language", 0, "2000-01-01 CE = 2,451,545 JDN, Samstag", false);
-    row("distance that fits reported out of range", 0,
+    row("distance beyond the day-number limit", 0,
+        "2,100,000,000 JDN minus -10,000,000 JDN = Out of Range", true);
+    row("distance within the limit reported out of range", 0,
         "2000-01-01 CE minus 1999-12-31 CE = Out of Range", false);
     row("empty", 0, "", false);
 }
