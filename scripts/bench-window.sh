@@ -7,20 +7,23 @@
 #             there when ORVANDEL_QUIT_WHEN_IDLE=1): medians of hyperfine runs, in rounds whose
 #             order alternates, and the median of the rounds' ratios.   Goal: within 1.3x.
 #   Memory    2 s after start, from /proc/PID/smaps_rollup: PSS of both (goal: within 1.25x)
-#             and Orvandel's anonymous memory (goal: under 5 MiB); medians of a few starts.
+#             and Orvandel's anonymous memory (goal: under 5 MiB); medians of a few starts, the
+#             two programs started in turn. PSS shares the libraries' pages among all the
+#             processes that map them, so it moves with whatever else runs; RSS and the
+#             private pages (USS) do not, and are shown beside it.
 #   Idle      CPU time (utime + stime of /proc/PID/stat) of Orvandel over 60 s with its
 #             one-second clock running, in both environments at once.
 #
-# Environment: ORV_BENCH_RUNS (40), ORV_BENCH_WARMUP (5), ORV_BENCH_ROUNDS (3),
-# ORV_MEM_SAMPLES (3), ORV_IDLE_SECONDS (60). The programs are built in build/release; set
+# Environment: ORV_BENCH_RUNS (20), ORV_BENCH_WARMUP (3), ORV_BENCH_ROUNDS (6),
+# ORV_MEM_SAMPLES (5), ORV_IDLE_SECONDS (60). The programs are built in build/release; set
 # ORV_BENCH_BUILD_DIR to use another, already configured build folder instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs=${ORV_BENCH_RUNS:-40}
-warmup=${ORV_BENCH_WARMUP:-5}
-rounds=${ORV_BENCH_ROUNDS:-3}
-memSamples=${ORV_MEM_SAMPLES:-3}
+runs=${ORV_BENCH_RUNS:-20}
+warmup=${ORV_BENCH_WARMUP:-3}
+rounds=${ORV_BENCH_ROUNDS:-6}
+memSamples=${ORV_MEM_SAMPLES:-5}
 idleSeconds=${ORV_IDLE_SECONDS:-60}
 
 asRoot() {
@@ -107,7 +110,7 @@ startup() {
     # shellcheck disable=SC2046
     env $(envOf "$where") ORVANDEL_QUIT_WHEN_IDLE=1 \
       hyperfine -N --style none --warmup "$warmup" --runs "$runs" --export-json "$json" \
-      "${names[@]}" "${first[@]}" "${second[@]}" >"$work/hyperfine-$where-$round.log"
+      "${names[@]}" "${first[@]}" "${second[@]}" >"$work/hyperfine-$where-$round.log" 2>&1
     read -r o e <<<"$(python3 - "$json" <<'EOF'
 import json, sys
 results = {r["command"]: r["median"] for r in json.load(open(sys.argv[1]))["results"]}
@@ -117,25 +120,42 @@ EOF
     orvMs+=("$o")
     emptyMs+=("$e")
     ratios+=("$(python3 -c "print($o / $e)")")
+    echo "  start-up $where, round $round: Orvandel $o ms, empty $e ms" >&2
   done
   echo "$(median "${orvMs[@]}") $(median "${emptyMs[@]}") $(median "${ratios[@]}")"
 }
 
 # ---- Memory --------------------------------------------------------------------------------
-# Prints "pssKiB anonymousKiB" of a program 2 s after its start: medians of a few starts.
+# Prints, for one environment, the medians over a few starts of each program in turn of
+# "pss anonymous rss uss" (KiB) of Orvandel, then of the empty window, 2 s after start.
+memoryOf() { # pid
+  awk '/^Pss:/ {p = $2} /^Anonymous:/ {a = $2} /^Rss:/ {r = $2}
+       /^Private_(Clean|Dirty):/ {u += $2} END {print p, a, r, u}' "/proc/$1/smaps_rollup"
+}
 memory() {
-  local where=$1 program=$2 i pid pss=() anon=()
+  local where=$1 i program pid samples
+  samples=$work/memory-$where
+  : >"$samples"
   for i in $(seq "$memSamples"); do
-    # shellcheck disable=SC2046
-    env $(envOf "$where") "$program" >/dev/null 2>&1 &
-    pid=$!
-    sleep 2
-    pss+=("$(awk '/^Pss:/ {print $2}' "/proc/$pid/smaps_rollup")")
-    anon+=("$(awk '/^Anonymous:/ {print $2}' "/proc/$pid/smaps_rollup")")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    for program in "$orvandel" "$empty"; do
+      # shellcheck disable=SC2046
+      env $(envOf "$where") "$program" >/dev/null 2>&1 &
+      pid=$!
+      sleep 2
+      echo "$(basename "$program") $(memoryOf "$pid")" >>"$samples"
+      kill "$pid"
+      wait "$pid" 2>/dev/null || true
+    done
   done
-  echo "$(median "${pss[@]}") $(median "${anon[@]}")"
+  python3 - "$samples" <<'EOF'
+import statistics, sys
+rows = [line.split() for line in open(sys.argv[1])]
+out = []
+for name in ("orvandel", "empty_window"):
+    mine = [list(map(float, r[1:])) for r in rows if r[0] == name]
+    out += [statistics.median(column) for column in zip(*mine)]
+print(" ".join(str(v) for v in out))
+EOF
 }
 
 # ---- Idle ----------------------------------------------------------------------------------
@@ -148,10 +168,9 @@ read -r suOffOrv suOffEmpty suOffRatio <<<"$(startup offscreen)"
 read -r suXOrv suXEmpty suXRatio <<<"$(startup xvfb)"
 
 echo "Measuring memory ($memSamples starts each)..." >&2
-read -r memOffOrv anonOffOrv <<<"$(memory offscreen "$orvandel")"
-read -r memOffEmpty anonOffEmpty <<<"$(memory offscreen "$empty")"
-read -r memXOrv anonXOrv <<<"$(memory xvfb "$orvandel")"
-read -r memXEmpty anonXEmpty <<<"$(memory xvfb "$empty")"
+read -r memOffOrv anonOffOrv rssOffOrv ussOffOrv memOffEmpty anonOffEmpty rssOffEmpty ussOffEmpty \
+  <<<"$(memory offscreen)"
+read -r memXOrv anonXOrv rssXOrv ussXOrv memXEmpty anonXEmpty rssXEmpty ussXEmpty <<<"$(memory xvfb)"
 
 echo "Measuring idle CPU time over $idleSeconds s..." >&2
 # shellcheck disable=SC2046
@@ -179,6 +198,10 @@ rows = [
     ("Start-up, ms (median)", "Xvfb", $suXOrv, $suXEmpty, $suXRatio, "1.3x"),
     ("PSS after 2 s, MiB", "offscreen", mib($memOffOrv), mib($memOffEmpty), $memOffOrv / $memOffEmpty, "1.25x"),
     ("PSS after 2 s, MiB", "Xvfb", mib($memXOrv), mib($memXEmpty), $memXOrv / $memXEmpty, "1.25x"),
+    ("RSS after 2 s, MiB", "offscreen", mib($rssOffOrv), mib($rssOffEmpty), $rssOffOrv / $rssOffEmpty, ""),
+    ("RSS after 2 s, MiB", "Xvfb", mib($rssXOrv), mib($rssXEmpty), $rssXOrv / $rssXEmpty, ""),
+    ("USS after 2 s, MiB", "offscreen", mib($ussOffOrv), mib($ussOffEmpty), $ussOffOrv / $ussOffEmpty, ""),
+    ("USS after 2 s, MiB", "Xvfb", mib($ussXOrv), mib($ussXEmpty), $ussXOrv / $ussXEmpty, ""),
 ]
 print()
 print(f"{'measure':<28} {'platform':<10} {'Orvandel':>10} {'empty':>10} {'ratio':>7} {'goal':>6}")
