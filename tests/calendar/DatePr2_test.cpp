@@ -1,577 +1,236 @@
-// Calendar arithmetic: days of the year, month and year lengths, differences in years,
-// months and days, today through a fixed "now", and yyyyddd texts.
+// Calendar arithmetic: days of the year, month and year lengths, differences in years, months
+// and days, today through a fixed "now", and yyyyddd texts.
 #include "calendar/DatePr2.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <limits>
-#include <ostream>
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 using namespace DatePr2;
+constexpr int32_t G = letterGregorian, J = letterJulian, A = letterAnnusNovus;
 
-DateRecord Date(int32_t year, int32_t month, int32_t day, int32_t letter)
-{
-    DateRecord r{};
-    r.year = year;
-    r.month = month;
-    r.day = day;
-    r.calendar = letter;
-    return r;
+DateRecord Date(int32_t y, int32_t m, int32_t d, int32_t letter) { return {y, m, d, letter, 0, 0}; }
+int32_t JdnOf(DateRecord r) {
+    return r.calendar == A ? annus_novus_date_to_jdn(&r) : euro_date_to_jdn(&r);
 }
-
-int32_t JdnOf(int32_t year, int32_t month, int32_t day, int32_t letter)
-{
-    DateRecord r = Date(year, month, day, letter);
-    return letter == letterAnnusNovus ? annus_novus_date_to_jdn(&r) : euro_date_to_jdn(&r);
-}
-
-DateRecord FromJdn(int32_t jdn, int32_t letter)
-{
-    DateRecord r{};
+DateRecord FromJdn(int32_t jdn, int32_t letter) {
+    DateRecord r = Date(0, 0, 0, letter);
     r.jdn = jdn;
-    r.calendar = letter;
     JDNToDate(r);
     return r;
 }
-
-// Fixes "now" for one test and gives the system clock back afterwards.
-class FixedNow {
-  public:
-    FixedNow(int32_t year, int32_t month, int32_t day)
-    {
-        LocalNow n;
-        n.year = year;
-        n.month = month;
-        n.day = day;
-        n.hour = 12;
-        SetNow([n] { return n; });
-    }
-    ~FixedNow() { SetNow({}); }
-    FixedNow(const FixedNow&) = delete;
-    FixedNow& operator=(const FixedNow&) = delete;
-};
-
-// ---------------------------------------------------------------- day of the year
-
-struct DayOfYearCase {
-    const char* name;
-    int32_t year, month, day, letter;
-    int16_t kind;
-    int16_t expected;
-};
-void PrintTo(const DayOfYearCase& c, std::ostream* os) { *os << c.name; }
-
-class DayOfYearTable : public ::testing::TestWithParam<DayOfYearCase> {};
-
-TEST_P(DayOfYearTable, CountsFromTheFirstDayOfTheYear)
-{
-    const DayOfYearCase& c = GetParam();
-    EXPECT_EQ(DayOfYear(JdnOf(c.year, c.month, c.day, c.letter), c.kind), c.expected);
+void SetToday(int32_t y, int32_t m, int32_t d) {
+    SetNow([=] { return LocalNow{y, m, d, 12, 0, 0}; });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Calendars, DayOfYearTable,
-    ::testing::Values(
-        DayOfYearCase{"ce_new_year", 2000, 1, 1, letterGregorian, CE, 1},
-        DayOfYearCase{"ce_leap_year_end", 2000, 12, 31, letterGregorian, CE, 366},
-        DayOfYearCase{"ce_common_year_end", 1900, 12, 31, letterGregorian, CE, 365},
-        DayOfYearCase{"jc_new_year", 1900, 1, 1, letterJulian, JC, 1},
-        DayOfYearCase{"jc_1900_is_leap", 1900, 12, 31, letterJulian, JC, 366},
-        DayOfYearCase{"jc_jdn_zero", -4712, 1, 1, letterJulian, JC, 1},
-        DayOfYearCase{"ce_negative_leap_year", -4, 3, 1, letterGregorian, CE, 61},
-        DayOfYearCase{"an_first_primus", 10520, 1, 1, letterAnnusNovus, AN, 1},
-        DayOfYearCase{"an_first_secundus", 10520, 2, 1, letterAnnusNovus, AN, 37},
-        DayOfYearCase{"an_intercalarius", 10519, 11, 1, letterAnnusNovus, AN, 366},
-        DayOfYearCase{"an_common_year_end", 10520, 10, 37, letterAnnusNovus, AN, 365},
-        DayOfYearCase{"ce_far_future", 5000001, 12, 31, letterGregorian, CE, 365},
-        DayOfYearCase{"jc_far_past", -5000000, 3, 1, letterJulian, JC, 61}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(DayOfGregorianYear, BothEndsOfTheYyyydddRangeAndTheRecordRefresh)
-{
-    DateRecord first{};
-    first.jdn = firstYyyydddDay;
-    EXPECT_EQ(DayOfGregorianYear(first), 1);
-    EXPECT_EQ(first.year, 1);
-
-    DateRecord last{};
-    last.jdn = lastYyyydddDay;
-    EXPECT_EQ(DayOfGregorianYear(last), 365);
-    EXPECT_EQ(last.year, 9999);
-
-    // Year, month and day are overwritten from the JDN, whatever they held.
-    DateRecord leapEnd = Date(1, 1, 1, letterGregorian);
-    leapEnd.jdn = JdnOf(2000, 12, 31, letterGregorian);
-    EXPECT_EQ(DayOfGregorianYear(leapEnd), 366);
-    EXPECT_EQ(leapEnd.year, 2000);
-    EXPECT_EQ(leapEnd.month, 12);
-    EXPECT_EQ(leapEnd.day, 31);
+struct DayCase { DateRecord date; int16_t kind, day; };
+class DayOfYearTable : public testing::TestWithParam<DayCase> {};
+TEST_P(DayOfYearTable, CountsFromTheFirstDayOfTheYear) {
+    EXPECT_EQ(DayOfYear(JdnOf(GetParam().date), GetParam().kind), GetParam().day);
 }
+// clang-format off
+const DayCase kDays[] = {
+    {Date(2000, 1, 1, G), CE, 1}, {Date(1900, 1, 1, J), JC, 1}, {Date(2000, 12, 31, G), CE, 366},
+    {Date(1900, 12, 31, J), JC, 366}, {Date(-4, 3, 1, G), CE, 61}, {Date(10520, 1, 1, A), AN, 1},
+    {Date(10519, 11, 1, A), AN, 366}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Calendars, DayOfYearTable, testing::ValuesIn(kDays));
 
-// ---------------------------------------------------------------- month and year lengths
+// DayOfGregorianYear refreshes the record from its JDN; YyyydddText is empty outside the range.
+struct YearDay { int32_t jdn; int16_t day; int32_t year; const char* text; };
+class GregorianYearDay : public testing::TestWithParam<YearDay> {};
+TEST_P(GregorianYearDay, DayAndText) {
+    DateRecord r = Date(77, 7, 7, G);
+    r.jdn = GetParam().jdn;
+    EXPECT_EQ(DayOfGregorianYear(r), GetParam().day);
+    EXPECT_EQ(r.year, GetParam().year);
+    EXPECT_EQ(YyyydddText(GetParam().jdn), GetParam().text);
+}
+// clang-format off
+const YearDay kYearDays[] = {
+    {firstYyyydddDay, 1, 1, "0001001"}, {lastYyyydddDay, 365, 9999, "9999365"},
+    {2451910, 366, 2000, "2000366"}, {firstYyyydddDay - 1, 366, 0, ""},
+    {lastYyyydddDay + 1, 1, 10000, ""}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Range, GregorianYearDay, testing::ValuesIn(kYearDays));
 
-struct LengthCase {
-    const char* name;
-    int32_t year, month, letter;
-    int16_t expected;
-};
-void PrintTo(const LengthCase& c, std::ostream* os) { *os << c.name; }
-
-class DaysInMonthTable : public ::testing::TestWithParam<LengthCase> {};
-
-TEST_P(DaysInMonthTable, InTheCalendarOfTheRecord)
-{
-    const LengthCase& c = GetParam();
+// DaysInYear counts the Gregorian year whatever the letter; Decimus takes Intercalarius along.
+struct Length { int16_t (*count)(const DateRecord&, int32_t&); DateRecord date; int16_t days; };
+class Lengths : public testing::TestWithParam<Length> {};
+TEST_P(Lengths, OrAnErrorWithoutOverflow) {
     int32_t error = 0;
-    EXPECT_EQ(DaysInMonth(Date(c.year, c.month, 1, c.letter), error), c.expected);
+    EXPECT_EQ(GetParam().count(GetParam().date, error), GetParam().days);
+    EXPECT_EQ(error != 0, GetParam().days == 0);
+}
+// clang-format off
+const Length kLengths[] = {
+    {DaysInMonth, Date(1900, 2, 1, G), 28}, {DaysInMonth, Date(1900, 2, 1, J), 29},
+    {DaysInMonth, Date(2000, 2, 1, G), 29}, {DaysInMonth, Date(2100, 2, 1, 0), 28},
+    {DaysInMonth, Date(1999, 12, 1, G), 31}, {DaysInMonth, Date(2001, 4, 1, G), 30},
+    {DaysInMonth, Date(10520, 1, 1, A), 36}, {DaysInMonth, Date(10520, 2, 1, A), 37},
+    {DaysInMonth, Date(10520, 10, 1, A), 37}, {DaysInMonth, Date(10519, 10, 1, A), 38},
+    {DaysInMonth, Date(10519, 11, 1, A), 1}, {DaysInMonth, Date(10520, 11, 1, A), 0},
+    {DaysInMonth, Date(2000, 13, 1, G), 0}, {DaysInMonth, Date(INT32_MAX, 12, 1, G), 0},
+    {DaysInYear, Date(2000, 6, 1, G), 366}, {DaysInYear, Date(1900, 6, 1, J), 365},
+    {DaysInYear, Date(0, 1, 1, G), 366}, {DaysInYear, Date(-100, 1, 1, G), 365},
+    {DaysInYear, Date(-400, 1, 1, G), 366}, {DaysInYear, Date(INT32_MAX, 1, 1, G), 0}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(MonthsAndYears, Lengths, testing::ValuesIn(kLengths));
+
+struct Between { DateRecord earlier, later; int32_t years; int16_t months, days; };
+class YearsMonthsDays : public testing::TestWithParam<Between> {};
+TEST_P(YearsMonthsDays, Breakdown) {
+    const Between& c = GetParam();
+    int32_t years = -1, error = 0;
+    int16_t months = -1, days = -1;
+    YearsMonthsDaysBetween(c.earlier, c.later, years, months, days, error);
     EXPECT_EQ(error, 0);
+    EXPECT_EQ(std::tie(years, months, days), std::tie(c.years, c.months, c.days));
 }
+// A late day before a short month counts from the earlier date moved forward, its day clamped.
+// clang-format off
+const Between kBreakdowns[] = {
+    {Date(2000, 1, 15, G), Date(2000, 3, 10, G), 0, 1, 24}, // days of February 2000
+    {Date(1900, 1, 15, J), Date(1900, 3, 10, J), 0, 1, 24},
+    {Date(10520, 9, 5, A), Date(10521, 2, 3, A), 0, 2, 34}, // months wrap at 10
+    {Date(10519, 11, 1, A), Date(10520, 1, 1, A), 0, 0, 1},
+    {Date(2000, 1, 31, G), Date(2000, 3, 1, G), 0, 1, 1},
+    {Date(2001, 1, 31, G), Date(2001, 3, 1, G), 0, 1, 1},
+    {Date(2001, 1, 31, G), Date(2001, 3, 2, G), 0, 1, 2},
+    {Date(2001, 1, 31, G), Date(2001, 3, 3, G), 0, 1, 3}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Rules, YearsMonthsDays, testing::ValuesIn(kBreakdowns));
 
-INSTANTIATE_TEST_SUITE_P(
-    Calendars, DaysInMonthTable,
-    ::testing::Values(LengthCase{"ce_february_1900", 1900, 2, letterGregorian, 28},
-                      LengthCase{"jc_february_1900", 1900, 2, letterJulian, 29},
-                      LengthCase{"ce_february_2000", 2000, 2, letterGregorian, 29},
-                      LengthCase{"unlettered_reads_gregorian", 2100, 2, 0, 28},
-                      LengthCase{"ce_december_wraps_year", 1999, 12, letterGregorian, 31},
-                      LengthCase{"ce_april", 2001, 4, letterGregorian, 30},
-                      LengthCase{"ce_february_year_minus_4", -4, 2, letterGregorian, 29},
-                      LengthCase{"jc_february_year_minus_100", -100, 2, letterJulian, 29},
-                      LengthCase{"ce_february_year_minus_100", -100, 2, letterGregorian, 28},
-                      LengthCase{"an_primus", 10520, 1, letterAnnusNovus, 36},
-                      LengthCase{"an_secundus", 10520, 2, letterAnnusNovus, 37},
-                      LengthCase{"an_decimus_common_year", 10520, 10, letterAnnusNovus, 37},
-                      LengthCase{"an_decimus_with_intercalarius", 10519, 10, letterAnnusNovus, 38},
-                      LengthCase{"an_intercalarius", 10519, 11, letterAnnusNovus, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-class DaysInYearTable : public ::testing::TestWithParam<LengthCase> {};
-
-TEST_P(DaysInYearTable, AlwaysTheGregorianYear)
-{
-    const LengthCase& c = GetParam();
-    int32_t error = 0;
-    EXPECT_EQ(DaysInYear(Date(c.year, c.month, 1, c.letter), error), c.expected);
-    EXPECT_EQ(error, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Years, DaysInYearTable,
-    ::testing::Values(LengthCase{"leap_2000", 2000, 6, letterGregorian, 366},
-                      LengthCase{"common_1900", 1900, 6, letterGregorian, 365},
-                      LengthCase{"julian_record_1900_still_gregorian", 1900, 6, letterJulian, 365},
-                      LengthCase{"common_2001", 2001, 1, letterGregorian, 365},
-                      LengthCase{"year_zero", 0, 1, letterGregorian, 366},
-                      LengthCase{"year_minus_100", -100, 1, letterGregorian, 365},
-                      LengthCase{"year_minus_400", -400, 1, letterGregorian, 366}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Lengths, RecordsBeyondTheCalendarReportAnErrorWithoutOverflow)
-{
-    const int32_t maxYear = std::numeric_limits<int32_t>::max();
-    int32_t error = 0;
-    EXPECT_EQ(DaysInYear(Date(maxYear, 1, 1, letterGregorian), error), 0);
-    EXPECT_NE(error, 0);
-
-    error = 0;
-    EXPECT_EQ(DaysInMonth(Date(maxYear, 12, 1, letterGregorian), error), 0);
-    EXPECT_NE(error, 0);
-
-    error = 0;
-    DaysInMonth(Date(2000, 13, 1, letterGregorian), error);
-    EXPECT_NE(error, 0);
-
-    error = 0;
-    DaysInMonth(Date(2000, std::numeric_limits<int32_t>::max(), 1, letterGregorian), error);
-    EXPECT_NE(error, 0);
-
-    error = 0;
-    DaysInMonth(Date(10520, 11, 1, letterAnnusNovus), error); // no Intercalarius that year
+TEST(YearsMonthsDaysBetween, InvalidBorrowedMonthReportsTheError) {
+    int32_t years = 0, error = 0;
+    int16_t months = 0, days = 0;
+    YearsMonthsDaysBetween(Date(2000, 1, 20, G), Date(2000, 14, 10, G), years, months, days, error);
     EXPECT_NE(error, 0);
 }
 
-// ---------------------------------------------------------------- years, months and days
-
-struct BetweenCase {
-    const char* name;
-    int32_t letter;
-    int32_t y1, m1, d1;
-    int32_t y2, m2, d2;
-    int32_t years;
-    int16_t months, days;
-};
-void PrintTo(const BetweenCase& c, std::ostream* os) { *os << c.name; }
-
-class YearsMonthsDaysTable : public ::testing::TestWithParam<BetweenCase> {};
-
-TEST_P(YearsMonthsDaysTable, Breakdown)
-{
-    const BetweenCase& c = GetParam();
-    const DateRecord earlier = Date(c.y1, c.m1, c.d1, c.letter);
-    const DateRecord later = Date(c.y2, c.m2, c.d2, c.letter);
-    int32_t years = -1;
-    int16_t months = -1;
-    int16_t days = -1;
-    int32_t error = 0;
-    YearsMonthsDaysBetween(earlier, later, years, months, days, error);
-    EXPECT_EQ(error, 0);
-    EXPECT_EQ(years, c.years);
-    EXPECT_EQ(months, c.months);
-    EXPECT_EQ(days, c.days);
-}
-
-constexpr int32_t G = letterGregorian;
-constexpr int32_t J = letterJulian;
-constexpr int32_t A = letterAnnusNovus;
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, YearsMonthsDaysTable,
-    ::testing::Values(
-        BetweenCase{"borrow_from_leap_february", G, 2000, 1, 15, 2000, 3, 10, 0, 1, 24},
-        BetweenCase{"two_months_fourteen_days", G, 2000, 1, 1, 2000, 3, 15, 0, 2, 14},
-        BetweenCase{"exactly_one_year", G, 2000, 1, 1, 2001, 1, 1, 1, 0, 0},
-        BetweenCase{"exactly_one_month", G, 2000, 1, 1, 2000, 2, 1, 0, 1, 0},
-        BetweenCase{"same_day", G, 2000, 5, 5, 2000, 5, 5, 0, 0, 0},
-        BetweenCase{"new_year_eve_to_new_year", G, 2000, 12, 31, 2001, 1, 1, 0, 0, 1},
-        BetweenCase{"borrow_from_gregorian_february_1900", G, 1900, 1, 15, 1900, 3, 10, 0, 1, 23},
-        BetweenCase{"borrow_from_julian_february_1900", J, 1900, 1, 15, 1900, 3, 10, 0, 1, 24},
-        BetweenCase{"negative_years_julian", J, -44, 3, 15, -43, 3, 15, 1, 0, 0},
-        BetweenCase{"across_year_zero", G, -1, 12, 31, 0, 1, 1, 0, 0, 1},
-        BetweenCase{"last_day_of_long_month_keeps_rule", G, 2001, 1, 31, 2001, 4, 30, 0, 2, 30},
-        BetweenCase{"leap_day_to_day_before_anniversary", G, 2000, 2, 29, 2001, 2, 28, 0, 11, 30},
-        BetweenCase{"an_whole_months", A, 10520, 1, 1, 10520, 3, 1, 0, 2, 0},
-        BetweenCase{"an_months_wrap_at_ten", A, 10520, 9, 5, 10521, 2, 3, 0, 2, 34},
-        BetweenCase{"an_one_year", A, 10520, 3, 10, 10521, 3, 10, 1, 0, 0},
-        BetweenCase{"an_across_intercalarius", A, 10519, 10, 37, 10520, 1, 1, 0, 0, 2},
-        BetweenCase{"an_across_common_new_year", A, 10520, 10, 37, 10521, 1, 1, 0, 0, 1},
-        BetweenCase{"an_up_to_intercalarius", A, 10519, 10, 5, 10519, 11, 1, 0, 0, 33},
-        BetweenCase{"an_from_intercalarius", A, 10519, 11, 1, 10520, 1, 1, 0, 0, 1},
-        BetweenCase{"an_intercalarius_to_intercalarius", A, 10519, 11, 1, 10523, 11, 1, 4, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// A late day of the earlier date before a short month: counted from the earlier date moved
-// forward and clamped into that month, never zero or negative days.
-INSTANTIATE_TEST_SUITE_P(
-    LateDayBeforeShortMonth, YearsMonthsDaysTable,
-    ::testing::Values(
-        BetweenCase{"jan31_to_mar1_leap", G, 2000, 1, 31, 2000, 3, 1, 0, 1, 1},
-        BetweenCase{"jan31_to_mar1", G, 2001, 1, 31, 2001, 3, 1, 0, 1, 1},
-        BetweenCase{"jan31_to_mar2", G, 2001, 1, 31, 2001, 3, 2, 0, 1, 2},
-        BetweenCase{"jan31_to_mar3", G, 2001, 1, 31, 2001, 3, 3, 0, 1, 3},
-        BetweenCase{"jan31_to_mar4", G, 2001, 1, 31, 2001, 3, 4, 0, 1, 4},
-        BetweenCase{"jan29_to_mar1", G, 2001, 1, 29, 2001, 3, 1, 0, 1, 1},
-        BetweenCase{"jan29_to_mar1_leap_keeps_rule", G, 2000, 1, 29, 2000, 3, 1, 0, 1, 1},
-        BetweenCase{"mar31_to_may1", G, 2001, 3, 31, 2001, 5, 1, 0, 1, 1},
-        BetweenCase{"dec31_to_mar1", G, 2000, 12, 31, 2001, 3, 1, 0, 2, 1},
-        BetweenCase{"leap_day_to_march_first", G, 2000, 2, 29, 2001, 3, 1, 1, 0, 1},
-        BetweenCase{"julian_jan31_to_mar1_1900", J, 1900, 1, 31, 1900, 3, 1, 0, 1, 1},
-        BetweenCase{"an_day_37_before_36_day_month", A, 10520, 2, 37, 10520, 4, 1, 0, 1, 1},
-        BetweenCase{"an_intercalarius_before_primus", A, 10519, 11, 1, 10520, 2, 1, 0, 1, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(YearsMonthsDaysBetween, InvalidBorrowedMonthReportsTheError)
-{
-    int32_t years = 0;
-    int16_t months = 0;
-    int16_t days = 0;
-    int32_t error = 0;
-    // Month 14 borrows from month 13, which no calendar has.
-    YearsMonthsDaysBetween(Date(2000, 1, 20, G), Date(2000, 14, 10, G), years, months, days,
-                           error);
-    EXPECT_NE(error, 0);
-}
-
-// Whatever the dates, the breakdown is exact: the earlier date moved forward by the years and
-// months, its day clamped to the month it lands in, plus the days, is the later date.
-// Checked against that definition for every pair of dates up to 800 days apart, starting on
-// every day of a span that includes leap years (and Intercalarius).
-DateRecord MovedForward(const DateRecord& from, int64_t years, int64_t months, int32_t perYear)
-{
-    const bool intercalarius = from.calendar == letterAnnusNovus && from.month == 11;
-    const int64_t monthIndex = (intercalarius ? 10 : from.month) - 1 + months;
-    DateRecord r = Date(static_cast<int32_t>(from.year + years + monthIndex / perYear),
-                        static_cast<int32_t>(monthIndex % perYear + 1), 1, from.calendar);
-    int32_t error = 0;
-    const int32_t monthLength = DaysInMonth(r, error);
-    // Intercalarius is the 38th day of Decimus here, as in DaysInMonth.
-    const int32_t day = intercalarius ? 38 : from.day;
-    r.day = day < monthLength ? day : monthLength;
-    if (r.calendar == letterAnnusNovus && r.month == 10 && r.day == 38) {
-        r.month = 11;
-        r.day = 1;
-    }
-    r.jdn = r.calendar == letterAnnusNovus ? annus_novus_date_to_jdn(&r) : euro_date_to_jdn(&r);
-    return r;
-}
-
-TEST(YearsMonthsDaysBetween, EveryPairMovesTheEarlierDateOntoTheLater)
-{
-    struct Span {
-        int32_t letter, year;
-        int32_t perYear;
-    };
-    const Span spans[] = {{G, 1999, 12}, {J, 1899, 12}, {A, 10518, 10}, {G, -101, 12}};
+// The breakdown is exact for every pair up to 800 days apart from each day of a span with leap
+// years (and Intercalarius): the earlier date moved forward by the years and months, its day
+// clamped (Intercalarius as day 38 of Decimus), plus the days is the later date.
+TEST(YearsMonthsDaysBetween, EveryPairMovesTheEarlierDateOntoTheLater) {
     int64_t pairs = 0;
-    for (const Span& s : spans) {
-        const int32_t start = JdnOf(s.year, 1, 1, s.letter);
+    for (const DateRecord first : {Date(1999, 1, 1, G), Date(1899, 1, 1, J), Date(10518, 1, 1, A),
+                                   Date(-101, 1, 1, G)}) {
+        const int32_t perYear = first.calendar == A ? 10 : 12, start = JdnOf(first);
         std::vector<DateRecord> dates;
         for (int32_t j = start; j < start + 3 * 366 + 800; ++j) {
-            dates.push_back(FromJdn(j, s.letter));
+            dates.push_back(FromJdn(j, first.calendar));
         }
         for (std::size_t i = 0; i < 3 * 366; ++i) {
-            const DateRecord& earlier = dates[i];
-            for (std::size_t k = i; k < i + 800; ++k) {
-                const DateRecord& later = dates[k];
-                const int32_t j2 = later.jdn;
-                int32_t years = 0;
-                int16_t months = 0;
-                int16_t days = 0;
-                int32_t error = 0;
-                YearsMonthsDaysBetween(earlier, later, years, months, days, error);
-                const DateRecord moved = MovedForward(earlier, years, months, s.perYear);
-                ++pairs;
-                if (error != 0 || days < 0 || days > 37 || months < 0 || months >= s.perYear ||
-                    years < 0 || moved.jdn + days != j2) {
-                    ADD_FAILURE() << "letter " << char(s.letter) << " from " << earlier.year
-                                  << "-" << earlier.month << "-" << earlier.day << " to "
-                                  << later.year << "-" << later.month << "-" << later.day
-                                  << ": " << years << " y " << months << " m " << days
-                                  << " d, error " << error;
-                    return;
-                }
+            const DateRecord& e = dates[i];
+            const bool intercalarius = e.calendar == A && e.month == 11;
+            const int32_t fromMonth = intercalarius ? 10 : e.month;
+            const int32_t fromDay = intercalarius ? 38 : e.day;
+            for (std::size_t k = i; k < i + 800; ++k, ++pairs) {
+                int32_t years = 0, error = 0, unused = 0;
+                int16_t months = 0, days = 0;
+                YearsMonthsDaysBetween(e, dates[k], years, months, days, error);
+                const int32_t n = fromMonth - 1 + months, cal = e.calendar;
+                DateRecord moved = Date(e.year + years + n / perYear, n % perYear + 1, 1, cal);
+                moved.day = std::min<int32_t>(fromDay, DaysInMonth(moved, unused));
+                ASSERT_TRUE(error == 0 && days >= 0 && months >= 0 && months < perYear &&
+                            years >= 0 && JdnOf(moved) + days == dates[k].jdn)
+                    << char(cal) << " " << e.year << "-" << e.month << "-" << e.day << " + "
+                    << k - i << " days: " << years << " y " << months << " m " << days << " d";
             }
         }
     }
     EXPECT_EQ(pairs, 4 * 3 * 366 * 800);
 }
 
-// ---------------------------------------------------------------- years and days (yyyyddd)
-
-struct YearsDaysCase {
-    const char* name;
-    int32_t y1, d1, y2, d2; // year and day of the year
-    int32_t years;
-    int16_t days;
-};
-void PrintTo(const YearsDaysCase& c, std::ostream* os) { *os << c.name; }
-
-class YearsDaysTable : public ::testing::TestWithParam<YearsDaysCase> {};
-
-TEST_P(YearsDaysTable, Breakdown)
-{
-    const YearsDaysCase& c = GetParam();
-    DateRecord earlier{};
-    earlier.jdn = JdnOf(c.y1, 1, 1, G) + c.d1 - 1;
-    DateRecord later{};
-    later.jdn = JdnOf(c.y2, 1, 1, G) + c.d2 - 1;
-    int32_t years = -1;
+struct YearsDays { int32_t y1, d1, y2, d2, years; int16_t days; }; // years and days of the year
+class YearsDaysTable : public testing::TestWithParam<YearsDays> {};
+TEST_P(YearsDaysTable, Breakdown) {
+    const YearsDays& c = GetParam();
+    DateRecord earlier{}, later{};
+    earlier.jdn = JdnOf(Date(c.y1, 1, 1, G)) + c.d1 - 1;
+    later.jdn = JdnOf(Date(c.y2, 1, 1, G)) + c.d2 - 1;
+    int32_t years = -1, error = 0;
     int16_t days = -1;
-    int32_t error = 0;
     YearsDaysBetween(earlier, later, years, days, error);
-    EXPECT_EQ(error, 0);
-    EXPECT_EQ(years, c.years);
-    EXPECT_EQ(days, c.days);
-    EXPECT_EQ(earlier.year, c.y1); // both records are refreshed from their JDNs
-    EXPECT_EQ(later.year, c.y2);
+    EXPECT_EQ(std::tie(error, years, days), std::make_tuple(0, c.years, c.days));
+    EXPECT_EQ(std::tie(earlier.year, later.year), std::tie(c.y1, c.y2)); // both refreshed
+}
+// Day 366 moved into a common year is its last day: one day remains to 1 January.
+const YearsDays kYearsDays[] = {{2000, 300, 2002, 100, 1, 165}, {2000, 366, 2004, 366, 4, 0},
+                                {2000, 366, 2001, 365, 0, 365}, {2000, 366, 2002, 1, 1, 1}};
+INSTANTIATE_TEST_SUITE_P(Rules, YearsDaysTable, testing::ValuesIn(kYearsDays));
+
+TEST(Conversions, WrappersFollowTheLetter) {
+    EXPECT_EQ(FromJdn(2451911, J).day, 19); // 2000-12-19 JC
+    EXPECT_EQ(FromJdn(2451911, A).year, 10520);
+    EXPECT_EQ(FromJdn(2451911, 0).year, 2001);
+    DateRecord r = Date(0, 0, 0, J);
+    JDNToEuroDate(r); // JDN 0
+    EXPECT_EQ(std::tie(r.year, r.month, r.day), std::make_tuple(-4712, 1, 1));
+    r = Date(0, 0, 0, A);
+    r.jdn = 2451910;
+    EXPECT_EQ(JDNToAnnusNovusDate(r), 0); // Intercalarius
+    r.jdn = 2451911;
+    EXPECT_EQ(JDNToAnnusNovusDate(r), 1);
+    EXPECT_EQ(EuroDayOfWeek(2451545), 6);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, YearsDaysTable,
-    ::testing::Values(YearsDaysCase{"borrow_a_common_year", 2000, 300, 2002, 100, 1, 165},
-                      YearsDaysCase{"same_day", 2000, 10, 2000, 10, 0, 0},
-                      YearsDaysCase{"whole_year", 2000, 1, 2001, 1, 1, 0},
-                      YearsDaysCase{"leap_day_to_leap_day", 2000, 366, 2004, 366, 4, 0},
-                      YearsDaysCase{"within_a_year", 2001, 60, 2002, 59, 0, 364},
-                      YearsDaysCase{"leap_year_end_to_common_year_end", 2000, 366, 2001, 365, 0, 365},
-                      YearsDaysCase{"leap_year_end_to_next_new_year", 2000, 366, 2001, 1, 0, 1},
-                      // Day 366 moved into a common year is its last day: one day remains.
-                      YearsDaysCase{"leap_year_end_over_common_year", 2000, 366, 2002, 1, 1, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// ---------------------------------------------------------------- conversions and codes
-
-TEST(Conversions, CheckValuesInEveryCalendar)
-{
-    const int32_t jdn = JdnOf(2001, 1, 1, G);
-    DateRecord julian = FromJdn(jdn, J);
-    EXPECT_EQ(julian.year, 2000);
-    EXPECT_EQ(julian.month, 12);
-    EXPECT_EQ(julian.day, 19);
-
-    DateRecord an{};
-    an.jdn = jdn;
-    an.calendar = A;
-    EXPECT_EQ(JDNToAnnusNovusDate(an), 1); // 1 Primus is a Primidi
-    EXPECT_EQ(an.year, 10520);
-    EXPECT_EQ(an.month, 1);
-    EXPECT_EQ(an.day, 1);
-
-    DateRecord unlettered{};
-    unlettered.jdn = jdn;
-    JDNToDate(unlettered);
-    EXPECT_EQ(unlettered.year, 2001);
-
-    DateRecord euro{};
-    euro.jdn = 0;
-    euro.calendar = J;
-    JDNToEuroDate(euro);
-    EXPECT_EQ(euro.year, -4712);
-    EXPECT_EQ(euro.month, 1);
-    EXPECT_EQ(euro.day, 1);
-
-    EXPECT_EQ(EuroDayOfWeek(2451545), 6); // 2000-01-01, a Saturday
-    DateRecord intercalarius = Date(10519, 11, 1, A);
-    intercalarius.jdn = annus_novus_date_to_jdn(&intercalarius);
-    EXPECT_EQ(JDNToAnnusNovusDate(intercalarius), 0);
+struct Code { int16_t kind; bool accepted; int32_t letter; const char* code; };
+class CalendarCodes : public testing::TestWithParam<Code> {};
+TEST_P(CalendarCodes, LetterAndCode) {
+    DateRecord r = Date(2000, 1, 1, 'X');
+    EXPECT_EQ(SetCalendarCode(GetParam().kind, r), GetParam().accepted);
+    EXPECT_EQ(r.calendar, GetParam().letter);
+    EXPECT_EQ(calendarCode[std::size_t(GetParam().kind)], GetParam().code);
 }
+const Code kCodes[] = {{CE, true, G, "CE"}, {JC, true, J, "JC"}, {JDN, false, 'X', "JDN"},
+                       {AN, true, A, "AN"}, {YYYYDDD, false, 'X', ""}};
+INSTANTIATE_TEST_SUITE_P(Kinds, CalendarCodes, testing::ValuesIn(kCodes));
 
-struct CodeCase {
-    const char* name;
-    int16_t kind;
-    bool accepted;
-    int32_t letter; // the letter afterwards, when the record started with 'X'
-    const char* code;
-};
-void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
-
-class CalendarCodeTable : public ::testing::TestWithParam<CodeCase> {};
-
-TEST_P(CalendarCodeTable, LetterAndCode)
-{
-    const CodeCase& c = GetParam();
-    DateRecord rec = Date(2000, 1, 1, 'X');
-    EXPECT_EQ(SetCalendarCode(c.kind, rec), c.accepted);
-    EXPECT_EQ(rec.calendar, c.letter);
-    EXPECT_EQ(rec.year, 2000);
-    if (c.kind >= 0 && c.kind < static_cast<int16_t>(calendarCode.size())) {
-        EXPECT_EQ(calendarCode[static_cast<std::size_t>(c.kind)], c.code);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Kinds, CalendarCodeTable,
-                         ::testing::Values(CodeCase{"ce", CE, true, G, "CE"},
-                                           CodeCase{"jc", JC, true, J, "JC"},
-                                           CodeCase{"jdn", JDN, false, 'X', "JDN"},
-                                           CodeCase{"an", AN, true, A, "AN"},
-                                           CodeCase{"yyyyddd", YYYYDDD, false, 'X', ""},
-                                           CodeCase{"unknown_kind", 9, false, 'X', ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Globals, InitializeGlobalsRestoresTheDefaultSeparators)
-{
-    dateSeparator = "/";
-    thousandsSeparator = "";
-    InitializeGlobals();
-    EXPECT_EQ(dateSeparator, "-");
-    EXPECT_EQ(thousandsSeparator, ",");
-}
-
-// ---------------------------------------------------------------- today
-
-TEST(Today, JdnAndWeekdaysFollowTheFixedNow)
-{
-    FixedNow now(2000, 1, 1);
-    EXPECT_EQ(TodaysJDN(), 2451545);
-    EXPECT_EQ(TodaysDayOfWeek(CE), 6);
-    EXPECT_EQ(TodaysDayOfWeek(JC), 6);
-    EXPECT_EQ(TodaysDayOfWeek(AN), 1); // 1 Primus 10519
-}
-
-TEST(Today, IntercalariusHasNoWeekday)
-{
-    FixedNow now(2000, 12, 31);
-    EXPECT_EQ(TodaysDayOfWeek(AN), 0);
-    EXPECT_EQ(TodaysDayOfWeek(CE), 0); // a Sunday
-}
-
-TEST(Today, AnEmptyFunctionGivesTheSystemClockBack)
-{
-    {
-        FixedNow now(-77, 2, 3);
-        EXPECT_EQ(Now().year, -77);
-    }
+TEST(Today, FollowsTheFixedNowAndTheSystemClockWithout) {
+    SetToday(2000, 1, 1);
+    EXPECT_EQ(std::make_tuple(TodaysJDN(), TodaysDayOfWeek(CE), TodaysDayOfWeek(AN)),
+              std::make_tuple(2451545, 6, 1));
+    SetToday(2000, 12, 31);
+    EXPECT_EQ(std::make_tuple(TodaysDayOfWeek(JC), TodaysDayOfWeek(AN)), std::make_tuple(0, 0));
+    SetNow({});
     const LocalNow n = Now();
-    EXPECT_NE(n.year, -77);
-    EXPECT_GE(n.month, 1);
-    EXPECT_LE(n.month, 12);
-    EXPECT_GE(n.day, 1);
-    EXPECT_LE(n.day, 31);
+    EXPECT_TRUE(n.year > 2000 && n.month >= 1 && n.month <= 12 && n.day >= 1 && n.day <= 31);
+    dateSeparator = "/", thousandsSeparator = "";
+    InitializeGlobals();
+    EXPECT_EQ(dateSeparator + thousandsSeparator, "-,");
 }
 
-struct FromTodayCase {
-    const char* name;
-    int16_t days, order;
-    const char* separator;
-    int16_t kind;
-    const char* thousands;
-    const char* expected;
+// Written by FormatDate with the current thousands separator.
+struct FromToday { int32_t y, m, d; int16_t days, order; const char* sep; int16_t kind;
+                   const char* thousands; const char* text; };
+class DateTextFromTodayTable : public testing::TestWithParam<FromToday> {
+    void TearDown() override {
+        SetNow({});
+        InitializeGlobals();
+    }
 };
-void PrintTo(const FromTodayCase& c, std::ostream* os) { *os << c.name; }
-
-class DateTextFromTodayTable : public ::testing::TestWithParam<FromTodayCase> {};
-
-TEST_P(DateTextFromTodayTable, WrittenByFormatDate)
-{
-    const FromTodayCase& c = GetParam();
-    FixedNow now(2000, 1, 1);
-    InitializeGlobals();
+TEST_P(DateTextFromTodayTable, Text) {
+    const FromToday& c = GetParam();
+    SetToday(c.y, c.m, c.d);
     thousandsSeparator = c.thousands;
-    EXPECT_EQ(DateTextFromToday(c.days, c.order, c.separator, c.kind), c.expected);
-    InitializeGlobals();
+    EXPECT_EQ(DateTextFromToday(c.days, c.order, c.sep, c.kind), c.text);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, DateTextFromTodayTable,
-    ::testing::Values(FromTodayCase{"ce_week_ahead", 7, YMD, "-", CE, ",", "2000-01-08"},
-                      FromTodayCase{"jc_day_before", -1, DMY, "/", JC, ",", "18/12/1999"},
-                      FromTodayCase{"an_five_days_ahead", 5, MDY, "/", AN, ",", "10519-01-06"},
-                      FromTodayCase{"ce_mdy_dots", 0, MDY, ".", CE, ",", "01.01.2000"},
-                      FromTodayCase{"far_back", -32768, YMD, "-", CE, ",", "1910-04-15"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Today, DateTextFromTodayGroupsLargeYearsWithTheCurrentThousandsSeparator)
-{
-    FixedNow now(12345, 6, 7);
-    InitializeGlobals();
-    EXPECT_EQ(DateTextFromToday(0, YMD, "-", CE), "12,345-06-07");
-    thousandsSeparator = ".";
-    EXPECT_EQ(DateTextFromToday(0, YMD, "-", CE), "12.345-06-07");
-    EXPECT_EQ(DateTextFromToday(0, DMY, ".", CE), "07.06.12345");
-    InitializeGlobals();
-}
-
-// ---------------------------------------------------------------- yyyyddd texts
-
-struct YyyydddCase {
-    const char* name;
-    int32_t jdn;
-    const char* expected;
-};
-void PrintTo(const YyyydddCase& c, std::ostream* os) { *os << c.name; }
-
-class YyyydddTextTable : public ::testing::TestWithParam<YyyydddCase> {};
-
-TEST_P(YyyydddTextTable, FourDigitYearThreeDigitDay)
-{
-    EXPECT_EQ(YyyydddText(GetParam().jdn), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Range, YyyydddTextTable,
-    ::testing::Values(YyyydddCase{"first_day", firstYyyydddDay, "0001001"},
-                      YyyydddCase{"last_day", lastYyyydddDay, "9999365"},
-                      YyyydddCase{"y2k", 2451545, "2000001"},
-                      YyyydddCase{"leap_day_366", 2451910, "2000366"},
-                      YyyydddCase{"year_99", 1721426 + 98 * 365 + 24 + 40, "0099041"},
-                      YyyydddCase{"before_first", firstYyyydddDay - 1, ""},
-                      YyyydddCase{"after_last", lastYyyydddDay + 1, ""},
-                      YyyydddCase{"int32_min", std::numeric_limits<int32_t>::min(), ""},
-                      YyyydddCase{"int32_max", std::numeric_limits<int32_t>::max(), ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+const FromToday kFromToday[] = {
+    {2000, 1, 1, 7, YMD, "-", CE, ",", "2000-01-08"},
+    {2000, 1, 1, -1, DMY, "/", JC, ",", "18/12/1999"},
+    {2000, 1, 1, 5, MDY, "/", AN, ",", "10519-01-06"},
+    {2000, 1, 1, -32768, YMD, "-", CE, ",", "1910-04-15"},
+    {12345, 6, 7, 0, YMD, "-", CE, ",", "12,345-06-07"},
+    {12345, 6, 7, 0, YMD, "-", CE, ".", "12.345-06-07"},
+    {12345, 6, 7, 0, DMY, ".", CE, ".", "07.06.12345"}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Kinds, DateTextFromTodayTable, testing::ValuesIn(kFromToday));
 
 } // namespace
