@@ -338,27 +338,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::SetWindowColours() {
-    const QColor cyan(0, 255, 255);
-    const QColor black(0, 0, 0);
-    const QColor blue(0, 0, 255);
-    const auto colour = [&](QWidget* w, const QColor& text) {
-        QPalette palette = w->palette();
-        palette.setColor(QPalette::Window, cyan);
-        palette.setColor(QPalette::WindowText, text);
-        w->setPalette(palette);
-        // Option buttons would fill with the button colour.
-        w->setBackgroundRole(QPalette::Window);
-        w->setAutoFillBackground(true);
-    };
-    colour(this, black);
-    for (QWidget* frame : {Frame1, Frame2, Frame3, Frame4, Frame6, frmDateFormat, frmDateSeparator})
-        colour(frame, black);
-    for (QLabel* label : findChildren<QLabel*>())
-        colour(label, black);
-    for (QRadioButton* option : findChildren<QRadioButton*>())
-        colour(option, black);
-    colour(lblTessaline, blue);
-    colour(lblOnlineDocumentation, blue);
+    // One palette on the window: the frames, labels and option buttons draw on its cyan
+    // background and inherit its black text, while buttons, text boxes and the combo box
+    // use other colour roles and so keep the system's colours.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 255, 255));
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblTessaline->setPalette(palette);
+    lblOnlineDocumentation->setPalette(palette);
 }
 
 void frmMain::Form_Load() {
