@@ -297,7 +297,8 @@ void CutAtNul(std::string& text)
     }
 }
 
-bool DateKeyAllowed(int keyCode, int length, int maximum, const std::string& separator)
+namespace {
+bool KeyAllowed(int keyCode, int length, int maximum, const std::string& allowed)
 {
     if (ControlKey(keyCode)) {
         return true;
@@ -306,18 +307,18 @@ bool DateKeyAllowed(int keyCode, int length, int maximum, const std::string& sep
     if (length >= maximum) {
         return false;
     }
-    return KeyInSet(keyCode, separator + "1234567890- ,.()");
+    return KeyInSet(keyCode, allowed);
+}
+} // namespace
+
+bool DateKeyAllowed(int keyCode, int length, int maximum, const std::string& separator)
+{
+    return KeyAllowed(keyCode, length, maximum, separator + "1234567890- ,.()");
 }
 
 bool DayCountKeyAllowed(int keyCode, int length, int maximum, const std::string& separator)
 {
-    if (ControlKey(keyCode)) {
-        return true;
-    }
-    if (length >= maximum) {
-        return false;
-    }
-    return KeyInSet(keyCode, separator + "1234567890-");
+    return KeyAllowed(keyCode, length, maximum, separator + "1234567890-");
 }
 
 } // namespace StrProc

@@ -1,6 +1,7 @@
 #include "ui/main/DateWindowOps.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <utility>
 
@@ -214,34 +215,21 @@ TodayLabels TodayLabelTexts(int16_t todayKind, const Format& f) {
     return labels;
 }
 
-int16_t NextTodayKind(int16_t kind) {
-    switch (KnownKind(kind)) {
-    case DatePr2::CE:
-        return DatePr2::JC;
-    case DatePr2::JC:
-        return DatePr2::AN;
-    case DatePr2::AN:
-        return DatePr2::JDN;
-    case DatePr2::JDN:
-        return DatePr2::YYYYDDD;
-    default:
-        return DatePr2::CE;
-    }
-}
+namespace {
+// The order in which clicks on the today labels go through the calendars.
+constexpr std::array<int16_t, 5> todayKindCycle{DatePr2::CE, DatePr2::JC, DatePr2::AN,
+                                                DatePr2::JDN, DatePr2::YYYYDDD};
 
-int16_t PreviousTodayKind(int16_t kind) {
-    switch (KnownKind(kind)) {
-    case DatePr2::JC:
-        return DatePr2::CE;
-    case DatePr2::AN:
-        return DatePr2::JC;
-    case DatePr2::JDN:
-        return DatePr2::AN;
-    case DatePr2::YYYYDDD:
-        return DatePr2::JDN;
-    default:
-        return DatePr2::YYYYDDD;
-    }
+int16_t TodayKindAfter(int16_t kind, size_t steps) {
+    size_t position = 0;
+    while (todayKindCycle[position] != KnownKind(kind))
+        ++position;
+    return todayKindCycle[(position + steps) % todayKindCycle.size()];
 }
+} // namespace
+
+int16_t NextTodayKind(int16_t kind) { return TodayKindAfter(kind, 1); }
+
+int16_t PreviousTodayKind(int16_t kind) { return TodayKindAfter(kind, todayKindCycle.size() - 1); }
 
 } // namespace DateWindowOps
