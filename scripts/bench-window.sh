@@ -46,16 +46,17 @@ needCommand python3 python3
 
 if [ -n "${ORV_BENCH_BUILD_DIR:-}" ]; then
   build=$ORV_BENCH_BUILD_DIR
-  cmake --build "$build" --target orvandel empty_window -j2 >/dev/null
+  cmake --build "$build" --target orvandel empty_window label_window -j2 >/dev/null
 else
   source scripts/setup.sh
   orv_install_dependencies
   cmake --preset release >/dev/null
-  cmake --build --preset release --target orvandel empty_window >/dev/null
+  cmake --build --preset release --target orvandel empty_window label_window >/dev/null
   build=build/release
 fi
 orvandel=$(realpath "$build/src/orvandel")
 empty=$(realpath "$build/bench/empty_window")
+label=$(realpath "$build/bench/label_window")
 
 work=$(mktemp -d)
 xvfbPid=""
@@ -100,29 +101,35 @@ envOf() {
 median() { python3 -c 'import statistics,sys; print(statistics.median(float(x) for x in sys.argv[1:]))' "$@"; }
 
 # ---- Start-up ------------------------------------------------------------------------------
-# Prints "orvandelMs emptyMs ratio" for one environment.
+# Prints "orvandelMs emptyMs ratio labelMs ratioToLabel" for one environment: medians over the
+# rounds, whose order alternates.
 startup() {
-  local where=$1 round ratios=() orvMs=() emptyMs=() json
+  local where=$1 round ratios=() labelRatios=() orvMs=() emptyMs=() labelMs=() json
   for round in $(seq "$rounds"); do
     json=$work/startup-$where-$round.json
-    local first=("$orvandel") second=("$empty") names=(-n orvandel -n empty)
-    if [ $((round % 2)) -eq 0 ]; then first=("$empty"); second=("$orvandel"); names=(-n empty -n orvandel); fi
+    local commands=(-n orvandel "$orvandel" -n empty "$empty" -n label "$label")
+    if [ $((round % 2)) -eq 0 ]; then
+      commands=(-n label "$label" -n empty "$empty" -n orvandel "$orvandel")
+    fi
     # shellcheck disable=SC2046
     env $(envOf "$where") ORVANDEL_QUIT_WHEN_IDLE=1 \
       hyperfine -N --style none --warmup "$warmup" --runs "$runs" --export-json "$json" \
-      "${names[@]}" "${first[@]}" "${second[@]}" >"$work/hyperfine-$where-$round.log" 2>&1
-    read -r o e <<<"$(python3 - "$json" <<'EOF'
+      "${commands[@]}" >"$work/hyperfine-$where-$round.log" 2>&1
+    read -r o e l <<<"$(python3 - "$json" <<'EOF'
 import json, sys
 results = {r["command"]: r["median"] for r in json.load(open(sys.argv[1]))["results"]}
-print(results["orvandel"] * 1000, results["empty"] * 1000)
+print(results["orvandel"] * 1000, results["empty"] * 1000, results["label"] * 1000)
 EOF
 )"
     orvMs+=("$o")
     emptyMs+=("$e")
+    labelMs+=("$l")
     ratios+=("$(python3 -c "print($o / $e)")")
-    echo "  start-up $where, round $round: Orvandel $o ms, empty $e ms" >&2
+    labelRatios+=("$(python3 -c "print($o / $l)")")
+    echo "  start-up $where, round $round: Orvandel $o ms, empty $e ms, one label $l ms" >&2
   done
-  echo "$(median "${orvMs[@]}") $(median "${emptyMs[@]}") $(median "${ratios[@]}")"
+  echo "$(median "${orvMs[@]}") $(median "${emptyMs[@]}") $(median "${ratios[@]}")" \
+    "$(median "${labelMs[@]}") $(median "${labelRatios[@]}")"
 }
 
 # ---- Memory --------------------------------------------------------------------------------
@@ -164,8 +171,8 @@ cpuTicks() { # utime + stime, the 14th and 15th fields (the name may hold blanks
 }
 
 echo "Measuring start-up ($rounds rounds of $runs runs each)..." >&2
-read -r suOffOrv suOffEmpty suOffRatio <<<"$(startup offscreen)"
-read -r suXOrv suXEmpty suXRatio <<<"$(startup xvfb)"
+read -r suOffOrv suOffEmpty suOffRatio suOffLabel suOffLabelRatio <<<"$(startup offscreen)"
+read -r suXOrv suXEmpty suXRatio suXLabel suXLabelRatio <<<"$(startup xvfb)"
 
 echo "Measuring memory ($memSamples starts each)..." >&2
 read -r memOffOrv anonOffOrv rssOffOrv ussOffOrv memOffEmpty anonOffEmpty rssOffEmpty ussOffEmpty \
@@ -196,6 +203,8 @@ mib = lambda kib: float(kib) / 1024.0
 rows = [
     ("Start-up, ms (median)", "offscreen", $suOffOrv, $suOffEmpty, $suOffRatio, "1.3x"),
     ("Start-up, ms (median)", "Xvfb", $suXOrv, $suXEmpty, $suXRatio, "1.3x"),
+    ("Start-up vs one label, ms", "offscreen", $suOffOrv, $suOffLabel, $suOffLabelRatio, ""),
+    ("Start-up vs one label, ms", "Xvfb", $suXOrv, $suXLabel, $suXLabelRatio, ""),
     ("PSS after 2 s, MiB", "offscreen", mib($memOffOrv), mib($memOffEmpty), $memOffOrv / $memOffEmpty, "1.25x"),
     ("PSS after 2 s, MiB", "Xvfb", mib($memXOrv), mib($memXEmpty), $memXOrv / $memXEmpty, "1.25x"),
     ("RSS after 2 s, MiB", "offscreen", mib($rssOffOrv), mib($rssOffEmpty), $rssOffOrv / $rssOffEmpty, ""),

@@ -11,6 +11,6 @@ int main(int argc, char* argv[]) {
     window.setFixedSize(716, 522);
     window.show();
     if (qEnvironmentVariableIntValue("ORVANDEL_QUIT_WHEN_IDLE") == 1)
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }
