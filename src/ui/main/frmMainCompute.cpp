@@ -78,9 +78,11 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
         cmdCompute_Click();
         return true;
     }
-    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
-        key->matches(QKeySequence::Cut))
-        return false;
+    // Besides copy, paste and cut, the editing shortcuts users expect of any text box.
+    for (const auto shortcut : {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut,
+                                QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
+        if (key->matches(shortcut))
+            return false;
     switch (key->key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
