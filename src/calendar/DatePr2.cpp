@@ -78,11 +78,12 @@ void FoldIntercalarius(DateRecord& rec)
 
 std::string ZeroPadded(int64_t value, std::size_t width)
 {
-    std::string digits = std::to_string(value);
+    const bool negative = value < 0;
+    std::string digits = std::to_string(negative ? -value : value);
     if (digits.size() < width) {
         digits.insert(0, width - digits.size(), '0');
     }
-    return digits;
+    return negative ? "-" + digits : digits;
 }
 
 } // namespace
@@ -314,6 +315,11 @@ std::string YyyydddText(int32_t jdn)
     if (jdn < firstYyyydddDay || jdn > lastYyyydddDay) {
         return {};
     }
+    return GregorianYearDayText(jdn);
+}
+
+std::string GregorianYearDayText(int32_t jdn)
+{
     DateRecord rec{};
     rec.jdn = jdn;
     rec.calendar = letterGregorian;

@@ -71,8 +71,12 @@ void YearsMonthsDaysBetween(const DateRecord& earlier, const DateRecord& later, 
 void YearsDaysBetween(DateRecord& earlier, DateRecord& later, int32_t& years, int16_t& days,
                       int32_t& error);
 
-// The yyyyddd text of a JDN ("0000" year and "000" day of the Gregorian year), or an empty
-// text when the JDN lies outside firstYyyydddDay .. lastYyyydddDay.
+// The Gregorian year ("0000") and day of that year ("000") of any JDN, as today's labels
+// write it for whatever the clock says.
+std::string GregorianYearDayText(int32_t jdn);
+
+// The yyyyddd text of a JDN, or an empty text when the JDN lies outside firstYyyydddDay ..
+// lastYyyydddDay, where the form can be read back.
 std::string YyyydddText(int32_t jdn);
 
 } // namespace DatePr2

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <limits>
 #include <utility>
 
@@ -19,26 +20,8 @@ int16_t KnownKind(int16_t kind) {
     return (kind >= DatePr2::CE && kind <= DatePr2::YYYYDDD) ? kind : DatePr2::CE;
 }
 
-std::string ZeroPadded(int64_t value, std::size_t width) {
-    const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? -value : value);
-    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-    return negative ? "-" + digits : digits;
-}
-
 std::string GroupedNumber(int32_t value, const Format& f) {
     return StrProc::InsertThousandsSeparators(std::to_string(value), f.thousands);
-}
-
-// Gregorian year ("0000") and day of that year ("000") of any JDN. Today's labels and the
-// Today buttons write this for whatever the clock says; results use DatePr2::YyyydddText,
-// which also enforces the range in which the form can be read back.
-std::string GregorianYearDayText(int32_t jdn) {
-    DateRecord rec{};
-    rec.jdn = jdn;
-    rec.calendar = DatePr2::letterGregorian;
-    const int16_t day = DatePr2::DayOfGregorianYear(rec);
-    return ZeroPadded(rec.year, 4) + ZeroPadded(day, 3);
 }
 
 // Today's JDN plus a few days, kept inside 32 bits whatever the clock says.
@@ -147,7 +130,7 @@ MoveResult MoveSecondToFirst(const std::string& secondText, int16_t k2, int16_t 
 
 std::string TodayDateText(int16_t kind, const Format& f) {
     const int32_t today = DatePr2::TodaysJDN();
-    if (KnownKind(kind) == DatePr2::YYYYDDD) return GregorianYearDayText(today);
+    if (KnownKind(kind) == DatePr2::YYYYDDD) return DatePr2::GregorianYearDayText(today);
     DateRecord rec{};
     rec.jdn = today;
     std::string text;
@@ -169,8 +152,10 @@ TodayLabels TodayLabelTexts(int16_t todayKind, const Format& f) {
 
     const bool german = GEN_TEXT::currentLanguage == GEN_TEXT::langGerman;
     const std::string article = german ? "der " : "";
-    const std::string clock =
-        " (" + ZeroPadded(now.hour, 2) + ":" + ZeroPadded(now.minute, 2) + ").";
+    char hhmm[16];
+    std::snprintf(hhmm, sizeof hhmm, "%02d:%02d", static_cast<int>(now.hour),
+                  static_cast<int>(now.minute));
+    const std::string clock = std::string(" (") + hhmm + ").";
     const std::string& code = DatePr2::calendarCode[static_cast<std::size_t>(kind)];
 
     std::string weekday;
@@ -204,8 +189,8 @@ TodayLabels TodayLabelTexts(int16_t todayKind, const Format& f) {
         labels.week += GroupedNumber(ahead, f) + " JDN";
         break;
     case DatePr2::YYYYDDD:
-        labels.today += GregorianYearDayText(today) + clock;
-        labels.week += GregorianYearDayText(ahead);
+        labels.today += DatePr2::GregorianYearDayText(today) + clock;
+        labels.week += DatePr2::GregorianYearDayText(ahead);
         break;
     default:
         labels.today += dateOf(today) + " " + code + clock;
