@@ -90,6 +90,32 @@ class FrameTest : public QObject {
                  QRect(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height())));
     }
 
+    // Every control of the window, found by its name as tests and assistive tools find it.
+    void everyControlByName() {
+        WindowFixture f;
+        f.Start();
+        const QStringList controls = QStringLiteral(
+            "lblIntro cboLanguage cmdHelp cmdCalendars cmdCredits Frame4 lblDateFormat "
+            "frmDateFormat optDateFormatIsYMD optDateFormatIsDMY optDateFormatIsMDY "
+            "lblDateSeparator frmDateSeparator optSeparatorIsDash optSeparatorIsDot "
+            "optSeparatorIsSlash lblThousandsSeparator optThousSepIsComma optThousSepIsDot "
+            "optThousSepNone Frame3 lblFirstDate cmdToday(0) lblDateDifference lblSecondDate "
+            "cmdToday(1) txbFirstDate VScroll(0) txbDateDiffDays lblDayOrDays txbSecondDate "
+            "VScroll(1) cmdMoveSecondDateToFirst Frame1 lblThisIsA(0) optFirstDateIsCE "
+            "optFirstDateIsJC optFirstDateIsAN optFirstDateIsJDN optFirstDateIsDIY lblClear "
+            "cmdClearFirstDate cmdClearSecondDate cmdClearDateDiffDays cmdClearInputWindows "
+            "cmdClearOutputWindow Frame2 lblThisIsA(1) optSecondDateIsCE optSecondDateIsJC "
+            "optSecondDateIsAN optSecondDateIsJDN optSecondDateIsDIY lblTodaysDate "
+            "lblWeekFromToday cmdCompute Frame6 txbOutput lblCopyrightNotice lblTessaline "
+            "lblOnlineDocumentation cmdCopyToClipboard cmdQuit").split(QLatin1Char(' '));
+        QCOMPARE(controls.size(), 63);
+        for (const QString& name : controls) {
+            const QWidget* control = f.Find(name);
+            QVERIFY2(control != nullptr && control->accessibleName() == name, qPrintable(name));
+            QVERIFY2(control->isVisible(), qPrintable(name));
+        }
+    }
+
     void windowFrame() {
         WindowFixture f;
         frmMain& w = f.Start();
