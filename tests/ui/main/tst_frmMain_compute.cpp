@@ -13,13 +13,13 @@
 
 using MessageBoxes::Answer;
 using OrvTest::WindowFixture;
+using OrvTest::first;
+using OrvTest::second;
+using OrvTest::difference;
+using OrvTest::output;
 
 namespace {
 
-const QString first = QStringLiteral("txbFirstDate");
-const QString second = QStringLiteral("txbSecondDate");
-const QString difference = QStringLiteral("txbDateDiffDays");
-const QString output = QStringLiteral("txbOutput");
 const QStringList inputs{first, difference, second};
 
 // One action of the user's in a started window, and what the window shows afterwards.

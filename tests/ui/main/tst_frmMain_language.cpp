@@ -12,10 +12,10 @@
 
 using OrvTest::At;
 using OrvTest::WindowFixture;
+using OrvTest::output;
 
 namespace {
 
-const QString output = QStringLiteral("txbOutput");
 
 // The box's entries as "text=item data".
 QString BoxEntries(const WindowFixture& f) {

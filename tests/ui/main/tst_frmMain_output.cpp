@@ -10,11 +10,11 @@
 
 using OrvTest::At;
 using OrvTest::WindowFixture;
+using OrvTest::first;
+using OrvTest::output;
 
 namespace {
 
-const QString first = QStringLiteral("txbFirstDate");
-const QString output = QStringLiteral("txbOutput");
 const QString copy = QStringLiteral("cmdCopyToClipboard");
 const QString twoLines = QStringLiteral("2000-01-01 CE, Saturday\r\n"
                                         "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday\r\n");
