@@ -33,8 +33,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MessageBoxes.h"
 #include "calendar/DatePr2.h"
-#include "ui/main/MessageBoxes.h"
 #include "ui/main/frmMain.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "ui/main/MessageBoxes.h"
+#include "ui/main/ModalMessageBoxes.h"
 #include "ui/main/frmMain.h"
 
 namespace {

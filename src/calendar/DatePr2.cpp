@@ -19,14 +19,12 @@ const std::array<std::string, 6> annusNovusDayName = {"Intercalarius", "Primidi"
 
 namespace {
 
-NowFunction& NowOverride()
-{
+NowFunction& NowOverride() {
     static NowFunction now;
     return now;
 }
 
-LocalNow SystemNow()
-{
+LocalNow SystemNow() {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&t, &local);
@@ -43,20 +41,17 @@ LocalNow SystemNow()
 // Year lengths, month lengths, days of the year and the parts of a breakdown all fit
 // 16 bits for valid dates; anything else would come from an invalid record, which the
 // library already reports through its error, so the value is clamped rather than wrapped.
-int16_t ToShort(int64_t v)
-{
+int16_t ToShort(int64_t v) {
     return static_cast<int16_t>(std::clamp<int64_t>(v, std::numeric_limits<int16_t>::min(),
                                                     std::numeric_limits<int16_t>::max()));
 }
 
-int32_t ToInt(int64_t v)
-{
+int32_t ToInt(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-DateRecord TodaysRecord()
-{
+DateRecord TodaysRecord() {
     const LocalNow now = Now();
     DateRecord rec{};
     rec.year = now.year;
@@ -68,16 +63,14 @@ DateRecord TodaysRecord()
 
 // Intercalarius (month 11) is the one-day tail of Decimus for the breakdown, the way
 // DaysInMonth counts it; otherwise a difference starting or ending on it loses that day.
-void FoldIntercalarius(DateRecord& rec)
-{
+void FoldIntercalarius(DateRecord& rec) {
     if (rec.calendar == letterAnnusNovus && rec.month == 11) {
         rec.month = 10;
         rec.day = 37 + rec.day;
     }
 }
 
-std::string ZeroPadded(int64_t value, std::size_t width)
-{
+std::string ZeroPadded(int64_t value, std::size_t width) {
     const bool negative = value < 0;
     std::string digits = std::to_string(negative ? -value : value);
     if (digits.size() < width) {
@@ -88,22 +81,21 @@ std::string ZeroPadded(int64_t value, std::size_t width)
 
 } // namespace
 
-void SetNow(NowFunction now) { NowOverride() = std::move(now); }
+void SetNow(NowFunction now) {
+    NowOverride() = std::move(now);
+}
 
-LocalNow Now()
-{
+LocalNow Now() {
     const NowFunction& now = NowOverride();
     return now ? now() : SystemNow();
 }
 
-void InitializeGlobals()
-{
+void InitializeGlobals() {
     dateSeparator = "-";
     thousandsSeparator = ",";
 }
 
-void JDNToDate(DateRecord& rec)
-{
+void JDNToDate(DateRecord& rec) {
     if (rec.calendar == letterAnnusNovus) {
         jdn_to_annus_novus_date(&rec);
     } else {
@@ -111,17 +103,19 @@ void JDNToDate(DateRecord& rec)
     }
 }
 
-void JDNToEuroDate(DateRecord& rec) { jdn_to_euro_date(&rec); }
+void JDNToEuroDate(DateRecord& rec) {
+    jdn_to_euro_date(&rec);
+}
 
-int16_t JDNToAnnusNovusDate(DateRecord& rec)
-{
+int16_t JDNToAnnusNovusDate(DateRecord& rec) {
     return static_cast<int16_t>(jdn_to_annus_novus_date(&rec));
 }
 
-int16_t EuroDayOfWeek(int32_t jdn) { return static_cast<int16_t>(euro_day_of_week(jdn)); }
+int16_t EuroDayOfWeek(int32_t jdn) {
+    return static_cast<int16_t>(euro_day_of_week(jdn));
+}
 
-bool SetCalendarCode(int16_t kind, DateRecord& rec)
-{
+bool SetCalendarCode(int16_t kind, DateRecord& rec) {
     switch (kind) {
     case CE:
         rec.calendar = letterGregorian;
@@ -137,8 +131,7 @@ bool SetCalendarCode(int16_t kind, DateRecord& rec)
     }
 }
 
-int16_t DayOfYear(int32_t jdn, int16_t kind)
-{
+int16_t DayOfYear(int32_t jdn, int16_t kind) {
     DateRecord r{};
     r.jdn = jdn;
     SetCalendarCode(kind, r);
@@ -156,8 +149,7 @@ int16_t DayOfYear(int32_t jdn, int16_t kind)
     return ToShort(int64_t{jdn} - r.jdn + 1);
 }
 
-int16_t DayOfGregorianYear(DateRecord& rec)
-{
+int16_t DayOfGregorianYear(DateRecord& rec) {
     jdn_to_euro_date(&rec);
     DateRecord s{};
     s.year = rec.year;
@@ -168,14 +160,12 @@ int16_t DayOfGregorianYear(DateRecord& rec)
     return ToShort(int64_t{rec.jdn} - s.jdn + 1);
 }
 
-int32_t TodaysJDN()
-{
+int32_t TodaysJDN() {
     DateRecord rec = TodaysRecord();
     return euro_date_to_jdn(&rec);
 }
 
-int16_t TodaysDayOfWeek(int16_t kind)
-{
+int16_t TodaysDayOfWeek(int16_t kind) {
     DateRecord rec = TodaysRecord();
     euro_date_to_jdn(&rec);
     if (kind == AN) {
@@ -185,8 +175,7 @@ int16_t TodaysDayOfWeek(int16_t kind)
 }
 
 std::string DateTextFromToday(int16_t days, int16_t order, const std::string& separator,
-                              int16_t kind)
-{
+                              int16_t kind) {
     DateRecord r{};
     // Only a "now" set far beyond the calendar's range could leave 32 bits here.
     r.jdn = ToInt(int64_t{TodaysJDN()} + days);
@@ -199,8 +188,7 @@ std::string DateTextFromToday(int16_t days, int16_t order, const std::string& se
     return StrProc::FormatDate(r, order, separator, thousandsSeparator);
 }
 
-int16_t DaysInYear(const DateRecord& rec, int32_t& error)
-{
+int16_t DaysInYear(const DateRecord& rec, int32_t& error) {
     if (rec.year == std::numeric_limits<int32_t>::max()) {
         error = 1; // the following year has no number
         return 0;
@@ -216,8 +204,7 @@ int16_t DaysInYear(const DateRecord& rec, int32_t& error)
     return ToShort(days_elapsed(&b, &a, &error));
 }
 
-int16_t DaysInMonth(const DateRecord& rec, int32_t& error)
-{
+int16_t DaysInMonth(const DateRecord& rec, int32_t& error) {
     const int32_t lastMonth = rec.calendar == letterAnnusNovus ? 10 : 12;
     DateRecord a{};
     a.calendar = rec.calendar;
@@ -243,8 +230,7 @@ int16_t DaysInMonth(const DateRecord& rec, int32_t& error)
 }
 
 void YearsMonthsDaysBetween(const DateRecord& earlier, const DateRecord& later, int32_t& years,
-                            int16_t& months, int16_t& days, int32_t& error)
-{
+                            int16_t& months, int16_t& days, int32_t& error) {
     DateRecord e = earlier;
     DateRecord l = later;
     FoldIntercalarius(e);
@@ -288,8 +274,7 @@ void YearsMonthsDaysBetween(const DateRecord& earlier, const DateRecord& later, 
 }
 
 void YearsDaysBetween(DateRecord& earlier, DateRecord& later, int32_t& years, int16_t& days,
-                      int32_t& error)
-{
+                      int32_t& error) {
     const int64_t d1 = DayOfGregorianYear(earlier);
     const int64_t d2 = DayOfGregorianYear(later);
     int64_t y = int64_t{later.year} - earlier.year;
@@ -310,16 +295,14 @@ void YearsDaysBetween(DateRecord& earlier, DateRecord& later, int32_t& years, in
     days = ToShort(d);
 }
 
-std::string YyyydddText(int32_t jdn)
-{
+std::string YyyydddText(int32_t jdn) {
     if (jdn < firstYyyydddDay || jdn > lastYyyydddDay) {
         return {};
     }
     return GregorianYearDayText(jdn);
 }
 
-std::string GregorianYearDayText(int32_t jdn)
-{
+std::string GregorianYearDayText(int32_t jdn) {
     DateRecord rec{};
     rec.jdn = jdn;
     rec.calendar = letterGregorian;

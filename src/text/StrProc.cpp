@@ -11,11 +11,12 @@ namespace StrProc {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The value of digits with an optional leading '+'; the caller has bounded the length.
-int64_t DigitsValue(const std::string& text, std::size_t from, std::size_t count)
-{
+int64_t DigitsValue(const std::string& text, std::size_t from, std::size_t count) {
     int64_t value = 0;
     for (std::size_t i = from; i < from + count && i < text.size(); ++i) {
         if (IsDigit(text[i])) {
@@ -25,8 +26,7 @@ int64_t DigitsValue(const std::string& text, std::size_t from, std::size_t count
     return value;
 }
 
-int16_t ParseYyyyddd(std::string text, DateRecord& rec)
-{
+int16_t ParseYyyyddd(std::string text, DateRecord& rec) {
     const std::size_t typedLength = text.size();
     CleanNumberText(text, true);
     if (text.find('-') != std::string::npos || text.size() != typedLength || text.size() != 7) {
@@ -52,8 +52,7 @@ int16_t ParseYyyyddd(std::string text, DateRecord& rec)
 
 // A JDN may not look like a date written with the current separator: a "-" only as the
 // sign, no "/", and dots only where they group the digits by thousands.
-bool JdnShapeAllowed(const std::string& text, const std::string& separator)
-{
+bool JdnShapeAllowed(const std::string& text, const std::string& separator) {
     if (separator.empty()) {
         return true;
     }
@@ -85,8 +84,7 @@ bool JdnShapeAllowed(const std::string& text, const std::string& separator)
 }
 
 int16_t ParseCalendarDate(std::string text, const std::string& separator, int16_t kind,
-                          int16_t order, DateRecord& rec)
-{
+                          int16_t order, DateRecord& rec) {
     KeepDateCharacters(text, separator);
     const int16_t dashes = CountChar(text, '-');
     bool shapeOk = false;
@@ -114,8 +112,7 @@ int16_t ParseCalendarDate(std::string text, const std::string& separator, int16_
 }
 
 // "00" format: at least two digits, the sign in front.
-std::string TwoDigits(int32_t value)
-{
+std::string TwoDigits(int32_t value) {
     const bool negative = value < 0;
     std::string digits = std::to_string(value);
     if (negative) {
@@ -127,8 +124,7 @@ std::string TwoDigits(int32_t value)
     return negative ? "-" + digits : digits;
 }
 
-bool KeyInSet(int keyCode, const std::string& allowed)
-{
+bool KeyInSet(int keyCode, const std::string& allowed) {
     if (keyCode < 1 || keyCode > 255) {
         return false;
     }
@@ -136,16 +132,14 @@ bool KeyInSet(int keyCode, const std::string& allowed)
            std::string::npos;
 }
 
-bool ControlKey(int keyCode)
-{
+bool ControlKey(int keyCode) {
     return keyCode == 8 || keyCode == 3 || keyCode == 22 || keyCode == 24;
 }
 
 } // namespace
 
 int16_t ParseDate(std::string text, std::string separator, int16_t kind, int16_t order,
-                  DateRecord& rec)
-{
+                  DateRecord& rec) {
     if (kind == DatePr2::AN) {
         separator = "-";
         if (order == DatePr2::MDY) {
@@ -167,8 +161,7 @@ int16_t ParseDate(std::string text, std::string separator, int16_t kind, int16_t
 }
 
 std::string FormatDate(const DateRecord& rec, int16_t order, const std::string& separator,
-                       const std::string& thousands)
-{
+                       const std::string& thousands) {
     const bool annusNovus = rec.calendar == DatePr2::letterAnnusNovus;
     const std::string s = annusNovus ? std::string("-") : separator;
     const std::string d = TwoDigits(rec.day);
@@ -176,8 +169,8 @@ std::string FormatDate(const DateRecord& rec, int16_t order, const std::string& 
     std::string y = std::to_string(rec.year);
     // The grouping mark must be one that ParseDate drops again: grouped with the date
     // separator itself (12.345.06.07) the year could not be read back.
-    const bool markDropped = !thousands.empty() && !IsDigit(thousands[0]) &&
-                             thousands[0] != '-' && s.find(thousands[0]) == std::string::npos;
+    const bool markDropped = !thousands.empty() && !IsDigit(thousands[0]) && thousands[0] != '-' &&
+                             s.find(thousands[0]) == std::string::npos;
     if ((rec.year > 9999 || rec.year < -9999) && !annusNovus && markDropped) {
         y = InsertThousandsSeparators(y, thousands);
     }
@@ -192,8 +185,7 @@ std::string FormatDate(const DateRecord& rec, int16_t order, const std::string& 
     return m + s + d + s + trailingYear;
 }
 
-void KeepDateCharacters(std::string& text, const std::string& separator)
-{
+void KeepDateCharacters(std::string& text, const std::string& separator) {
     const std::string kept = "-1234567890" + separator;
     std::string out;
     out.reserve(text.size());
@@ -205,14 +197,12 @@ void KeepDateCharacters(std::string& text, const std::string& separator)
     text = std::move(out);
 }
 
-int16_t CountChar(const std::string& text, char character)
-{
+int16_t CountChar(const std::string& text, char character) {
     const auto n = std::count(text.begin(), text.end(), character);
     return static_cast<int16_t>(std::min<std::ptrdiff_t>(n, std::numeric_limits<int16_t>::max()));
 }
 
-int32_t ParseWholeNumber(std::string text, int16_t& status)
-{
+int32_t ParseWholeNumber(std::string text, int16_t& status) {
     CleanNumberText(text, true);
     bool negative = false;
     if (!text.empty() && text[0] == '-') {
@@ -253,8 +243,7 @@ int32_t ParseWholeNumber(std::string text, int16_t& status)
     return static_cast<int32_t>(value);
 }
 
-void CleanNumberText(std::string& text, bool minusAllowed)
-{
+void CleanNumberText(std::string& text, bool minusAllowed) {
     bool digitSeen = false;
     bool plusSeen = false;
     bool minusSeen = false;
@@ -275,8 +264,7 @@ void CleanNumberText(std::string& text, bool minusAllowed)
     text = std::move(out);
 }
 
-std::string InsertThousandsSeparators(const std::string& number, const std::string& separator)
-{
+std::string InsertThousandsSeparators(const std::string& number, const std::string& separator) {
     if (separator.empty()) {
         return number;
     }
@@ -289,8 +277,7 @@ std::string InsertThousandsSeparators(const std::string& number, const std::stri
     return out;
 }
 
-void CutAtNul(std::string& text)
-{
+void CutAtNul(std::string& text) {
     const std::size_t nul = text.find('\0');
     if (nul != std::string::npos) {
         text.erase(nul);
@@ -298,8 +285,7 @@ void CutAtNul(std::string& text)
 }
 
 namespace {
-bool KeyAllowed(int keyCode, int length, int maximum, const std::string& allowed)
-{
+bool KeyAllowed(int keyCode, int length, int maximum, const std::string& allowed) {
     if (ControlKey(keyCode)) {
         return true;
     }
@@ -311,13 +297,11 @@ bool KeyAllowed(int keyCode, int length, int maximum, const std::string& allowed
 }
 } // namespace
 
-bool DateKeyAllowed(int keyCode, int length, int maximum, const std::string& separator)
-{
+bool DateKeyAllowed(int keyCode, int length, int maximum, const std::string& separator) {
     return KeyAllowed(keyCode, length, maximum, separator + "1234567890- ,.()");
 }
 
-bool DayCountKeyAllowed(int keyCode, int length, int maximum, const std::string& separator)
-{
+bool DayCountKeyAllowed(int keyCode, int length, int maximum, const std::string& separator) {
     return KeyAllowed(keyCode, length, maximum, separator + "1234567890-");
 }
 

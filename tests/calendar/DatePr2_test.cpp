@@ -14,7 +14,9 @@ namespace {
 using namespace DatePr2;
 constexpr int32_t G = letterGregorian, J = letterJulian, A = letterAnnusNovus;
 
-DateRecord Date(int32_t y, int32_t m, int32_t d, int32_t letter) { return {y, m, d, letter, 0, 0}; }
+DateRecord Date(int32_t y, int32_t m, int32_t d, int32_t letter) {
+    return {y, m, d, letter, 0, 0};
+}
 int32_t JdnOf(DateRecord r) {
     return r.calendar == A ? annus_novus_date_to_jdn(&r) : euro_date_to_jdn(&r);
 }
@@ -28,7 +30,10 @@ void SetToday(int32_t y, int32_t m, int32_t d) {
     SetNow([=] { return LocalNow{y, m, d, 12, 0, 0}; });
 }
 
-struct DayCase { DateRecord date; int16_t kind, day; };
+struct DayCase {
+    DateRecord date;
+    int16_t kind, day;
+};
 class DayOfYearTable : public testing::TestWithParam<DayCase> {};
 TEST_P(DayOfYearTable, CountsFromTheFirstDayOfTheYear) {
     EXPECT_EQ(DayOfYear(JdnOf(GetParam().date), GetParam().kind), GetParam().day);
@@ -42,7 +47,12 @@ const DayCase kDays[] = {
 INSTANTIATE_TEST_SUITE_P(Calendars, DayOfYearTable, testing::ValuesIn(kDays));
 
 // DayOfGregorianYear refreshes the record from its JDN; YyyydddText is empty outside the range.
-struct YearDay { int32_t jdn; int16_t day; int32_t year; const char* text; };
+struct YearDay {
+    int32_t jdn;
+    int16_t day;
+    int32_t year;
+    const char* text;
+};
 class GregorianYearDay : public testing::TestWithParam<YearDay> {};
 TEST_P(GregorianYearDay, DayAndText) {
     DateRecord r = Date(77, 7, 7, G);
@@ -60,7 +70,11 @@ const YearDay kYearDays[] = {
 INSTANTIATE_TEST_SUITE_P(Range, GregorianYearDay, testing::ValuesIn(kYearDays));
 
 // DaysInYear counts the Gregorian year whatever the letter; Decimus takes Intercalarius along.
-struct Length { int16_t (*count)(const DateRecord&, int32_t&); DateRecord date; int16_t days; };
+struct Length {
+    int16_t (*count)(const DateRecord&, int32_t&);
+    DateRecord date;
+    int16_t days;
+};
 class Lengths : public testing::TestWithParam<Length> {};
 TEST_P(Lengths, OrAnErrorWithoutOverflow) {
     int32_t error = 0;
@@ -82,7 +96,11 @@ const Length kLengths[] = {
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(MonthsAndYears, Lengths, testing::ValuesIn(kLengths));
 
-struct Between { DateRecord earlier, later; int32_t years; int16_t months, days; };
+struct Between {
+    DateRecord earlier, later;
+    int32_t years;
+    int16_t months, days;
+};
 class YearsMonthsDays : public testing::TestWithParam<Between> {};
 TEST_P(YearsMonthsDays, Breakdown) {
     const Between& c = GetParam();
@@ -118,8 +136,8 @@ TEST(YearsMonthsDaysBetween, InvalidBorrowedMonthReportsTheError) {
 // clamped (Intercalarius as day 38 of Decimus), plus the days is the later date.
 TEST(YearsMonthsDaysBetween, EveryPairMovesTheEarlierDateOntoTheLater) {
     int64_t pairs = 0;
-    for (const DateRecord first : {Date(1999, 1, 1, G), Date(1899, 1, 1, J), Date(10518, 1, 1, A),
-                                   Date(-101, 1, 1, G)}) {
+    for (const DateRecord first :
+         {Date(1999, 1, 1, G), Date(1899, 1, 1, J), Date(10518, 1, 1, A), Date(-101, 1, 1, G)}) {
         const int32_t perYear = first.calendar == A ? 10 : 12, start = JdnOf(first);
         std::vector<DateRecord> dates;
         for (int32_t j = start; j < start + 3 * 366 + 800; ++j) {
@@ -147,7 +165,10 @@ TEST(YearsMonthsDaysBetween, EveryPairMovesTheEarlierDateOntoTheLater) {
     EXPECT_EQ(pairs, 4 * 3 * 366 * 800);
 }
 
-struct YearsDays { int32_t y1, d1, y2, d2, years; int16_t days; }; // years and days of the year
+struct YearsDays {
+    int32_t y1, d1, y2, d2, years;
+    int16_t days;
+}; // years and days of the year
 class YearsDaysTable : public testing::TestWithParam<YearsDays> {};
 TEST_P(YearsDaysTable, Breakdown) {
     const YearsDays& c = GetParam();
@@ -161,8 +182,10 @@ TEST_P(YearsDaysTable, Breakdown) {
     EXPECT_EQ(std::tie(earlier.year, later.year), std::tie(c.y1, c.y2)); // both refreshed
 }
 // Day 366 moved into a common year is its last day: one day remains to 1 January.
-const YearsDays kYearsDays[] = {{2000, 300, 2002, 100, 1, 165}, {2000, 366, 2004, 366, 4, 0},
-                                {2000, 366, 2001, 365, 0, 365}, {2000, 366, 2002, 1, 1, 1}};
+const YearsDays kYearsDays[] = {{2000, 300, 2002, 100, 1, 165},
+                                {2000, 366, 2004, 366, 4, 0},
+                                {2000, 366, 2001, 365, 0, 365},
+                                {2000, 366, 2002, 1, 1, 1}};
 INSTANTIATE_TEST_SUITE_P(Rules, YearsDaysTable, testing::ValuesIn(kYearsDays));
 
 TEST(Conversions, WrappersFollowTheLetter) {
@@ -180,7 +203,12 @@ TEST(Conversions, WrappersFollowTheLetter) {
     EXPECT_EQ(EuroDayOfWeek(2451545), 6);
 }
 
-struct Code { int16_t kind; bool accepted; int32_t letter; const char* code; };
+struct Code {
+    int16_t kind;
+    bool accepted;
+    int32_t letter;
+    const char* code;
+};
 class CalendarCodes : public testing::TestWithParam<Code> {};
 TEST_P(CalendarCodes, LetterAndCode) {
     DateRecord r = Date(2000, 1, 1, 'X');
@@ -188,8 +216,11 @@ TEST_P(CalendarCodes, LetterAndCode) {
     EXPECT_EQ(r.calendar, GetParam().letter);
     EXPECT_EQ(calendarCode[std::size_t(GetParam().kind)], GetParam().code);
 }
-const Code kCodes[] = {{CE, true, G, "CE"}, {JC, true, J, "JC"}, {JDN, false, 'X', "JDN"},
-                       {AN, true, A, "AN"}, {YYYYDDD, false, 'X', ""}};
+const Code kCodes[] = {{CE, true, G, "CE"},
+                       {JC, true, J, "JC"},
+                       {JDN, false, 'X', "JDN"},
+                       {AN, true, A, "AN"},
+                       {YYYYDDD, false, 'X', ""}};
 INSTANTIATE_TEST_SUITE_P(Kinds, CalendarCodes, testing::ValuesIn(kCodes));
 
 TEST(Today, FollowsTheFixedNowAndTheSystemClockWithout) {
@@ -207,8 +238,14 @@ TEST(Today, FollowsTheFixedNowAndTheSystemClockWithout) {
 }
 
 // Written by FormatDate with the current thousands separator.
-struct FromToday { int32_t y, m, d; int16_t days, order; const char* sep; int16_t kind;
-                   const char* thousands; const char* text; };
+struct FromToday {
+    int32_t y, m, d;
+    int16_t days, order;
+    const char* sep;
+    int16_t kind;
+    const char* thousands;
+    const char* text;
+};
 class DateTextFromTodayTable : public testing::TestWithParam<FromToday> {
     void TearDown() override {
         SetNow({});

@@ -13,13 +13,11 @@ namespace {
 const char* const kSeparators[] = {"-", "/", "."};
 const char* const kThousands[] = {",", ".", ""};
 
-bool WithinDayNumbers(int32_t jdn)
-{
+bool WithinDayNumbers(int32_t jdn) {
     return jdn >= DatePr2::smallestDayNumber && jdn <= DatePr2::largestDayNumber;
 }
 
-void Require(bool condition)
-{
+void Require(bool condition) {
     if (!condition) {
         std::abort();
     }
@@ -27,8 +25,7 @@ void Require(bool condition)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 4) {
         return 0;
     }

@@ -12,16 +12,14 @@ namespace {
 
 const char* const kThousands[] = {",", ".", ""};
 
-void Require(bool condition)
-{
+void Require(bool condition) {
     if (!condition) {
         std::abort();
     }
 }
 
 // The digits of the text in order, without leading zeros ("0" when all are zeros).
-std::string SignificantDigits(const std::string& text)
-{
+std::string SignificantDigits(const std::string& text) {
     std::string digits;
     for (const char c : text) {
         if (c >= '0' && c <= '9' && !(digits.empty() && c == '0')) {
@@ -33,8 +31,7 @@ std::string SignificantDigits(const std::string& text)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) {
         return 0;
     }
@@ -57,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int64_t magnitude = value < 0 ? -int64_t{value} : value;
     Require(SignificantDigits(text) == std::to_string(magnitude));
 
-    const std::string grouped = StrProc::InsertThousandsSeparators(std::to_string(value), thousands);
+    const std::string grouped =
+        StrProc::InsertThousandsSeparators(std::to_string(value), thousands);
     int16_t again = 99;
     Require(StrProc::ParseWholeNumber(grouped, again) == value);
     Require(again == StrProc::statusRead);

@@ -11,8 +11,7 @@ namespace {
 
 const int32_t kLetters[] = {'G', 'J', 'A'};
 
-void Require(bool condition)
-{
+void Require(bool condition) {
     if (!condition) {
         std::abort();
     }
@@ -20,8 +19,7 @@ void Require(bool condition)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) {
         return 0;
     }
@@ -39,8 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A date read as valid is a real date of its calendar within the day-number limits: it
     // survives the way to its JDN and back.
     DateRecord date = rec;
-    const int32_t jdn =
-        letter == 'A' ? annus_novus_date_to_jdn(&date) : euro_date_to_jdn(&date);
+    const int32_t jdn = letter == 'A' ? annus_novus_date_to_jdn(&date) : euro_date_to_jdn(&date);
     Require(jdn >= MIBREXW_SMALLEST_DAY_NUMBER && jdn <= MIBREXW_LARGEST_DAY_NUMBER);
     DateRecord back{};
     back.jdn = jdn;

@@ -1,9 +1,9 @@
 // The texts by language: the catalogue, the long texts the main window owns (Compute's
 // messages and question, the special-day notes, the intro) and those of the information
 // windows.
+#include "app/InfoTexts.h"
+#include "app/WindowTexts.h"
 #include "lang/GEN_TEXT.h"
-#include "ui/info/InfoTexts.h"
-#include "ui/main/WindowTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -43,8 +43,15 @@ class Texts : public ::testing::Test {
     void TearDown() override { currentLanguage = langEnglish; }
 };
 
-struct ReadCase { const char* name; int16_t language; Read read; const char* expected; };
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+struct ReadCase {
+    const char* name;
+    int16_t language;
+    Read read;
+    const char* expected;
+};
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Reads : public Texts, public ::testing::WithParamInterface<ReadCase> {};
 
@@ -53,12 +60,24 @@ TEST_P(Reads, InTheLanguage) {
     EXPECT_EQ(GetParam().read(), GetParam().expected);
 }
 
-Read TextOf(const Entry& entry) { return [&entry] { return Text(entry); }; }
-Read Day(int weekday) { return [weekday] { return DayName(weekday); }; }
-Read Word(int32_t n) { return [n] { return DayWord(n); }; }
-Read Lower(const char* text) { return [text] { return LowerCase(text); }; }
-Read Message(int k) { return [k] { return ComputeErrorInCurrentLanguage(k); }; }
-Read Note(int month, int day) { return [month, day] { return SpecialDayNote(month, day); }; }
+Read TextOf(const Entry& entry) {
+    return [&entry] { return Text(entry); };
+}
+Read Day(int weekday) {
+    return [weekday] { return DayName(weekday); };
+}
+Read Word(int32_t n) {
+    return [n] { return DayWord(n); };
+}
+Read Lower(const char* text) {
+    return [text] { return LowerCase(text); };
+}
+Read Message(int k) {
+    return [k] { return ComputeErrorInCurrentLanguage(k); };
+}
+Read Note(int month, int day) {
+    return [month, day] { return SpecialDayNote(month, day); };
+}
 const Read title = [] { return ComputeErrorTitle(); };
 // The clear words of the question, after message 0 and an empty line.
 const Read question = [] {
@@ -75,47 +94,86 @@ const ReadCase reads[] = {
     {"FrenchEmpty", langFrench, TextOf(txtCalendars), ""},
     {"FrenchTranslated", langFrench, TextOf(txtEnglish), "Anglais"},
     {"PortugueseEmpty", langPortuguese, TextOf(txtCopySelectedText), ""},
-    {"LanguageBelow", -1, TextOf(txtCompute), ""}, {"LanguageAbove", 6, TextOf(txtCompute), ""},
-    {"SundayFrench", langFrench, Day(0), "Dimanche"}, {"WeekdaySeven", langGerman, Day(7), ""},
-    {"WeekdayBelow", 0, Day(-1), ""}, {"WeekdayAbove", 0, Day(8), ""}, {"DayIn6", 6, Day(0), ""},
+    {"LanguageBelow", -1, TextOf(txtCompute), ""},
+    {"LanguageAbove", 6, TextOf(txtCompute), ""},
+    {"SundayFrench", langFrench, Day(0), "Dimanche"},
+    {"WeekdaySeven", langGerman, Day(7), ""},
+    {"WeekdayBelow", 0, Day(-1), ""},
+    {"WeekdayAbove", 0, Day(8), ""},
+    {"DayIn6", 6, Day(0), ""},
     // The singular only for 1 and -1, lower-cased unless German.
-    {"DayWordEn1", 0, Word(1), "day"}, {"DayWordEnMinus1", 0, Word(-1), "day"},
-    {"DayWordEn0", 0, Word(0), "days"}, {"DayWordEn2", 0, Word(2), "days"},
-    {"DayWordEnMin", 0, Word(INT32_MIN), "days"}, {"DayWordDe1", langGerman, Word(1), "Tag"},
-    {"DayWordDeMinus1", langGerman, Word(-1), "Tag"}, {"DayWordDe0", langGerman, Word(0), "Tage"},
-    {"DayWordDe2", langGerman, Word(2), "Tage"}, {"DayWordEs2", langSpanish, Word(2), "días"},
+    {"DayWordEn1", 0, Word(1), "day"},
+    {"DayWordEnMinus1", 0, Word(-1), "day"},
+    {"DayWordEn0", 0, Word(0), "days"},
+    {"DayWordEn2", 0, Word(2), "days"},
+    {"DayWordEnMin", 0, Word(INT32_MIN), "days"},
+    {"DayWordDe1", langGerman, Word(1), "Tag"},
+    {"DayWordDeMinus1", langGerman, Word(-1), "Tag"},
+    {"DayWordDe0", langGerman, Word(0), "Tage"},
+    {"DayWordDe2", langGerman, Word(2), "Tage"},
+    {"DayWordEs2", langSpanish, Word(2), "días"},
     {"DayWordFr1", langFrench, Word(1), "???"},
     // Every capital made small, the accented Latin-1 ones too, in every language.
     {"LowerAscii", langGerman, Lower("@None AZ[az 09`{"), "@none az[az 09`{"},
-    {"LowerAccented", 0, Lower("ÄÖÜÑÉÇ"), "äöüñéç"}, {"LowerFirstAndLast", 0, Lower("ÀÞ"), "àþ"},
-    {"LowerNoCapitals", 0, Lower("×ßäöü"), "×ßäöü"}, {"LowerBeyondLatin1", 0, Lower("ĀА"), "ĀА"},
+    {"LowerAccented", 0, Lower("ÄÖÜÑÉÇ"), "äöüñéç"},
+    {"LowerFirstAndLast", 0, Lower("ÀÞ"), "àþ"},
+    {"LowerNoCapitals", 0, Lower("×ßäöü"), "×ßäöü"},
+    {"LowerBeyondLatin1", 0, Lower("ĀА"), "ĀА"},
     // Lone lead bytes, a raw Latin-1 byte, stray continuation bytes and a lead byte at the
     // end (hex escapes are cut before letters that are hex digits).
-    {"LowerMalformed", 0, Lower("\xC3" "A" "\xC3\xC3\x80\xC4" "B" "\x80\x9E" "C" "\xC3"),
-     "\xC3" "a" "\xC3\xC3\xA0\xC4" "b" "\x80\x9E" "c" "\xC3"},
+    {"LowerMalformed", 0,
+     Lower("\xC3"
+           "A"
+           "\xC3\xC3\x80\xC4"
+           "B"
+           "\x80\x9E"
+           "C"
+           "\xC3"),
+     "\xC3"
+     "a"
+     "\xC3\xC3\xA0\xC4"
+     "b"
+     "\x80\x9E"
+     "c"
+     "\xC3"},
     // Compute's messages by number and language; the title; the question: message 0, an
     // empty line, the clear words.
     {"Message9De", 1, Message(9), "Das Resultat liegt ausserhalb des erlaubten Bereichs."},
-    {"MessageBelow", 0, Message(-1), ""}, {"MessageAbove", 0, Message(10), ""},
+    {"MessageBelow", 0, Message(-1), ""},
+    {"MessageAbove", 0, Message(10), ""},
     {"MessageIn6", 6, Message(1), ""},
-    {"TitleEn", 0, title, "Error!"}, {"TitleDe", 1, title, "Fehler!"}, {"TitleFr", 2, title, "!"},
-    {"TitlePt", 3, title, "Erro!"}, {"TitleBelow", -1, title, "!"}, {"TitleAbove", 6, title, "!"},
-    {"QuestionEn", 0, question, "Clear date difference?"}, {"QuestionFr", 2, question, "??? ????"},
-    {"QuestionDe", 1, question, "Lösche Datumsdifferenz?"}, {"QuestionIn6", 6, question, " ?"},
+    {"TitleEn", 0, title, "Error!"},
+    {"TitleDe", 1, title, "Fehler!"},
+    {"TitleFr", 2, title, "!"},
+    {"TitlePt", 3, title, "Erro!"},
+    {"TitleBelow", -1, title, "!"},
+    {"TitleAbove", 6, title, "!"},
+    {"QuestionEn", 0, question, "Clear date difference?"},
+    {"QuestionFr", 2, question, "??? ????"},
+    {"QuestionDe", 1, question, "Lösche Datumsdifferenz?"},
+    {"QuestionIn6", 6, question, " ?"},
     {"QuestionPt", 3, question, "Cancele diferença de datas?"},
     {"QuestionEs", 4, question, "Borrar diferencia entre fechas?"},
     // The special-day notes by the Gregorian day: heading, line break, sentence, two line
     // breaks; only the line breaks in a language without notes.
-    {"CalendarDayEn", 0, Note(1, 1), "This is Calendar Day.\r\nThe Annus Novus Decimal Calendar "
-                                     "was introduced on 10520-01-01 AN (2001-01-01 CE).\r\n\r\n"},
-    {"RefundatioDayDe", 1, Note(6, 2), "Dies ist der Tag Refundatio.\r\nDie Reformation und "
+    {"CalendarDayEn", 0, Note(1, 1),
+     "This is Calendar Day.\r\nThe Annus Novus Decimal Calendar "
+     "was introduced on 10520-01-01 AN (2001-01-01 CE).\r\n\r\n"},
+    {"RefundatioDayDe", 1, Note(6, 2),
+     "Dies ist der Tag Refundatio.\r\nDie Reformation und "
      "Neugründung von Atlantium ereignetes sich am 10518-05-07 AN (1999-06-02 CE).\r\n\r\n"},
-    {"IndependenceDayDeWithoutAN", 1, Note(11, 27), "Dies ist der Unabhängigkeitstag.\r\nDas "
+    {"IndependenceDayDeWithoutAN", 1, Note(11, 27),
+     "Dies ist der Unabhängigkeitstag.\r\nDas "
      "Empire von Atlantium wurde am 10500-10-03 (1981-11-27 CE) gegründet.\r\n\r\n"},
-    {"CalendarDayFr", 2, Note(1, 1), breaks}, {"RefundatioDayPt", 3, Note(6, 2), breaks},
-    {"NoteLangBelow", -1, Note(11, 27), breaks}, {"NoteLangAbove", 6, Note(1, 1), breaks},
-    {"June3", 0, Note(6, 3), ""}, {"February1", 0, Note(2, 1), ""}, {"January2", 1, Note(1, 2), ""},
-    {"November26", 4, Note(11, 26), ""}, {"October27", 0, Note(10, 27), ""},
+    {"CalendarDayFr", 2, Note(1, 1), breaks},
+    {"RefundatioDayPt", 3, Note(6, 2), breaks},
+    {"NoteLangBelow", -1, Note(11, 27), breaks},
+    {"NoteLangAbove", 6, Note(1, 1), breaks},
+    {"June3", 0, Note(6, 3), ""},
+    {"February1", 0, Note(2, 1), ""},
+    {"January2", 1, Note(1, 2), ""},
+    {"November26", 4, Note(11, 26), ""},
+    {"October27", 0, Note(10, 27), ""},
     {"MonthAndDaySwapped", 0, Note(2, 6), ""},
 };
 INSTANTIATE_TEST_SUITE_P(ByLanguage, Reads, ::testing::ValuesIn(reads),
@@ -145,7 +203,8 @@ TEST_F(Texts, EveryFilledNoteIsHeadingThenSentence) {
         for (const auto& [month, day] : {std::pair{1, 1}, std::pair{6, 2}, std::pair{11, 27}}) {
             const std::string note = SpecialDayNote(month, day);
             EXPECT_TRUE(CountOf(note, "\r\n") == 3 && note.find(".\r\n") == note.find('.') &&
-                        note.ends_with(".\r\n\r\n")) << note;
+                        note.ends_with(".\r\n\r\n"))
+                << note;
         }
     }
 }
@@ -213,7 +272,8 @@ TEST(InfoTextsTest, CreditsFourRoleLinesNamingTheTeam) {
         const auto lines = Split(text, "\r\n");
         ASSERT_EQ(lines.size(), 4u) << slot;
         EXPECT_NE(lines[0].find(" (2026): "), std::string::npos) << lines[0];
-        for (const std::string& line : lines) EXPECT_TRUE(line.ends_with(": " + team)) << line;
+        for (const std::string& line : lines)
+            EXPECT_TRUE(line.ends_with(": " + team)) << line;
     }
 }
 
@@ -255,20 +315,57 @@ TEST_F(Texts, EveryTableLatin1Utf8WithCrLfSlotFiveEmptyCatalogueTranslatedForThe
         }
         rows.insert(rows.end(), {notes, days});
     }
-    for (const Entry* entry :
-         {&txtAnnusNovusDate, &txtCalendars, &txtClear, &txtClickToChangeCalendar, &txtClose,
-          &txtCommonEraDate, &txtCompute, &txtCopyToClipboard, &txtCopySelectedText, &txtCredits,
-          &txtDateDifference, &txtDateFormat, &txtDateSeparator, &txtDay, &txtDays, &txtEnglish,
-          &txtError, &txtFirstDate, &txtGerman, &txtHelp, &txtInputWindows, &txtJulianCalendarDate,
-          &txtJulianDayNumber, &txtMinus, &txtMonth, &txtMonths, &txtNone, &txtOnlineDocumentation,
-          &txtOutOfRange, &txtOutputWindow, &txtPlus, &txtQuit, &txtSecondDate, &txtSecondToFirst,
-          &txtSpanish, &txtThisIsA, &txtThousandsSeparator, &txtToday, &txtTodayIs,
-          &txtWeekFromToday, &txtFiveDayWeekFromToday, &txtYear, &txtYears, &txtYyyydddDate}) {
-        for (size_t slot : {0u, 1u, 4u}) EXPECT_NE((*entry)[slot], "") << (*entry)[0];
+    for (const Entry* entry : {&txtAnnusNovusDate,
+                               &txtCalendars,
+                               &txtClear,
+                               &txtClickToChangeCalendar,
+                               &txtClose,
+                               &txtCommonEraDate,
+                               &txtCompute,
+                               &txtCopyToClipboard,
+                               &txtCopySelectedText,
+                               &txtCredits,
+                               &txtDateDifference,
+                               &txtDateFormat,
+                               &txtDateSeparator,
+                               &txtDay,
+                               &txtDays,
+                               &txtEnglish,
+                               &txtError,
+                               &txtFirstDate,
+                               &txtGerman,
+                               &txtHelp,
+                               &txtInputWindows,
+                               &txtJulianCalendarDate,
+                               &txtJulianDayNumber,
+                               &txtMinus,
+                               &txtMonth,
+                               &txtMonths,
+                               &txtNone,
+                               &txtOnlineDocumentation,
+                               &txtOutOfRange,
+                               &txtOutputWindow,
+                               &txtPlus,
+                               &txtQuit,
+                               &txtSecondDate,
+                               &txtSecondToFirst,
+                               &txtSpanish,
+                               &txtThisIsA,
+                               &txtThousandsSeparator,
+                               &txtToday,
+                               &txtTodayIs,
+                               &txtWeekFromToday,
+                               &txtFiveDayWeekFromToday,
+                               &txtYear,
+                               &txtYears,
+                               &txtYyyydddDate}) {
+        for (size_t slot : {0u, 1u, 4u})
+            EXPECT_NE((*entry)[slot], "") << (*entry)[0];
         rows.push_back(*entry);
     }
     for (const Entry& row : rows) {
-        for (const std::string& text : row) EXPECT_TRUE(Latin1Utf8WithCrLf(text)) << text;
+        for (const std::string& text : row)
+            EXPECT_TRUE(Latin1Utf8WithCrLf(text)) << text;
         EXPECT_EQ(row[5], "") << row[0];
     }
 }

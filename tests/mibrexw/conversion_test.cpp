@@ -15,7 +15,9 @@ extern "C" int mibrexw_c_header_check(void);
 
 namespace {
 
-DateRecord Rec(int32_t y, int32_t m, int32_t d, int32_t letter) { return {y, m, d, letter, 0, 0}; }
+DateRecord Rec(int32_t y, int32_t m, int32_t d, int32_t letter) {
+    return {y, m, d, letter, 0, 0};
+}
 int32_t ToJdn(DateRecord& r) {
     return r.calendar == 'A' ? annus_novus_date_to_jdn(&r) : euro_date_to_jdn(&r);
 }
@@ -27,9 +29,13 @@ int32_t FromJdn(int32_t jdn, DateRecord& r) {
     return euro_day_of_week(jdn);
 }
 
-TEST(CHeader, UsableFromC) { EXPECT_EQ(mibrexw_c_header_check(), 0); }
+TEST(CHeader, UsableFromC) {
+    EXPECT_EQ(mibrexw_c_header_check(), 0);
+}
 
-struct Known { int32_t letter, y, m, d, jdn, weekday; };
+struct Known {
+    int32_t letter, y, m, d, jdn, weekday;
+};
 class KnownDates : public testing::TestWithParam<Known> {};
 TEST_P(KnownDates, BothDirections) {
     const Known& k = GetParam();
@@ -50,7 +56,9 @@ const Known kKnown[] = {
 INSTANTIATE_TEST_SUITE_P(CheckValues, KnownDates, testing::ValuesIn(kKnown));
 
 // Fields beyond their ranges count on from a valid date: {letter, y, m, d} is {y2, m2, d2} + add.
-struct Equivalent { int32_t letter, y, m, d, y2, m2, d2, add; };
+struct Equivalent {
+    int32_t letter, y, m, d, y2, m2, d2, add;
+};
 class OutOfRangeFields : public testing::TestWithParam<Equivalent> {};
 TEST_P(OutOfRangeFields, CountOnFromAValidDate) {
     const Equivalent& e = GetParam();
@@ -69,7 +77,9 @@ const Equivalent kFields[] = {
 INSTANTIATE_TEST_SUITE_P(Fields, OutOfRangeFields, testing::ValuesIn(kFields));
 
 // Beyond int32 the JDN saturates, never wraps; huge fields pulling apart give exact answers.
-struct Saturating { int32_t letter, y, m, d, jdn; };
+struct Saturating {
+    int32_t letter, y, m, d, jdn;
+};
 class Saturation : public testing::TestWithParam<Saturating> {};
 TEST_P(Saturation, ClampsToInt32) {
     DateRecord r = Rec(GetParam().y, GetParam().m, GetParam().d, GetParam().letter);
@@ -118,30 +128,46 @@ TEST(Paths, ShortAndWidePathsAgreeOnRandomDates) {
         ASSERT_TRUE(GregorianToJdnFast(y, m, d, g) && AnnusNovusToJdnFast(a, m % 11 + 1, d, an));
         ASSERT_EQ(g, GregorianToJdnWide(y, m, d)) << y << "-" << m << "-" << d;
         ASSERT_EQ(an, AnnusNovusToJdnWide(a, m % 11 + 1, d)) << a << "-" << m % 11 + 1 << "-" << d;
-        if (JulianToJdnFast(y, m, d, j)) { ASSERT_EQ(j, JulianToJdnWide(y, m, d)) << y; }
+        if (JulianToJdnFast(y, m, d, j)) {
+            ASSERT_EQ(j, JulianToJdnWide(y, m, d)) << y;
+        }
     }
 }
 
 // An oracle that knows only month lengths and leap rules steps one day at a time.
-bool Leap(int64_t y) { return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0); }
+bool Leap(int64_t y) {
+    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
 int Days(int32_t cal, int32_t y, int m) {
     static constexpr int kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (cal == 'A') return m == 11 ? Leap(int64_t{y} - 8519) : m % 2 == 1 ? 36 : 37;
     return m == 2 && (cal == 'J' ? y % 4 == 0 : Leap(y)) ? 29 : kDays[m];
 }
-struct Day { int32_t y, m, d; };
+struct Day {
+    int32_t y, m, d;
+};
 void Step(Day& t, int32_t cal, int dir) {
     t.d += dir;
     if (t.d >= 1 && t.d <= Days(cal, t.y, t.m)) return;
     const int months = cal == 'A' ? 11 : 12;
     do { // an empty Intercalarius is skipped
         t.m += dir;
-        if (t.m > months) { t.m = 1; ++t.y; }
-        if (t.m < 1) { t.m = months; --t.y; }
+        if (t.m > months) {
+            t.m = 1;
+            ++t.y;
+        }
+        if (t.m < 1) {
+            t.m = months;
+            --t.y;
+        }
     } while (Days(cal, t.y, t.m) == 0);
     t.d = dir > 0 ? 1 : Days(cal, t.y, t.m);
 }
-struct Walk { int32_t start, steps; Day day[3]; int weekday, anWeekday; }; // G, J, A
+struct Walk {
+    int32_t start, steps;
+    Day day[3];
+    int weekday, anWeekday;
+}; // G, J, A
 class DayStepping : public testing::TestWithParam<Walk> {};
 TEST_P(DayStepping, EveryDayAgreesWithTheOracle) {
     Walk w = GetParam();
@@ -165,7 +191,8 @@ TEST_P(DayStepping, EveryDayAgreesWithTheOracle) {
             previous[c] = r;
         }
         if (checked++ == std::abs(int64_t{w.steps})) break;
-        for (int c = 0; c < 3; ++c) Step(w.day[c], "GJA"[c], dir);
+        for (int c = 0; c < 3; ++c)
+            Step(w.day[c], "GJA"[c], dir);
         w.weekday = (w.weekday + 7 + dir) % 7;
         if (w.day[2].m != 11) anRun = (anRun + 4 + dir) % 5 + 1;
         w.anWeekday = w.day[2].m == 11 ? 0 : anRun;
@@ -191,8 +218,8 @@ TEST_P(AgreesWithIcu, RandomJdnsBothDirections) {
     ASSERT_TRUE(U_SUCCESS(status));
     std::mt19937 rng(7321u + static_cast<unsigned>(GetParam()));
     std::uniform_int_distribution<int32_t> wide(-2130000000, 2130000000), near(0, 5373484);
-    const int32_t ends[] = {-2130000000, MIBREXW_SMALLEST_DAY_NUMBER, -1, 0,
-                            MIBREXW_LARGEST_DAY_NUMBER, 2130000000};
+    const int32_t ends[] = {-2130000000, MIBREXW_SMALLEST_DAY_NUMBER, -1,
+                            0,           MIBREXW_LARGEST_DAY_NUMBER,  2130000000};
     int compared = 0;
     for (int i = -6; i < 40000; ++i, ++compared) { // half the samples near the present
         const int32_t jdn = i < 0 ? ends[i + 6] : i % 2 == 0 ? wide(rng) : near(rng);

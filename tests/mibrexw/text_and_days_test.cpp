@@ -13,7 +13,10 @@ namespace {
 constexpr int32_t MDY = 0, DMY = 1, YMD = 2;
 
 // Fields are checked when any is non-zero.
-struct Read { const char* text; int32_t order, letter, result, y = 0, m = 0, d = 0; };
+struct Read {
+    const char* text;
+    int32_t order, letter, result, y = 0, m = 0, d = 0;
+};
 class StrToDate : public testing::TestWithParam<Read> {};
 TEST_P(StrToDate, ResultAndFields) {
     const Read& c = GetParam();
@@ -65,7 +68,11 @@ const Read kReads[] = {
 INSTANTIATE_TEST_SUITE_P(Texts, StrToDate, testing::ValuesIn(kReads));
 
 // Never more than 20 bytes: a number that would not fit, or is no number, gives "" and non-zero.
-struct Group { const char* number; int32_t separator; const char* out; };
+struct Group {
+    const char* number;
+    int32_t separator;
+    const char* out;
+};
 class SeparateThousands : public testing::TestWithParam<Group> {};
 TEST_P(SeparateThousands, WritesAtMost20Bytes) {
     char buffer[64];
@@ -91,8 +98,14 @@ INSTANTIATE_TEST_SUITE_P(Grouping, SeparateThousands, testing::ValuesIn(kGroups)
 
 // days_elapsed(a, b) = a - b, each in its own calendar; error and 0 for an invalid record or a
 // difference beyond int32.
-struct Date { int32_t y, m, d, letter; };
-struct Elapsed { Date a, b; bool ok; int32_t days; };
+struct Date {
+    int32_t y, m, d, letter;
+};
+struct Elapsed {
+    Date a, b;
+    bool ok;
+    int32_t days;
+};
 class DaysElapsed : public testing::TestWithParam<Elapsed> {};
 TEST_P(DaysElapsed, CountOrError) {
     const Elapsed& c = GetParam();

@@ -41,7 +41,8 @@ TEST_P(DateRoundTrip, FormatDateReadsBackAsTheSameDay) {
     std::mt19937 random(static_cast<uint32_t>(1000 + kind * 100 + order * 10 + s * 3 + t));
     for (const auto& [low, high] : bands) {
         std::uniform_int_distribution<int32_t> pick(low, high);
-        for (int i = 0; i < 100; ++i) days.push_back(pick(random));
+        for (int i = 0; i < 100; ++i)
+            days.push_back(pick(random));
     }
     int checked = 0;
     for (const int32_t jdn : days) {
@@ -68,10 +69,21 @@ TEST_P(NumberRoundTrip, GroupedNumberReadsBack) {
     const auto [s, t] = GetParam();
     std::mt19937 random(static_cast<uint32_t>(77 + s * 3 + t));
     std::uniform_int_distribution<int32_t> pick(smallestDayNumber, largestDayNumber);
-    std::vector<int64_t> numbers = {smallestDayNumber, largestDayNumber, 0, -1, 1, -999, 999,
-                                    -1000, 1000, largestDayNumber + 1LL, smallestDayNumber - 1LL,
-                                    INT32_MAX, INT32_MIN};
-    for (int i = 0; i < 20000; ++i) numbers.push_back(pick(random));
+    std::vector<int64_t> numbers = {smallestDayNumber,
+                                    largestDayNumber,
+                                    0,
+                                    -1,
+                                    1,
+                                    -999,
+                                    999,
+                                    -1000,
+                                    1000,
+                                    largestDayNumber + 1LL,
+                                    smallestDayNumber - 1LL,
+                                    INT32_MAX,
+                                    INT32_MIN};
+    for (int i = 0; i < 20000; ++i)
+        numbers.push_back(pick(random));
     int checked = 0;
     for (const int64_t n : numbers) {
         const bool inside = n >= smallestDayNumber && n <= largestDayNumber;

@@ -15,10 +15,17 @@ using namespace StrProc;
 using namespace DatePr2;
 constexpr int32_t G = letterGregorian, J = letterJulian, A = letterAnnusNovus;
 
-DateRecord Date(int32_t y, int32_t m, int32_t d, int32_t letter) { return {y, m, d, letter, 0, 0}; }
+DateRecord Date(int32_t y, int32_t m, int32_t d, int32_t letter) {
+    return {y, m, d, letter, 0, 0};
+}
 
 // The JDN is checked for status 1; the date in the record must then be that of its JDN.
-struct Parse { std::string text; const char* sep; int16_t kind, order, status; int32_t jdn = 0; };
+struct Parse {
+    std::string text;
+    const char* sep;
+    int16_t kind, order, status;
+    int32_t jdn = 0;
+};
 class ParseDateTable : public testing::TestWithParam<Parse> {};
 TEST_P(ParseDateTable, StatusAndRecord) {
     const Parse& c = GetParam();
@@ -64,7 +71,11 @@ const Parse kParses[] = {
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Texts, ParseDateTable, testing::ValuesIn(kParses));
 
-struct Format { int32_t y, m, d, letter; int16_t order; const char *sep, *thousands, *text; };
+struct Format {
+    int32_t y, m, d, letter;
+    int16_t order;
+    const char *sep, *thousands, *text;
+};
 class FormatDateTable : public testing::TestWithParam<Format> {};
 TEST_P(FormatDateTable, Text) {
     const Format& c = GetParam();
@@ -97,7 +108,10 @@ const Edit kClean = [](S& t, const S& s) { CleanNumberText(t, s == "-"); }; // "
 const Edit kCut = [](S& t, const S&) { CutAtNul(t); };
 const Edit kCount = [](S& t, const S& c) { t = std::to_string(CountChar(t, c[0])); };
 const Edit kGroup = [](S& t, const S& s) { t = InsertThousandsSeparators(t, s); };
-struct Edited { Edit edit; S text, argument, expected; };
+struct Edited {
+    Edit edit;
+    S text, argument, expected;
+};
 class TextHelpers : public testing::TestWithParam<Edited> {};
 TEST_P(TextHelpers, Edit) {
     std::string text = GetParam().text;
@@ -122,7 +136,11 @@ const Edited kEdits[] = {
 INSTANTIATE_TEST_SUITE_P(Texts, TextHelpers, testing::ValuesIn(kEdits));
 
 // Only the digits count against the ten-digit guard: a "+" or leading zeros do not.
-struct Number { std::string text; int16_t status; int32_t value; };
+struct Number {
+    std::string text;
+    int16_t status;
+    int32_t value;
+};
 class ParseWholeNumberTable : public testing::TestWithParam<Number> {};
 TEST_P(ParseWholeNumberTable, ValueAndStatus) {
     int16_t status = 99;
@@ -142,12 +160,18 @@ const Number kNumbers[] = {
 INSTANTIATE_TEST_SUITE_P(Texts, ParseWholeNumberTable, testing::ValuesIn(kNumbers));
 
 // Backspace, copy, paste and cut always; typing never lengthens a text at or beyond 18.
-struct Key { bool dayCount; int key, length; const char* sep; bool allowed; };
+struct Key {
+    bool dayCount;
+    int key, length;
+    const char* sep;
+    bool allowed;
+};
 class KeyFilters : public testing::TestWithParam<Key> {};
 TEST_P(KeyFilters, Allowed) {
     const Key& c = GetParam();
     EXPECT_EQ(c.dayCount ? DayCountKeyAllowed(c.key, c.length, 18, c.sep)
-                         : DateKeyAllowed(c.key, c.length, 18, c.sep), c.allowed);
+                         : DateKeyAllowed(c.key, c.length, 18, c.sep),
+              c.allowed);
 }
 // clang-format off
 const Key kKeys[] = {

@@ -32,7 +32,9 @@ QString ShownText(const std::string& text) {
 
 } // namespace
 
-int Px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int Px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 
 frmInfoWindow::frmInfoWindow(const WindowDesign& windowDesign, QWidget* mainWindow)
     : QDialog(mainWindow), design(windowDesign), texts(windowDesign.LoadTexts()),

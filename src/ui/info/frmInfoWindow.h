@@ -3,7 +3,7 @@
 // in their design (names, places, caption, text table and look).
 #pragma once
 
-#include "ui/info/InfoTexts.h"
+#include "app/InfoTexts.h"
 
 #include <QDialog>
 #include <string>
@@ -39,7 +39,7 @@ struct WindowDesign {
 class frmInfoWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     frmInfoWindow(const WindowDesign& design, QWidget* mainWindow);
 
     // Caption, Close caption and the text of currentLanguage, caret and view at the start.
@@ -54,14 +54,14 @@ public:
     // closedByUser.
     void done(int result) override;
 
-signals:
+  signals:
     void closedByUser();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     WindowDesign design;
     InfoTexts::Table texts;
     QPlainTextEdit* txbMsg;

@@ -3,8 +3,8 @@
 // objectName, so it lives exactly as long as the main window.
 #include "ui/info/InfoWindows.h"
 
+#include "app/InfoTexts.h"
 #include "lang/GEN_TEXT.h"
-#include "ui/info/InfoTexts.h"
 #include "ui/info/frmInfoWindow.h"
 
 #include <QPoint>
@@ -26,9 +26,15 @@ void ReturnToMainWindow(QWidget* mainWindow) {
     if (onClose) onClose();
 }
 
-std::string HelpCaption() { return "ORV " + GEN_TEXT::Text(GEN_TEXT::txtHelp); }
-std::string CalendarsCaption() { return "ORV " + GEN_TEXT::Text(GEN_TEXT::txtCalendars); }
-std::string CreditsCaption() { return GEN_TEXT::Text(GEN_TEXT::txtCredits); }
+std::string HelpCaption() {
+    return "ORV " + GEN_TEXT::Text(GEN_TEXT::txtHelp);
+}
+std::string CalendarsCaption() {
+    return "ORV " + GEN_TEXT::Text(GEN_TEXT::txtCalendars);
+}
+std::string CreditsCaption() {
+    return GEN_TEXT::Text(GEN_TEXT::txtCredits);
+}
 
 const WindowDesign frmHelp{
     .objectName = "frmHelp",
@@ -106,9 +112,13 @@ void ShowBeside(const WindowDesign& design, QWidget* mainWindow) {
 
 } // namespace
 
-void ShowHelp(QWidget* mainWindow) { ShowBeside(frmHelp, mainWindow); }
+void ShowHelp(QWidget* mainWindow) {
+    ShowBeside(frmHelp, mainWindow);
+}
 
-void ShowCalendars(QWidget* mainWindow) { ShowBeside(frmCalendars, mainWindow); }
+void ShowCalendars(QWidget* mainWindow) {
+    ShowBeside(frmCalendars, mainWindow);
+}
 
 void ShowCredits(QWidget* mainWindow) {
     if (mainWindow == nullptr) return;
@@ -133,6 +143,8 @@ void ShowCredits(QWidget* mainWindow) {
     ReturnToMainWindow(mainWindow);
 }
 
-void SetOnClose(std::function<void()> callback) { onClose = std::move(callback); }
+void SetOnClose(std::function<void()> callback) {
+    onClose = std::move(callback);
+}
 
 } // namespace InfoWindows

@@ -1,6 +1,6 @@
 #include "ui/info/weblink.h"
 
-#include "ui/main/MessageBoxes.h"
+#include "app/MessageBoxes.h"
 
 #include <QDesktopServices>
 #include <QString>
@@ -31,6 +31,8 @@ void OpenWebPage(const std::string& address) {
         presenter->Warn(launchFailure);
 }
 
-void SetOpener(Opener replacement) { opener = std::move(replacement); }
+void SetOpener(Opener replacement) {
+    opener = std::move(replacement);
+}
 
 } // namespace weblink

@@ -18,10 +18,10 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "ui/info/InfoWindows.h"
-#include "ui/main/WindowTexts.h"
 
 namespace {
 

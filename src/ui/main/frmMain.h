@@ -16,8 +16,8 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/main/DateWindowOps.h"
-#include "ui/main/MessageBoxes.h"
+#include "app/DateWindowOps.h"
+#include "app/MessageBoxes.h"
 
 class QComboBox;
 class QLabel;
@@ -27,11 +27,6 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTimer;
-
-namespace MessageBoxes {
-// The modal QMessageBox presenter the program installs (MessageBoxesQt.cpp).
-Presenter& ModalPresenter();
-} // namespace MessageBoxes
 
 class frmMain : public QWidget {
     Q_OBJECT

@@ -10,11 +10,11 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include "app/Compute.h"
+#include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
-#include "ui/main/Compute.h"
-#include "ui/main/WindowTexts.h"
 
 void frmMain::cmdCompute_Click() {
     Compute::Input in;
@@ -81,8 +81,7 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
     // Besides copy, paste and cut, the editing shortcuts users expect of any text box.
     for (const auto shortcut : {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut,
                                 QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
-        if (key->matches(shortcut))
-            return false;
+        if (key->matches(shortcut)) return false;
     switch (key->key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:

@@ -12,13 +12,13 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 
+#include "app/InfoTexts.h"
+#include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
-#include "ui/info/InfoTexts.h"
 #include "ui/info/InfoWindows.h"
 #include "ui/info/weblink.h"
-#include "ui/main/WindowTexts.h"
 
 namespace {
 

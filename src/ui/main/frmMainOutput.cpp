@@ -13,8 +13,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "app/WindowTexts.h"
 #include "lang/GEN_TEXT.h"
-#include "ui/main/WindowTexts.h"
 
 namespace {
 

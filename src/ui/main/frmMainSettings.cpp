@@ -11,9 +11,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "app/SettingsFile.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
-#include "ui/main/SettingsFile.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // and Credits windows and the two link labels of the real main window.
 #include "WindowFixture.h"
 
+#include "app/InfoTexts.h"
 #include "lang/GEN_TEXT.h"
-#include "ui/info/InfoTexts.h"
 #include "ui/info/weblink.h"
 
 #include <QApplication>
@@ -26,18 +26,32 @@ void ClickAsUser(QWidget* button) {
                       button->mapTo(button->window(), button->rect().center()));
 }
 
-QPlainTextEdit* Msg(QWidget* info) { return info->findChild<QPlainTextEdit*>("txbMsg"); }
-QPushButton* CloseButton(QWidget* info) { return info->findChild<QPushButton*>("cmdClose"); }
-QString Shown(const std::string& t) { return QString::fromStdString(t).replace("\r\n", "\n"); }
+QPlainTextEdit* Msg(QWidget* info) {
+    return info->findChild<QPlainTextEdit*>("txbMsg");
+}
+QPushButton* CloseButton(QWidget* info) {
+    return info->findChild<QPushButton*>("cmdClose");
+}
+QString Shown(const std::string& t) {
+    return QString::fromStdString(t).replace("\r\n", "\n");
+}
 
 // By language: the captions of Help, Calendars and Credits and of their Close buttons, and the
 // table slot shown by Help and Calendars and by Credits (-1: an empty box).
-struct Texts { int language; QStringList captions; QString close; int slot, creditsSlot; };
+struct Texts {
+    int language;
+    QStringList captions;
+    QString close;
+    int slot, creditsSlot;
+};
 Q_DECLARE_METATYPE(Texts)
 
 // A link label clicked after choosing an entry of cboLanguage, the opener (0: the desktop's,
 // 1: a test's that opens, 2: one that refuses) and the number of clicks.
-struct Clicks { QString label; int language, opener, clicks; };
+struct Clicks {
+    QString label;
+    int language, opener, clicks;
+};
 Q_DECLARE_METATYPE(Clicks)
 
 class tst_InfoWindows : public QObject {
@@ -85,12 +99,12 @@ class tst_InfoWindows : public QObject {
     void textsByLanguage_data() {
         QTest::addColumn<Texts>("texts");
         QTest::newRow("en") << Texts{0, {"ORV Help", "ORV Calendars", "Credits"}, "Close", 0, 0};
-        QTest::newRow("de") << Texts{1, {"ORV Hilfe", "ORV Kalender", "Anerkennung"}, "Schliessen",
-                                     1, 1};
+        QTest::newRow("de") << Texts{
+            1, {"ORV Hilfe", "ORV Kalender", "Anerkennung"}, "Schliessen", 1, 1};
         QTest::newRow("fr") << Texts{2, {"ORV ???", "ORV ", "???"}, "???", -1, 0};
         QTest::newRow("pt") << Texts{3, {"ORV Ajuda", "ORV ", "???"}, "Fechar", -1, 0};
-        QTest::newRow("es") << Texts{4, {"ORV Ayuda", "ORV Calendarios", "Créditos"}, "Cerrar",
-                                     4, 4};
+        QTest::newRow("es") << Texts{
+            4, {"ORV Ayuda", "ORV Calendarios", "Créditos"}, "Cerrar", 4, 4};
         QTest::newRow("beyond the slots") << Texts{6, {"ORV ", "ORV ", ""}, "", -1, -1};
     }
 
@@ -134,9 +148,12 @@ class tst_InfoWindows : public QObject {
     void besideMainWindow_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("closedBy");
-        QTest::newRow("help closed by cmdClose") << "Help" << "cmdClose";
-        QTest::newRow("calendars closed by Escape") << "Calendars" << "Escape";
-        QTest::newRow("help closed by the title bar") << "Help" << "title bar";
+        QTest::newRow("help closed by cmdClose") << "Help"
+                                                 << "cmdClose";
+        QTest::newRow("calendars closed by Escape") << "Calendars"
+                                                    << "Escape";
+        QTest::newRow("help closed by the title bar") << "Help"
+                                                      << "title bar";
     }
 
     // Non-modal and minimisable, with a white box that scrolls, 2900 twips right of and 3100
@@ -221,7 +238,8 @@ class tst_InfoWindows : public QObject {
         browsed.clear();
         QDesktopServices::setUrlHandler(url.scheme(), this, "Browse");
         const QString output = f->Text("txbOutput");
-        for (int click = 0; click < clicks.clicks; ++click) f->Click(clicks.label);
+        for (int click = 0; click < clicks.clicks; ++click)
+            f->Click(clicks.label);
         QDesktopServices::unsetUrlHandler(url.scheme());
         weblink::SetOpener({});
 

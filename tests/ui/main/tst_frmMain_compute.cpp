@@ -12,11 +12,11 @@
 #include "WindowFixture.h"
 
 using MessageBoxes::Answer;
-using OrvTest::WindowFixture;
-using OrvTest::first;
-using OrvTest::second;
 using OrvTest::difference;
+using OrvTest::first;
 using OrvTest::output;
+using OrvTest::second;
+using OrvTest::WindowFixture;
 
 namespace {
 

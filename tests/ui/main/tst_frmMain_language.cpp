@@ -7,15 +7,14 @@
 #include <QTest>
 
 #include "WindowFixture.h"
+#include "app/WindowTexts.h"
 #include "ui/info/weblink.h"
-#include "ui/main/WindowTexts.h"
 
 using OrvTest::At;
-using OrvTest::WindowFixture;
 using OrvTest::output;
+using OrvTest::WindowFixture;
 
 namespace {
-
 
 // The box's entries as "text=item data".
 QString BoxEntries(const WindowFixture& f) {

@@ -9,9 +9,9 @@
 #include "WindowFixture.h"
 
 using OrvTest::At;
-using OrvTest::WindowFixture;
 using OrvTest::first;
 using OrvTest::output;
+using OrvTest::WindowFixture;
 
 namespace {
 

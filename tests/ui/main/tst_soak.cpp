@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "WindowFixture.h"
+#include "app/DateWindowOps.h"
 #include "lang/GEN_TEXT.h"
-#include "ui/main/DateWindowOps.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "ui/main/Compute.h"
+#include "app/Compute.h"
 
 #include <string_view>
 #include <utility>
 
+#include "app/DateWindowOps.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
-#include "ui/main/DateWindowOps.h"
 
 namespace Compute {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "app/Compute.h"
+#include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
-#include "ui/main/Compute.h"
-#include "ui/main/WindowTexts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/main/SettingsFile.h"
+#include "app/SettingsFile.h"
 
 #include <array>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "ui/info/InfoTexts.h"
+#include "app/InfoTexts.h"
 
 #include "lang/GEN_TEXT.h"
 

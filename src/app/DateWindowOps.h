@@ -25,8 +25,8 @@ bool ResultDateText(DateRecord& rec, int16_t kind, const Format& f, std::string&
 
 // ConvertDateText: the source text, written in fromKind, re-expressed in toKind. False when
 // the source is empty, the kinds are equal, the text is no date, or yyyyddd is out of range.
-bool ConvertDateText(const std::string& source, int16_t fromKind, int16_t toKind,
-                     const Format& f, std::string& converted);
+bool ConvertDateText(const std::string& source, int16_t fromKind, int16_t toKind, const Format& f,
+                     std::string& converted);
 
 // StepDateText for date window `which` (1 or 2) of calendar kind `kind`, moved by `days`.
 struct StepResult {
@@ -41,9 +41,9 @@ StepResult StepDateText(int which, const std::string& text, int32_t days, int16_
 // An empty second text moves nothing and shows nothing. A yyyyddd first window takes the
 // yyyyddd form of the day, which exists only within 1721426 .. 5373484.
 struct MoveResult {
-    bool moved = false;     // true: first window := firstText, second window emptied
+    bool moved = false; // true: first window := firstText, second window emptied
     std::string firstText;
-    int message = -1;       // when not moved: 6, 7, 8 (second date refused), 9 (no yyyyddd form)
+    int message = -1; // when not moved: 6, 7, 8 (second date refused), 9 (no yyyyddd form)
 };
 MoveResult MoveSecondToFirst(const std::string& secondText, int16_t k2, int16_t k1,
                              const Format& f);

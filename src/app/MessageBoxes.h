@@ -10,7 +10,7 @@ namespace MessageBoxes {
 enum class Answer { Yes, No, Cancel };
 
 class Presenter {
-public:
+  public:
     virtual ~Presenter() = default;
     // Modal box with only OK and no icon.
     virtual void Inform(const std::string& title, const std::string& text) = 0;

@@ -1,5 +1,4 @@
-// The program's message boxes: modal QMessageBoxes over the active window.
-#include "ui/main/frmMain.h"
+#include "ui/main/ModalMessageBoxes.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -4,10 +4,10 @@
 #include <functional>
 #include <string>
 
+#include "app/DateWindowOps.h"
+#include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
-#include "ui/main/DateWindowOps.h"
-#include "ui/main/WindowTexts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/main/DateWindowOps.h"
+#include "app/DateWindowOps.h"
 
 #include <algorithm>
 #include <array>
@@ -202,8 +202,8 @@ TodayLabels TodayLabelTexts(int16_t todayKind, const Format& f) {
 
 namespace {
 // The order in which clicks on the today labels go through the calendars.
-constexpr std::array<int16_t, 5> todayKindCycle{DatePr2::CE, DatePr2::JC, DatePr2::AN,
-                                                DatePr2::JDN, DatePr2::YYYYDDD};
+constexpr std::array<int16_t, 5> todayKindCycle{DatePr2::CE, DatePr2::JC, DatePr2::AN, DatePr2::JDN,
+                                                DatePr2::YYYYDDD};
 
 int16_t TodayKindAfter(int16_t kind, size_t steps) {
     size_t position = 0;
@@ -213,8 +213,12 @@ int16_t TodayKindAfter(int16_t kind, size_t steps) {
 }
 } // namespace
 
-int16_t NextTodayKind(int16_t kind) { return TodayKindAfter(kind, 1); }
+int16_t NextTodayKind(int16_t kind) {
+    return TodayKindAfter(kind, 1);
+}
 
-int16_t PreviousTodayKind(int16_t kind) { return TodayKindAfter(kind, todayKindCycle.size() - 1); }
+int16_t PreviousTodayKind(int16_t kind) {
+    return TodayKindAfter(kind, todayKindCycle.size() - 1);
+}
 
 } // namespace DateWindowOps

@@ -12,8 +12,8 @@ namespace WindowTexts {
 extern std::array<std::array<std::string, 6>, 10> ComputeErrorText;
 void LoadComputeErrorTexts();
 const std::string& ComputeErrorInCurrentLanguage(int message);
-std::string ComputeErrorTitle();        // txtError + "!"
-std::string ClearDifferenceQuestion();  // the question of a run with all three windows filled
+std::string ComputeErrorTitle();       // txtError + "!"
+std::string ClearDifferenceQuestion(); // the question of a run with all three windows filled
 
 // Special-day notes: [language slot][entry 0..11].
 extern std::array<std::array<std::string, 12>, 6> SpecialDayText;

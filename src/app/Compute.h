@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/main/MessageBoxes.h"
+#include "app/MessageBoxes.h"
 
 namespace Compute {
 
@@ -28,7 +28,7 @@ struct Input {
 };
 
 enum class Caret {
-    Untouched,  // no line was written (refused input, question declined)
+    Untouched,   // no line was written (refused input, question declined)
     EndMinusOne, // a finished result line: caret to text length - 1
     End          // an out-of-range line: caret to the text length
 };

@@ -1,4 +1,4 @@
-#include "ui/main/WindowTexts.h"
+#include "app/WindowTexts.h"
 
 #include "lang/GEN_TEXT.h"
 
