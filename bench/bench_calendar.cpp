@@ -99,8 +99,7 @@ Inputs MakeInputs(int64_t firstYear, int64_t lastYear) {
         const int64_t pair = dayOfYear / 73;
         const int64_t inPair = dayOfYear % 73;
         const int64_t second = inPair >= 36 ? 1 : 0;
-        in.annusNovus.push_back({static_cast<int32_t>(g.year + 8519),
-                                 static_cast<int32_t>(2 * pair + 1 + second),
+        in.annusNovus.push_back({g.year + 8519, static_cast<int32_t>(2 * pair + 1 + second),
                                  static_cast<int32_t>(inPair + 1 - 36 * second), 'A', 0, 0});
     }
     return in;

@@ -22,8 +22,13 @@ orv_missing_packages() {
 }
 
 orv_install_dependencies() {
+  orv_install_packages "${ORV_PACKAGES[@]}"
+}
+
+# Installs those of the given packages that are missing.
+orv_install_packages() {
   local missing
-  missing=$(orv_missing_packages)
+  missing=$(ORV_PACKAGES=("$@"); orv_missing_packages)
   [ -z "$missing" ] && return 0
   echo "Installing: $missing"
   local sudo=""

@@ -164,7 +164,7 @@ const Case kCases[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Routines, DateWindowOpsTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(TodayKindCycle, NextAndPreviousGoRoundTheFiveKinds) {
     const int16_t cycle[] = {CE, JC, AN, JDN, DIY};

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, SettingsFileRead, testing::Values(
     ReadCase{"Below16Bits", "0\r\n2,45,44\r\n0,-32769,0\r\n", false, nullptr},
     ReadCase{"ManyDigits", "0\r\n2,45,44\r\n0,0," + std::string(5000, '9'), false, nullptr},
     ReadCase{"CarriageReturnsOnly", "0\r2,45,44\r0,0,0\r", false, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 
 TEST(SettingsFileFormat, ThreeCrLfLinesThatReadBack) {

@@ -177,7 +177,7 @@ const ReadCase reads[] = {
     {"MonthAndDaySwapped", 0, Note(2, 6), ""},
 };
 INSTANTIATE_TEST_SUITE_P(ByLanguage, Reads, ::testing::ValuesIn(reads),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Every message filled but in French, only message 0 with two lines, the blanks at the ends
 // of its parts kept.
