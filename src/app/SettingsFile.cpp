@@ -1,7 +1,15 @@
 #include "app/SettingsFile.h"
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
+#include <cstdlib>
 #include <limits>
+#include <vector>
 
 namespace SettingsFile {
 
@@ -87,6 +95,56 @@ std::string Format(const Settings& s) {
     return n(s.language) + "\r\n" + n(s.dateOrder) + "," + n(s.dateSeparatorCode) + "," +
            n(s.thousandsSeparatorCode) + "\r\n" + n(s.todayKind) + "," + n(s.firstKind) + "," +
            n(s.secondKind) + "\r\n";
+}
+
+std::optional<Settings> ReadFile(const std::string& path) {
+    // O_NONBLOCK keeps a FIFO from waiting for a writer; only a regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    std::string text;
+    bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // One byte past the limit tells whether the file goes on beyond what is read.
+    text.resize(readLimit + 1);
+    std::size_t got = 0;
+    while (readable && got < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n > 0)
+            got += static_cast<std::size_t>(n);
+        else if (n == 0)
+            break;
+        else if (errno != EINTR)
+            readable = false;
+    }
+    ::close(fd);
+    if (!readable) return std::nullopt;
+    const bool truncated = got > readLimit;
+    text.resize(truncated ? readLimit : got);
+    return Parse(text, truncated);
+}
+
+std::string UserSettingsPath() {
+    std::string configHome;
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && xdg[0] == '/') {
+        configHome = xdg;
+    } else {
+        std::string home;
+        if (const char* env = std::getenv("HOME"); env != nullptr && env[0] != '\0') {
+            home = env;
+        } else {
+            const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+            std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+            struct passwd entry {};
+            struct passwd* found = nullptr;
+            if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+                found != nullptr && found->pw_dir != nullptr)
+                home = found->pw_dir;
+        }
+        if (home.empty()) return {};
+        configHome = home + "/.config";
+    }
+    return configHome + "/orvandel/" + fileName;
 }
 
 } // namespace SettingsFile

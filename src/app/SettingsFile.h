@@ -39,4 +39,14 @@ std::optional<Settings> Parse(std::string_view text, bool truncated = false);
 // The file's text for the settings.
 std::string Format(const Settings& settings);
 
+// The settings in the file at `path`, or nothing when there is no regular file there or it is
+// unreadable. Reads at most `readLimit` bytes and never blocks: a FIFO, a device or a folder in
+// the file's place reads as no settings.
+std::optional<Settings> ReadFile(const std::string& path);
+
+// The user's settings file under the XDG base directory rules: $XDG_CONFIG_HOME when it is an
+// absolute path, otherwise ~/.config, where ~ is $HOME or, without it, the home folder of the
+// password database; then "orvandel/orv5.usr". Empty when no home folder can be found.
+std::string UserSettingsPath();
+
 } // namespace SettingsFile

@@ -1,7 +1,12 @@
 #include "app/SettingsFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -64,6 +69,45 @@ TEST(SettingsFileFormat, ThreeCrLfLinesThatReadBack) {
     const SettingsFile::Settings saved{1, 1, 47, 0, 2, 1, 3};
     EXPECT_EQ(SettingsFile::Format(saved), "1\r\n1,47,0\r\n2,1,3\r\n");
     EXPECT_EQ(Lines(SettingsFile::Parse(SettingsFile::Format(saved)).value()), "1/1,47,0/2,1,3/");
+}
+
+// What lies in the file's place: only a regular file is read, and nothing blocks or reads past
+// the limit.
+TEST(SettingsFileReadFile, OnlyARegularFileIsRead) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("orv-settings-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const auto path = (folder / "orv5.usr").string();
+    EXPECT_FALSE(SettingsFile::ReadFile(path)) << "missing";
+    std::ofstream(path) << "1\r\n1,47,0\r\n2,1,3\r\n";
+    EXPECT_EQ(Lines(SettingsFile::ReadFile(path).value()), "1/1,47,0/2,1,3/");
+    std::ofstream(path) << "1\r\n1,47,0\r\n2,1,3\r\n" << std::string(5000, ' ');
+    EXPECT_TRUE(SettingsFile::ReadFile(path)) << "a long file is read only as far as it needs";
+    std::filesystem::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_FALSE(SettingsFile::ReadFile(path)) << "FIFO";
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(SettingsFile::ReadFile(path)) << "folder";
+    std::filesystem::remove_all(folder);
+}
+
+TEST(SettingsFileUserSettingsPath, FollowsTheXdgRules) {
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string oldXdg = xdg != nullptr ? xdg : "";
+    ::setenv("XDG_CONFIG_HOME", "/etc/xdg-test", 1);
+    EXPECT_EQ(SettingsFile::UserSettingsPath(), "/etc/xdg-test/orvandel/orv5.usr");
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    ::setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(SettingsFile::UserSettingsPath(), "/home/someone/.config/orvandel/orv5.usr");
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::unsetenv("HOME");
+    const std::string fromPasswd = SettingsFile::UserSettingsPath();
+    EXPECT_NE(fromPasswd.rfind("/.config/orvandel/orv5.usr"), std::string::npos);
+    EXPECT_NE(fromPasswd, "/.config/orvandel/orv5.usr") << "the home of the password database";
+    ::setenv("HOME", home.c_str(), 1);
+    if (xdg != nullptr) ::setenv("XDG_CONFIG_HOME", oldXdg.c_str(), 1);
 }
 
 } // namespace

@@ -61,19 +61,7 @@ void frmMain::SetDefaultSettings() {
 }
 
 void frmMain::LoadSettings() {
-    QFile file(settingsPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetDefaultSettings();
-        return;
-    }
-    // One byte past the limit tells whether the file goes on beyond what is read.
-    const QByteArray head = file.read(static_cast<qint64>(SettingsFile::readLimit) + 1);
-    file.close();
-    const bool truncated = static_cast<std::size_t>(head.size()) > SettingsFile::readLimit;
-    const auto read = SettingsFile::Parse(
-        std::string_view(head.constData(), truncated ? SettingsFile::readLimit
-                                                     : static_cast<std::size_t>(head.size())),
-        truncated);
+    const auto read = SettingsFile::ReadFile(QFile::encodeName(settingsPath).toStdString());
     if (!read) {
         SetDefaultSettings();
         return;
