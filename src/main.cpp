@@ -3,26 +3,114 @@
 //   orvandel                    starts the calculator
 //   orvandel --screenshot FILE  starts it, saves a picture of the window to FILE and ends
 //                               without writing the settings
+//   orvandel --help, --version  prints and ends, without opening a window or needing a display
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
 #include <QStringList>
 #include <QTimer>
+
+#include <cstdio>
+#include <optional>
 
 #include "ui/main/ModalMessageBoxes.h"
 #include "ui/main/frmMain.h"
 
 namespace {
 
-QString ScreenshotFile(const QStringList& arguments) {
-    const auto at = arguments.indexOf(QStringLiteral("--screenshot"));
-    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+constexpr int exitMisuse = 2;
+
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Print this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Print the version and exit.")};
+    QCommandLineOption screenshot{
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save a picture of the window to <file> after a moment and exit, "
+                       "leaving the settings alone."),
+        QStringLiteral("file")};
+
+    CommandLine() {
+        parser.setApplicationDescription(
+            QStringLiteral("Orvandel, a date calculator: converts dates between the Gregorian, "
+                           "Julian and Annus Novus calendars and day numbers, and counts the days "
+                           "between them.\nQt's own options (-platform, -style, -reverse, ...) "
+                           "are accepted too."));
+        // Qt's options are single-dash words ("-reverse"); read as bundled letters, they would
+        // turn into -v and others.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOption(help);
+        parser.addOption(version);
+        parser.addOption(screenshot);
+    }
+};
+
+// --help and --version answer before any window system is opened, so they work without a
+// display. Every other argument is judged once QApplication has taken its own options out.
+std::optional<int> AnswerWithoutWindow(int& argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    CommandLine commandLine;
+    commandLine.parser.parse(arguments);
+    if (commandLine.parser.isSet(commandLine.version)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    if (commandLine.parser.isSet(commandLine.help)) {
+        const QCoreApplication core(argc, argv); // names the program on the usage line
+        std::fputs(qPrintable(commandLine.parser.helpText()), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// What the arguments left by QApplication ask for: a screenshot file (empty when none), or a
+// misuse to report.
+struct Request {
+    QString screenshotFile;
+    QString misuse;
+};
+
+Request ReadArguments(const QStringList& arguments) {
+    CommandLine commandLine;
+    if (!commandLine.parser.parse(arguments)) return {{}, commandLine.parser.errorText()};
+    const QStringList extra = commandLine.parser.positionalArguments();
+    if (!extra.isEmpty())
+        return {{}, QStringLiteral("Unexpected argument '%1'.").arg(extra.constFirst())};
+    return {commandLine.parser.value(commandLine.screenshot), {}};
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // No application display name: on X11 Qt would append it to every window caption. The
+    // application name stands in for it where Qt asks for one, such as the title of the
+    // warning box, which is the product name.
+    QCoreApplication::setApplicationName(QStringLiteral("Orvandel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORV_VERSION));
+    if (const auto answered = AnswerWithoutWindow(argc, argv)) return *answered;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orvandel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvandel"));
+    const Request request = ReadArguments(QApplication::arguments());
+    if (!request.misuse.isEmpty()) {
+        std::fprintf(stderr, "orvandel: %s\nTry 'orvandel --help' for the options.\n",
+                     qPrintable(request.misuse));
+        return exitMisuse;
+    }
+    // The desktop knows the program by its desktop entry, whose id names the icon too.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORV_APP_ID));
+    QApplication::setWindowIcon(WindowIcon());
     if (MessageBoxes::CurrentPresenter() == nullptr)
         MessageBoxes::SetPresenter(&MessageBoxes::ModalPresenter());
 
@@ -35,12 +123,11 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIntValue("ORVANDEL_QUIT_WHEN_IDLE") == 1)
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
 
-    const QString screenshot = ScreenshotFile(QApplication::arguments());
-    if (!screenshot.isEmpty()) {
+    if (!request.screenshotFile.isEmpty()) {
         // Once the window has been drawn and the clock has ticked; ending through exit() skips the
         // quit handler, so the user's settings are left alone.
-        QTimer::singleShot(1500, &window, [&window, screenshot] {
-            const bool saved = window.grab().save(screenshot, "PNG");
+        QTimer::singleShot(1500, &window, [&window, file = request.screenshotFile] {
+            const bool saved = window.grab().save(file, "PNG");
             QCoreApplication::exit(saved ? 0 : 1);
         });
     }
