@@ -50,7 +50,7 @@ if [ -n "${ORV_BENCH_BUILD_DIR:-}" ]; then
 else
   source scripts/setup.sh
   orv_install_dependencies
-  cmake --preset release >/dev/null
+  cmake --preset release -DORV_BUILD_BENCH=ON >/dev/null
   cmake --build --preset release --target orvandel empty_window label_window >/dev/null
   build=build/release
 fi

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds Orvandel (Release) and starts it.
+# Builds Orvandel (Release, the program only) and starts it. Installs only what building and
+# running it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-orv_install_dependencies
+orv_install_build_dependencies
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target orvandel

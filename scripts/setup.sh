@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Installs what building and testing Orvandel needs on Debian 12, and nothing when all of
-# it is present. Sourced by run.sh and test.sh; safe to run on its own.
+# Installs what Orvandel needs on Debian 12, and nothing when all of it is present. Sourced by
+# the other scripts; on its own it installs everything (scripts/setup.sh) or only what building
+# and running the program needs (scripts/setup.sh --build).
 set -euo pipefail
-
-ORV_PACKAGES=(
+# Building and running the program.
+ORV_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins
-  libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-  clang libclang-rt-14-dev
-  xvfb xauth fonts-dejavu-core
+  fonts-dejavu-core
 )
-
+# Tests, benchmarks, fuzzing, the format check and the install and package checks.
+ORV_TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
+  xvfb xauth x11-utils
+  desktop-file-utils appstream dpkg-dev file
+)
+ORV_PACKAGES=("${ORV_BUILD_PACKAGES[@]}" "${ORV_TEST_PACKAGES[@]}")
 orv_missing_packages() {
   local p missing=()
   for p in "${ORV_PACKAGES[@]}"; do
@@ -20,11 +26,12 @@ orv_missing_packages() {
   done
   echo "${missing[@]:-}"
 }
-
+orv_install_build_dependencies() {
+  orv_install_packages "${ORV_BUILD_PACKAGES[@]}"
+}
 orv_install_dependencies() {
   orv_install_packages "${ORV_PACKAGES[@]}"
 }
-
 # Installs those of the given packages that are missing.
 orv_install_packages() {
   local missing
@@ -43,7 +50,6 @@ orv_install_packages() {
   # shellcheck disable=SC2086
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }
-
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
-  orv_install_dependencies
+  if [ "${1:-}" = "--build" ]; then orv_install_build_dependencies; else orv_install_dependencies; fi
 fi
