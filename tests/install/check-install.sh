@@ -68,6 +68,7 @@ expected=(
   "share/metainfo/$id.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
   share/man/man1/orvandel.1
+  share/doc/orvandel/copyright
 )
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
