@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -64,6 +65,87 @@ template <std::size_t N> std::optional<std::array<int16_t, N>> ReadNumbers(std::
     return values;
 }
 
+WriteCalls& Calls() {
+    static WriteCalls calls;
+    return calls;
+}
+
+// The folder part of a path: "." for a bare name, "/" for a name in the root.
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The folder and any missing parents, made 0700 as the XDG rules ask of new ones.
+bool MakeFolders(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
+    if (errno != ENOENT) return false;
+    const std::string parent = FolderOf(folder);
+    if (parent != folder && !MakeFolders(parent)) return false;
+    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+bool WriteAll(int fd, std::string_view text) {
+    const auto write = Calls().write != nullptr ? Calls().write : ::write;
+    while (!text.empty()) {
+        const ssize_t n = write(fd, text.data(), text.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false; // 0 for bytes offered would loop for ever
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Where the new file goes: `path`, or the file a symbolic link there leads to. Nothing when
+// what is there, or at the link's end, is not a regular file. `existing` is false when there
+// is no file yet, otherwise `info` describes it.
+std::optional<std::string> Destination(const std::string& path, bool& existing, struct stat& info) {
+    existing = ::lstat(path.c_str(), &info) == 0;
+    if (!existing) return errno == ENOENT ? std::optional(path) : std::nullopt;
+    std::string target = path;
+    if (S_ISLNK(info.st_mode)) {
+        // A link that leads nowhere, or round in a loop, is left alone.
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (resolved == nullptr) return std::nullopt;
+        target = resolved;
+        std::free(resolved);
+        if (::stat(target.c_str(), &info) != 0) return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode)) return std::nullopt;
+    return target;
+}
+
+mode_t NewFileMode() {
+    // umask can only be read by setting it; the save runs once, at quit.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Flushes a rename to the disk; the file is whole either way, so a failure changes nothing.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A name WriteFile gives its temporary files: the file's name, ".", and six characters of
+// mkstemp's alphabet.
+bool IsTemporaryName(std::string_view name) {
+    const std::string_view prefix = fileName;
+    if (name.size() != prefix.size() + 7 || name.substr(0, prefix.size()) != prefix ||
+        name[prefix.size()] != '.')
+        return false;
+    for (const char c : name.substr(prefix.size() + 1)) {
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<Settings> Parse(std::string_view text, bool truncated) {
@@ -121,6 +203,52 @@ std::optional<Settings> ReadFile(const std::string& path) {
     const bool truncated = got > readLimit;
     text.resize(truncated ? readLimit : got);
     return Parse(text, truncated);
+}
+
+bool WriteFile(const std::string& path, const Settings& settings) {
+    if (path.empty()) return false;
+    bool existing = false;
+    struct stat info {};
+    const auto target = Destination(path, existing, info);
+    if (!target) return false;
+    const std::string folder = FolderOf(*target);
+    if (!existing && !MakeFolders(folder)) return false;
+
+    std::string temporary = folder + "/" + fileName + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    // mkstemp makes the file 0600; the settings keep the mode the file had, or a new file
+    // gets the one the user's umask gives.
+    ::fchmod(fd, existing ? (info.st_mode & 0777) : NewFileMode());
+    const auto fsync = Calls().fsync != nullptr ? Calls().fsync : ::fsync;
+    const auto close = Calls().close != nullptr ? Calls().close : ::close;
+    bool saved = WriteAll(fd, Format(settings)) && fsync(fd) == 0;
+    // A failed close may mean a write that never reached the disk (NFS, quotas).
+    saved = close(fd) == 0 && saved;
+    if (saved && ::rename(temporary.c_str(), target->c_str()) == 0) {
+        SyncFolder(folder);
+        return true;
+    }
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+void SetWriteCalls(const WriteCalls& calls) {
+    Calls() = calls;
+}
+
+void RemoveInterruptedSaves(const std::string& path) {
+    if (path.empty()) return;
+    DIR* folder = ::opendir(FolderOf(path).c_str());
+    if (folder == nullptr) return;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (!IsTemporaryName(entry->d_name)) continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode))
+            ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+    ::closedir(folder);
 }
 
 std::string UserSettingsPath() {

@@ -6,6 +6,8 @@
 //   line 3: TodayKind, calendar kind of the first date, calendar kind of the second date
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -43,6 +45,28 @@ std::string Format(const Settings& settings);
 // unreadable. Reads at most `readLimit` bytes and never blocks: a FIFO, a device or a folder in
 // the file's place reads as no settings.
 std::optional<Settings> ReadFile(const std::string& path);
+
+// Writes the settings to `path` so that the file at `path` is either the previous one, byte
+// for byte, or the new one whole: a temporary file beside it is written, flushed to the disk
+// and renamed over it. False, with the previous file left as it was, when any step fails (a
+// full disk, a failed write, flush or close) or when something other than a regular file is
+// in the file's place. A symbolic link to a regular file stays; its target is replaced. The
+// folder is made when it is missing.
+bool WriteFile(const std::string& path, const Settings& settings);
+
+// The system calls of WriteFile that can fail on a full or broken disk, replaceable so that
+// tests can make each of them fail. SetWriteCalls({}) restores the system's.
+struct WriteCalls {
+    ssize_t (*write)(int fd, const void* data, std::size_t size) = nullptr;
+    int (*fsync)(int fd) = nullptr;
+    int (*close)(int fd) = nullptr;
+};
+void SetWriteCalls(const WriteCalls& calls);
+
+// Removes what an interrupted WriteFile left in the folder of the settings file at `path`:
+// regular files named "orv5.usr." and six more characters, the way WriteFile names its
+// temporary files. Nothing else is touched, links to such files included.
+void RemoveInterruptedSaves(const std::string& path);
 
 // The user's settings file under the XDG base directory rules: $XDG_CONFIG_HOME when it is an
 // absolute path, otherwise ~/.config, where ~ is $HOME or, without it, the home folder of the

@@ -4,9 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -90,6 +96,203 @@ TEST(SettingsFileReadFile, OnlyARegularFileIsRead) {
     std::filesystem::create_directory(path);
     EXPECT_FALSE(SettingsFile::ReadFile(path)) << "folder";
     std::filesystem::remove_all(folder);
+}
+
+// A fresh folder for one test, removed at its end.
+class TemporaryFolder {
+  public:
+    TemporaryFolder() {
+        std::string name =
+            (std::filesystem::temp_directory_path() / "orv-settings-XXXXXX").string();
+        path = ::mkdtemp(name.data()) != nullptr ? name : std::string();
+    }
+    ~TemporaryFolder() { std::filesystem::remove_all(path); }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    std::filesystem::path path;
+};
+
+std::string Contents(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::set<std::string> Names(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+const SettingsFile::Settings newSettings{4, 0, 46, 0, 3, 2, 1};
+const std::string newText = "4\r\n0,46,0\r\n3,2,1\r\n";
+// Not even settings: the old file must come back exactly as it was.
+constexpr char oldBytes[] = "old bytes \xff\0 kept as they are";
+const std::string oldText(oldBytes, sizeof oldBytes - 1);
+
+// The calls a full or failing disk makes fail.
+int writes = 0;
+ssize_t NoSpace(int, const void*, std::size_t) {
+    errno = ENOSPC;
+    return -1;
+}
+ssize_t OverQuota(int, const void*, std::size_t) {
+    errno = EDQUOT;
+    return -1;
+}
+ssize_t OneByteAtATime(int fd, const void* data, std::size_t) {
+    return ::write(fd, data, 1);
+}
+ssize_t TwoBytesThenIoError(int fd, const void* data, std::size_t) {
+    if (++writes > 1) {
+        errno = EIO;
+        return -1;
+    }
+    return ::write(fd, data, 2);
+}
+int FlushFails(int) {
+    errno = EIO;
+    return -1;
+}
+int CloseFails(int fd) {
+    ::close(fd);
+    errno = EIO;
+    return -1;
+}
+
+struct FaultCase {
+    const char* name;
+    SettingsFile::WriteCalls calls;
+};
+
+class SettingsFileFailedSave : public testing::TestWithParam<FaultCase> {
+  protected:
+    void TearDown() override { SettingsFile::SetWriteCalls({}); }
+};
+
+TEST_P(SettingsFileFailedSave, LeavesTheOldFileByteForByte) {
+    TemporaryFolder folder;
+    const auto path = folder.path / "orv5.usr";
+    std::ofstream(path, std::ios::binary) << oldText;
+    writes = 0;
+    SettingsFile::SetWriteCalls(GetParam().calls);
+    EXPECT_FALSE(SettingsFile::WriteFile(path.string(), newSettings));
+    EXPECT_EQ(Contents(path), oldText);
+    EXPECT_EQ(Names(folder.path), std::set<std::string>{"orv5.usr"}) << "no temporary file left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, SettingsFileFailedSave,
+                         testing::Values(FaultCase{"WriteNoSpace", {NoSpace, nullptr, nullptr}},
+                                         FaultCase{"WriteOverQuota", {OverQuota, nullptr, nullptr}},
+                                         FaultCase{"WritePartlyThenIoError",
+                                                   {TwoBytesThenIoError, nullptr, nullptr}},
+                                         FaultCase{"FlushFails", {nullptr, FlushFails, nullptr}},
+                                         FaultCase{"CloseFails", {nullptr, nullptr, CloseFails}}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(SettingsFileWriteFile, WritesInPiecesAndMakesTheFolder) {
+    TemporaryFolder folder;
+    const auto path = folder.path / "config" / "orvandel" / "orv5.usr";
+    SettingsFile::SetWriteCalls({OneByteAtATime, nullptr, nullptr});
+    const mode_t mask = ::umask(022);
+    EXPECT_TRUE(SettingsFile::WriteFile(path.string(), newSettings));
+    SettingsFile::SetWriteCalls({});
+    ::umask(mask);
+    EXPECT_EQ(Contents(path), newText);
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u) << "as the umask gives";
+    ASSERT_EQ(::stat(path.parent_path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u) << "a new folder, as the XDG rules ask";
+
+    ::chmod(path.c_str(), 0640);
+    EXPECT_TRUE(SettingsFile::WriteFile(path.string(), SettingsFile::Settings{}));
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u) << "a file keeps its mode";
+}
+
+// What lies in the file's place when the settings are saved: only a regular file, reached
+// directly or through a link, is replaced; anything else is left as it was (the window's
+// tests try a folder and a link to a device).
+std::string Describe(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    std::ostringstream seen;
+    if (std::filesystem::is_symlink(status)) {
+        seen << "link to " << std::filesystem::read_symlink(path).filename().string() << ": ";
+        if (!std::filesystem::exists(path)) return seen.str() + "nothing";
+    }
+    const auto kind = std::filesystem::status(path, error).type();
+    if (kind == std::filesystem::file_type::regular) return seen.str() + "file " + Contents(path);
+    if (kind == std::filesystem::file_type::fifo) return seen.str() + "FIFO";
+    return seen.str() + "nothing";
+}
+
+struct PlaceCase {
+    const char* name;
+    // Puts something at the path; false when the system does not allow it.
+    std::function<bool(const std::filesystem::path& folder, const std::filesystem::path& path)>
+        make;
+    bool saved;
+};
+
+class SettingsFilePlace : public testing::TestWithParam<PlaceCase> {};
+
+TEST_P(SettingsFilePlace, OnlyARegularFileIsReplaced) {
+    TemporaryFolder folder;
+    const auto path = folder.path / "orv5.usr";
+    if (!GetParam().make(folder.path, path)) GTEST_SKIP() << "not permitted here";
+    const std::string before = Describe(path);
+    const auto namesBefore = Names(folder.path);
+    EXPECT_EQ(SettingsFile::WriteFile(path.string(), newSettings), GetParam().saved);
+    if (GetParam().saved) {
+        EXPECT_EQ(Describe(path), before.substr(0, before.find("file ")) + "file " + newText);
+    } else {
+        EXPECT_EQ(Describe(path), before);
+    }
+    EXPECT_EQ(Names(folder.path), namesBefore) << "nothing left beside the file";
+}
+
+const auto makeFile = [](const std::filesystem::path& folder, const std::string& name) {
+    std::ofstream(folder / name) << oldText;
+    return true;
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, SettingsFilePlace,
+    testing::Values(PlaceCase{"LinkToRegularFile",
+                              [](const auto& folder, const auto& path) {
+                                  std::filesystem::create_directory(folder / "dotfiles");
+                                  makeFile(folder / "dotfiles", "settings");
+                                  std::filesystem::create_symlink("dotfiles/settings", path);
+                                  return true;
+                              },
+                              true},
+                    PlaceCase{"Fifo",
+                              [](const auto&, const auto& path) {
+                                  return ::mkfifo(path.c_str(), 0600) == 0;
+                              },
+                              false},
+                    PlaceCase{"LinkToNothing",
+                              [](const auto&, const auto& path) {
+                                  std::filesystem::create_symlink("missing", path);
+                                  return true;
+                              },
+                              false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(SettingsFileRemoveInterruptedSaves, OnlyTemporaryFilesOfASave) {
+    TemporaryFolder folder;
+    for (const char* name : {"orv5.usr", "orv5.usr.aB3xYz", "orv5.usr.Q0q0Q0", "orv5.usr.aB3xY",
+                             "orv5.usr.aB3xYzz", "orv5.usr.aB_xYz", "orv6.usr.aB3xYz", "target"})
+        makeFile(folder.path, name);
+    std::filesystem::create_symlink("target", folder.path / "orv5.usr.link00");
+    std::filesystem::create_directory(folder.path / "orv5.usr.fold00");
+    SettingsFile::RemoveInterruptedSaves((folder.path / "orv5.usr").string());
+    EXPECT_EQ(
+        Names(folder.path),
+        (std::set<std::string>{"orv5.usr", "orv5.usr.aB3xY", "orv5.usr.aB3xYzz", "orv5.usr.aB_xYz",
+                               "orv5.usr.fold00", "orv5.usr.link00", "orv6.usr.aB3xYz", "target"}));
 }
 
 TEST(SettingsFileUserSettingsPath, FollowsTheXdgRules) {

@@ -2,14 +2,10 @@
 // re-express a typed date, and the settings file read at start-up and written at quit.
 #include "ui/main/frmMain.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 #include "app/SettingsFile.h"
 #include "calendar/DatePr2.h"
@@ -36,8 +32,9 @@ int16_t CharacterCode(const std::string& separator) {
 } // namespace
 
 QString frmMain::SettingsPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/orvandel/") + QLatin1String(SettingsFile::fileName);
+    // Not QStandardPaths: Qt 6.4 takes a relative XDG_CONFIG_HOME and, without HOME, the root
+    // folder. The command-line program finds the file by the same rules.
+    return QFile::decodeName(QByteArray::fromStdString(SettingsFile::UserSettingsPath()));
 }
 
 void frmMain::InitialiseWindowState() {
@@ -61,7 +58,9 @@ void frmMain::SetDefaultSettings() {
 }
 
 void frmMain::LoadSettings() {
-    const auto read = SettingsFile::ReadFile(QFile::encodeName(settingsPath).toStdString());
+    const std::string path = QFile::encodeName(settingsPath).toStdString();
+    SettingsFile::RemoveInterruptedSaves(path);
+    const auto read = SettingsFile::ReadFile(path);
     if (!read) {
         SetDefaultSettings();
         return;
@@ -124,18 +123,8 @@ void frmMain::SaveSettings() {
     s.todayKind = TodayKind;
     s.firstKind = CalendarOfDate(1);
     s.secondKind = CalendarOfDate(2);
-    const std::string text = SettingsFile::Format(s);
-
     // A failure leaves the previous file whole and is not reported.
-    QDir().mkpath(QFileInfo(settingsPath).absolutePath());
-    QSaveFile file(settingsPath);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
+    SettingsFile::WriteFile(QFile::encodeName(settingsPath).toStdString(), s);
 }
 
 // The settings option buttons.
