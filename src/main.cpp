@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "ui/main/ModalMessageBoxes.h"
+#include "ui/main/SessionEnd.h"
 #include "ui/main/frmMain.h"
 
 namespace {
@@ -116,6 +117,7 @@ int main(int argc, char* argv[]) {
 
     frmMain window;
     window.Form_Load();
+    SessionEnd::Install(window);
 
     // For start-up measurements: end as soon as the event loop first goes idle with the window
     // shown. exit(), unlike quit(), does not close the windows first, so the quit handler does
