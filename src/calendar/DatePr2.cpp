@@ -27,6 +27,9 @@ NowFunction& NowOverride() {
 LocalNow SystemNow() {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
+    // localtime_r keeps the zone it first read; tzset looks again (TZ, /etc/localtime), so the
+    // clock follows a zone changed while the program runs.
+    tzset();
     localtime_r(&t, &local);
     LocalNow n;
     n.year = local.tm_year + 1900;
