@@ -114,6 +114,8 @@ std::optional<std::string> Destination(const std::string& path, bool& existing, 
         if (::stat(target.c_str(), &info) != 0) return std::nullopt;
     }
     if (!S_ISREG(info.st_mode)) return std::nullopt;
+    // A file made read-only keeps its settings, even for root, who may write it regardless.
+    if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return std::nullopt;
     return target;
 }
 

@@ -49,9 +49,9 @@ std::optional<Settings> ReadFile(const std::string& path);
 // Writes the settings to `path` so that the file at `path` is either the previous one, byte
 // for byte, or the new one whole: a temporary file beside it is written, flushed to the disk
 // and renamed over it. False, with the previous file left as it was, when any step fails (a
-// full disk, a failed write, flush or close) or when something other than a regular file is
-// in the file's place. A symbolic link to a regular file stays; its target is replaced. The
-// folder is made when it is missing.
+// full disk, a failed write, flush or close), when something other than a regular file is in
+// the file's place, or when the file is read-only. A symbolic link to a regular file stays; its
+// target is replaced. The folder is made when it is missing.
 bool WriteFile(const std::string& path, const Settings& settings);
 
 // The system calls of WriteFile that can fail on a full or broken disk, replaceable so that

@@ -268,6 +268,12 @@ INSTANTIATE_TEST_SUITE_P(
                                   return true;
                               },
                               true},
+                    PlaceCase{"ReadOnlyFile",
+                              [](const auto& folder, const auto& path) {
+                                  return makeFile(folder, "orv5.usr") &&
+                                         ::chmod(path.c_str(), 0444) == 0;
+                              },
+                              false},
                     PlaceCase{"Fifo",
                               [](const auto&, const auto& path) {
                                   return ::mkfifo(path.c_str(), 0600) == 0;

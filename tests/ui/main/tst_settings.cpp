@@ -39,7 +39,8 @@ ssize_t CountedWrite(int fd, const void* data, std::size_t size) {
 QString Kind(const QString& path) {
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return QStringLiteral("none");
-    if (S_ISLNK(info.st_mode)) return QStringLiteral("link to ") + Kind(QFileInfo(path).symLinkTarget());
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("link to ") + Kind(QFileInfo(path).symLinkTarget());
     if (S_ISFIFO(info.st_mode)) return QStringLiteral("FIFO");
     if (S_ISDIR(info.st_mode)) return QStringLiteral("folder");
     if (S_ISCHR(info.st_mode)) return QStringLiteral("device");
@@ -115,7 +116,8 @@ class SettingsTest : public QObject {
             QFile file(folder + QLatin1String(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        QVERIFY(QFile::link(folder + QStringLiteral("target"), folder + QStringLiteral("orv5.usr.link00")));
+        QVERIFY(QFile::link(folder + QStringLiteral("target"),
+                            folder + QStringLiteral("orv5.usr.link00")));
         f.Start();
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden),
                  QStringList({"orv5.usr", "orv5.usr.bak", "orv5.usr.link00", "target"}));
