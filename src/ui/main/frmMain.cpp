@@ -2,12 +2,14 @@
 // sequence, quitting, and the small operations every other part of the window uses.
 #include "ui/main/frmMain.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -16,6 +18,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTimer>
 
 #include "app/WindowTexts.h"
@@ -46,7 +50,6 @@ QFont SansFont(double points, bool bold = false) {
 template <class T>
 T* Place(T* control, const char* name, int left, int top, int width, int height) {
     control->setObjectName(QString::fromLatin1(name));
-    control->setAccessibleName(QString::fromLatin1(name));
     control->setGeometry(Px(left), Px(top), Px(width), Px(height));
     return control;
 }
@@ -55,18 +58,13 @@ QWidget* Frame(QWidget* parent, const char* name, int left, int top, int width, 
     return Place(new QWidget(parent), name, left, top, width, height);
 }
 
-QLabel* Label(QWidget* parent, const char* name, const char* text, int left, int top, int width,
-              int height) {
-    auto* label =
-        Place(new QLabel(QString::fromUtf8(text), parent), name, left, top, width, height);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
+// Auto-default, so that Enter and Return press a focused button as Space does.
 QPushButton* Button(QWidget* parent, const char* name, const char* text, int left, int top,
                     int width, int height) {
-    return Place(new QPushButton(QString::fromUtf8(text), parent), name, left, top, width, height);
+    auto* button =
+        Place(new QPushButton(QString::fromUtf8(text), parent), name, left, top, width, height);
+    button->setAutoDefault(true);
+    return button;
 }
 
 QRadioButton* Option(QWidget* parent, const char* name, const char* text, int left, int top,
@@ -81,6 +79,36 @@ void Group(QWidget* container, std::initializer_list<QRadioButton*> options) {
     auto* group = new QButtonGroup(container);
     for (QRadioButton* option : options)
         group->addButton(option);
+}
+
+// A label that acts like a button (today's labels, the two links): reached with Tab, never
+// by a click, so a click leaves the focus where it was; it shows the focus as buttons do.
+class KeyLabel final : public QLabel {
+  public:
+    explicit KeyLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus()) return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+};
+
+template <class Kind = QLabel>
+QLabel* Label(QWidget* parent, const char* name, const char* text, int left, int top, int width,
+              int height) {
+    QLabel* label =
+        Place(new Kind(QString::fromUtf8(text), parent), name, left, top, width, height);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 QLineEdit* TextBox(QWidget* parent, const char* name, int left, int top, int width, int height) {
@@ -103,11 +131,41 @@ QScrollBar* UpDown(QWidget* parent, const char* name, int left, int top, int wid
     return bar;
 }
 
+// The keys that click a focused label: Space, Enter and Return as the left button, the
+// context-menu key and Shift+F10 as the right one.
+Qt::MouseButton ClickOfKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    switch (key.key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return modifiers == Qt::NoModifier ? Qt::LeftButton : Qt::NoButton;
+    case Qt::Key_Menu:
+        return Qt::RightButton;
+    case Qt::Key_F10:
+        return modifiers == Qt::ShiftModifier ? Qt::RightButton : Qt::NoButton;
+    default:
+        return Qt::NoButton;
+    }
+}
+
+// A plain widget reads as a filler on the accessibility bus; the main window is a window
+// (a frame to screen readers), named by its caption.
+QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("frmMain") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    setAccessibleName(QStringLiteral("frmMain"));
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(MainWindowAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(clientWidthTwips), Px(clientHeightTwips));
@@ -170,6 +228,10 @@ void frmMain::CreateControls() {
     lblDayOrDays = Label(Frame3, "lblDayOrDays", "days", 4545, 495, 630, 255);
     txbSecondDate = TextBox(Frame3, "txbSecondDate", 5250, 420, 2450, 360);
     VScroll[1] = UpDown(Frame3, "VScroll(1)", 7770, 420, 225, 360);
+    // Screen readers name each input window by its label (see ApplyLanguageCaptions).
+    lblFirstDate->setBuddy(txbFirstDate);
+    lblDateDifference->setBuddy(txbDateDiffDays);
+    lblSecondDate->setBuddy(txbSecondDate);
     cmdMoveSecondDateToFirst =
         Button(Frame3, "cmdMoveSecondDateToFirst", "Second -> First", 8190, 420, 2220, 330);
 
@@ -205,10 +267,10 @@ void frmMain::CreateControls() {
         Option(Frame2, "optSecondDateIsJDN", "Julian day number (JDN)", 0, 1200, 3465, 255);
     optSecondDateIsDIY = Option(Frame2, "optSecondDateIsDIY", "yyyyddd date", 0, 1500, 3465, 255);
 
-    lblTodaysDate = Label(Frame3, "lblTodaysDate", "Today's date", 65, 2780, 3270, 705);
+    lblTodaysDate = Label<KeyLabel>(Frame3, "lblTodaysDate", "Today's date", 65, 2780, 3270, 705);
     lblTodaysDate->setWordWrap(true);
     lblWeekFromToday =
-        Label(Frame3, "lblWeekFromToday", "A week from today is", 6575, 2780, 3915, 645);
+        Label<KeyLabel>(Frame3, "lblWeekFromToday", "A week from today is", 6575, 2780, 3915, 645);
     lblWeekFromToday->setWordWrap(true);
     cmdCompute = Button(Frame3, "cmdCompute", "Compute", 8770, 3055, 1680, 330);
     cmdCompute->setFont(SansFont(12.0, true));
@@ -221,13 +283,14 @@ void frmMain::CreateControls() {
     txbOutput->setFont(fixed);
     txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbOutput->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // The output only grows; an undo history of every appended line would grow with it.
-    txbOutput->setUndoRedoEnabled(false);
+    // Editable, but Tab moves on instead of typing; the user's edits can be undone (appends
+    // are kept out of the undo history, see AppendToOutputWindow).
+    txbOutput->setTabChangesFocus(true);
     lblCopyrightNotice =
         Label(Frame6, "lblCopyrightNotice", "Copyright \xC2\xA9", 45, 1965, 1590, 255);
-    lblTessaline = Label(Frame6, "lblTessaline", "Tessaline", 1575, 1965, 1590, 255);
-    lblOnlineDocumentation =
-        Label(Frame6, "lblOnlineDocumentation", "Online documentation", 45, 2205, 2325, 330);
+    lblTessaline = Label<KeyLabel>(Frame6, "lblTessaline", "Tessaline", 1575, 1965, 1590, 255);
+    lblOnlineDocumentation = Label<KeyLabel>(Frame6, "lblOnlineDocumentation",
+                                             "Online documentation", 45, 2205, 2325, 330);
     QFont linkFont = frameFont;
     linkFont.setUnderline(true);
     lblTessaline->setFont(linkFont);
@@ -313,19 +376,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::InputMethod:
         if (watched == txbFirstDate || watched == txbSecondDate || watched == txbDateDiffDays)
             return DateWindowKeyPress(static_cast<QLineEdit*>(watched), event);
+        if (event->type() == QEvent::KeyPress) {
+            const Qt::MouseButton button = ClickOfKey(*static_cast<QKeyEvent*>(event));
+            if (button != Qt::NoButton && LabelClick(watched, button)) return true;
+        }
         break;
     case QEvent::MouseButtonRelease: {
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
         if (watched == txbOutput->viewport())
             txbOutput_MouseUp(button);
-        else if (watched == lblTodaysDate)
-            lblTodaysDate_MouseUp(button);
-        else if (watched == lblWeekFromToday)
-            lblWeekFromToday_MouseUp(button);
-        else if (watched == lblTessaline && button == Qt::LeftButton)
-            lblTessaline_Click();
-        else if (watched == lblOnlineDocumentation && button == Qt::LeftButton)
-            lblOnlineDocumentation_Click();
+        else
+            LabelClick(watched, button);
         break;
     }
     case QEvent::FocusOut:
@@ -335,6 +396,21 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Today's labels change their calendar on either button; the links open on the left one.
+bool frmMain::LabelClick(QObject* label, Qt::MouseButton button) {
+    if (label == lblTodaysDate)
+        lblTodaysDate_MouseUp(button);
+    else if (label == lblWeekFromToday)
+        lblWeekFromToday_MouseUp(button);
+    else if (label == lblTessaline && button == Qt::LeftButton)
+        lblTessaline_Click();
+    else if (label == lblOnlineDocumentation && button == Qt::LeftButton)
+        lblOnlineDocumentation_Click();
+    else
+        return false;
+    return true;
 }
 
 void frmMain::SetWindowColours() {

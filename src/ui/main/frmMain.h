@@ -60,6 +60,7 @@ class frmMain : public QWidget {
     DateWindowOps::Format CurrentFormat() const;
     void ShowMessage(int message);
     QLineEdit* DateWindow(int which) const;
+    bool LabelClick(QObject* label, Qt::MouseButton button);
 
     // frmMainSettings.cpp
     void InitialiseWindowState();
@@ -93,6 +94,7 @@ class frmMain : public QWidget {
 
     // frmMainCompute.cpp
     void cmdCompute_Click();
+    void AnnounceResult(const std::string& text);
     bool DateWindowKeyPress(QLineEdit* window, QEvent* event);
     void cmdClearFirstDate_Click();
     void cmdClearSecondDate_Click();

@@ -2,6 +2,7 @@
 // buttons, "Second -> First" and the up-down controls.
 #include "ui/main/frmMain.h"
 
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -46,6 +47,32 @@ void frmMain::cmdCompute_Click() {
     if (out.dayWord) lblDayOrDays->setText(QString::fromStdString(*out.dayWord));
     if (out.message >= 0) ShowMessage(out.message);
     FocusDateWindow(1);
+    if (out.message >= 0)
+        AnnounceResult(WindowTexts::ComputeErrorInCurrentLanguage(out.message));
+    else
+        AnnounceResult(out.appended);
+}
+
+// The focus stays in the first date window, so a screen reader would not notice the line
+// appended to the output window. Qt 6.4 has no announcement event: the line becomes the
+// description of the focused window, and screen readers speak a changed description of the
+// focused control.
+void frmMain::AnnounceResult(const std::string& text) {
+    const QString spoken =
+        QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).trimmed();
+    if (spoken.isEmpty()) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(txbFirstDate, spoken);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    if (txbFirstDate->accessibleDescription() != spoken) {
+        txbFirstDate->setAccessibleDescription(spoken); // sends the change event
+        return;
+    }
+    // The same line again (the same Compute twice) is still news to the user.
+    QAccessibleEvent changed(txbFirstDate, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+#endif
 }
 
 // The KeyPress handlers of the three input windows. Enter runs Compute and inserts nothing;
@@ -99,6 +126,14 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
         return false;
     default:
         break;
+    }
+    // Up and Down in a date window step its date as the arrows of its up-down control do.
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!dayCount && plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+        VScroll[window == txbFirstDate ? 0 : 1]->triggerAction(
+            key->key() == Qt::Key_Up ? QAbstractSlider::SliderSingleStepSub
+                                     : QAbstractSlider::SliderSingleStepAdd);
+        return true;
     }
     const QString text = key->text();
     if (text.isEmpty()) return false;

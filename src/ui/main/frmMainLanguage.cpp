@@ -108,9 +108,14 @@ void frmMain::ApplyLanguageCaptions() {
     lblDateFormat->setText(WithColon(txtDateFormat));
     lblDateSeparator->setText(WithColon(txtDateSeparator));
     lblThousandsSeparator->setText(WithColon(txtThousandsSeparator));
-    lblFirstDate->setText(WithColon(txtFirstDate));
-    lblSecondDate->setText(WithColon(txtSecondDate));
-    lblDateDifference->setText(WithColon(txtDateDifference));
+    // An input window is named by its label as a person hears it, without the colon.
+    const auto labelWindow = [](QLabel* label, QWidget* window, const Entry& caption) {
+        label->setText(WithColon(caption));
+        window->setAccessibleName(T(caption));
+    };
+    labelWindow(lblFirstDate, txbFirstDate, txtFirstDate);
+    labelWindow(lblSecondDate, txbSecondDate, txtSecondDate);
+    labelWindow(lblDateDifference, txbDateDiffDays, txtDateDifference);
     lblDayOrDays->setText(DayWordOfDifferenceWindow());
     lblThisIsA[0]->setText(T(txtThisIsA));
     lblThisIsA[1]->setText(T(txtThisIsA));
@@ -130,6 +135,7 @@ void frmMain::ApplyLanguageCaptions() {
     cmdClearDateDiffDays->setText(T(txtDateDifference));
     cmdClearInputWindows->setText(T(txtInputWindows));
     cmdClearOutputWindow->setText(T(txtOutputWindow));
+    txbOutput->setAccessibleName(T(txtOutputWindow));
     cmdMoveSecondDateToFirst->setText(T(txtSecondToFirst));
     cmdCopyToClipboard->setText(T(txtCopyToClipboard));
     optThousSepNone->setText(Q(LowerCase(Text(txtNone))));

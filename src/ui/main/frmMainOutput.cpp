@@ -39,6 +39,9 @@ void frmMain::AppendToOutputWindow(const std::string& text) {
     QTextCursor end(txbOutput->document());
     end.movePosition(QTextCursor::End);
     end.insertText(QString::fromStdString(text));
+    // The user's edits before this line can no longer be undone, but the history never holds
+    // the appended lines, so it stays small however long the window grows.
+    txbOutput->document()->clearUndoRedoStacks();
 
     const QTextCursor after = txbOutput->textCursor();
     if (after.anchor() == anchor && after.position() == position) return;
