@@ -376,7 +376,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::InputMethod:
         if (watched == txbFirstDate || watched == txbSecondDate || watched == txbDateDiffDays)
             return DateWindowKeyPress(static_cast<QLineEdit*>(watched), event);
-        if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::KeyPress && watched == txbOutput) {
+            // Ctrl+Tab leaves the output window as Tab does, instead of typing a tab.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+            if (tab && key->modifiers().testFlag(Qt::ControlModifier))
+                return focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                                          !key->modifiers().testFlag(Qt::ShiftModifier));
+        } else if (event->type() == QEvent::KeyPress) {
             const Qt::MouseButton button = ClickOfKey(*static_cast<QKeyEvent*>(event));
             if (button != Qt::NoButton && LabelClick(watched, button)) return true;
         }

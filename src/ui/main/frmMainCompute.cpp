@@ -105,6 +105,14 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
         cmdCompute_Click();
         return true;
     }
+    // Up and Down in a date window step its date as the arrows of its up-down control do.
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!dayCount && plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+        VScroll[window == txbFirstDate ? 0 : 1]->triggerAction(
+            key->key() == Qt::Key_Up ? QAbstractSlider::SliderSingleStepSub
+                                     : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    }
     // Besides copy, paste and cut, the editing shortcuts users expect of any text box.
     for (const auto shortcut : {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut,
                                 QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
@@ -126,14 +134,6 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
         return false;
     default:
         break;
-    }
-    // Up and Down in a date window step its date as the arrows of its up-down control do.
-    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (!dayCount && plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-        VScroll[window == txbFirstDate ? 0 : 1]->triggerAction(
-            key->key() == Qt::Key_Up ? QAbstractSlider::SliderSingleStepSub
-                                     : QAbstractSlider::SliderSingleStepAdd);
-        return true;
     }
     const QString text = key->text();
     if (text.isEmpty()) return false;
