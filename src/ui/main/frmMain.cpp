@@ -13,13 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QTimer>
 
 #include "app/WindowTexts.h"
@@ -82,7 +81,7 @@ void Group(QWidget* container, std::initializer_list<QRadioButton*> options) {
 }
 
 // A label that acts like a button (today's labels, the two links): reached with Tab, never
-// by a click, so a click leaves the focus where it was; it shows the focus as buttons do.
+// by a click, so a click leaves the focus where it was; a dotted frame shows the focus.
 class KeyLabel final : public QLabel {
   public:
     explicit KeyLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
@@ -93,11 +92,10 @@ class KeyLabel final : public QLabel {
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);
         if (!hasFocus()) return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = palette().color(QPalette::Window);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        // In the text's colour, plain on the cyan whatever the style draws.
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };
 
@@ -429,6 +427,14 @@ void frmMain::SetWindowColours() {
     palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
     setPalette(palette);
     setAutoFillBackground(true);
+    // The option buttons draw their round indicator in the Base and Text roles: pinned to
+    // white and black, the selected one stays plain to see on the cyan under a dark desktop
+    // palette too, as it is under a light one.
+    QPalette options = palette;
+    options.setColor(QPalette::Base, QColor(255, 255, 255));
+    options.setColor(QPalette::Text, QColor(0, 0, 0));
+    for (QRadioButton* option : findChildren<QRadioButton*>())
+        option->setPalette(options);
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     lblTessaline->setPalette(palette);
     lblOnlineDocumentation->setPalette(palette);

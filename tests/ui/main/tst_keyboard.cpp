@@ -56,8 +56,7 @@ class KeyboardTest : public QObject {
         QTest::newRow("Tab leaves the output window")
             << output << Keys{{Qt::Key_Tab}} << QStringLiteral("lblTessaline");
         QTest::newRow("Shift+Tab leaves it backwards")
-            << output << Keys{{Qt::Key_Backtab, Qt::ShiftModifier}}
-            << QStringLiteral("cmdCompute");
+            << output << Keys{{Qt::Key_Backtab, Qt::ShiftModifier}} << QStringLiteral("cmdCompute");
         QTest::newRow("Ctrl+Tab too")
             << output << Keys{{Qt::Key_Tab, Qt::ControlModifier}} << QStringLiteral("lblTessaline");
         QTest::newRow("the today labels are on the way")
