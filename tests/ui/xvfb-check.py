@@ -137,6 +137,7 @@ LANGUAGES = [
         ("text", "Primera fecha"), ("text", "Diferencia entre fechas"),
         ("text", "Segunda fecha"), ("label", "Primera fecha:"),
         ("radio button", "Fecha de la Era Común (CE)"), ("text", "Ventana de salida")]),
+    (2, "French", "!", [("push button", "???")]),
 ]
 
 descriptions = []
@@ -176,7 +177,9 @@ for language, language_name, error_caption, expected in LANGUAGES:
         check(not any(name.startswith(("cmd", "opt", "txb", "lbl", "frm")) for _, name, _ in
                       present), "no control is named by its object name")
         labels = [name for role, name, _ in present if role == "label"]
-        check(any(len(name) > 80 for name in labels), "the intro text is readable")
+        # French has no intro text.
+        check(any(len(name) > 80 for name in labels) or language == 2,
+              "the intro text is readable")
         check(sum(1 for name in labels if re.search(r"\d{4}-\d\d-\d\d", name)) == 2,
               "today's and the week's labels are readable")
         check(any(re.search(r"\(\d\d:\d\d\)", name) for name in labels),
@@ -194,22 +197,28 @@ for language, language_name, error_caption, expected in LANGUAGES:
             # bus as that window's new description and as text inserted in the output window.
             descriptions.clear()
             insertions.clear()
-            key(main_window, "ctrl+a", "BackSpace", "2", "0", "0", "0", "minus", "0", "1",
-                "minus", "0", "1", "Return")
             line = "2000-01-01 CE, Saturday"
-            heard = pump(10, lambda: ("First date", line) in descriptions)
-            print(f"   description events: {descriptions[-3:]}", flush=True)
-            check(heard, f'the first date window\'s description "{line}" reaches the bus')
+            for run in (1, 2):  # the same line twice is told twice
+                key(main_window, "ctrl+a", "BackSpace", "2", "0", "0", "0", "minus", "0", "1",
+                    "minus", "0", "1", "Return")
+                heard = pump(10, lambda: descriptions.count(("First date", line)) == run)
+            print(f"   description events: {descriptions}", flush=True)
+            check(heard, f'after each Compute the first date window\'s description "{line}"'
+                  " reaches the bus")
             check(any(source == "Output window" and line in text
                       for source, text in insertions), "the line inserted in the output window")
 
-            # The Help window, opened through the bus as a screen reader user would.
-            buttons = [o for role, name, o in present if role == "push button" and name == "Help"]
-            if buttons:
-                buttons[0].do_action(0)
-                help_window = check_caption(program.pid, "ORV Help")
-                if help_window is not None:
-                    key(help_window, "Escape")
+            # The Help and Calendars windows, opened through the bus as a screen reader
+            # user would.
+            for button, caption in (("Help", "ORV Help"), ("Calendars", "ORV Calendars")):
+                found = [o for role, name, o in present
+                         if role == "push button" and name == button]
+                if found:
+                    found[0].do_action(0)
+                    window = check_caption(program.pid, caption)
+                    if window is not None:
+                        key(window, "Escape")
+                        pump(0.5)
     finally:
         program.close()
 
