@@ -101,7 +101,10 @@ void frmMain::cmdCopyToClipboard_Click() {
 }
 
 void frmMain::cmdClearOutputWindow_Click() {
-    txbOutput->clear();
+    // As an edit, so that Ctrl+Z in the output window brings the lines back.
+    QTextCursor all(txbOutput->document());
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
     FocusDateWindow(1);
 }
 

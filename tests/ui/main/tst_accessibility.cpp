@@ -153,7 +153,9 @@ class AccessibilityTest : public QObject {
             description =
                 description.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).trimmed();
         }
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // later versions announce it instead
         QCOMPARE(Read(f, first, QAccessible::Description), description);
+#endif
         QCOMPARE(f.FocusName(), first);
     }
 

@@ -99,12 +99,15 @@ class KeyboardTest : public QObject {
         QCOMPARE(f.Text(output), text);
     }
 
+    // Enter presses a focused button; the output window it empties can be undone.
     void enterPressesFocusedButton() {
         WindowFixture f;
         f.Start();
         ComputeTwoLines(f);
         Press(f, QStringLiteral("cmdClearOutputWindow"), {{Qt::Key_Return}});
         QCOMPARE(f.Text(output), QString());
+        Press(f, output, {{Qt::Key_Z, Qt::ControlModifier}});
+        QCOMPARE(f.Text(output), twoLines); // one key cannot lose every line
     }
 
     // Up and Down as the arrows of the date window's up-down control.
