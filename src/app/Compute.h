@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/MessageBoxes.h"
+#include "app/WindowTexts.h"
 
 namespace Compute {
 
@@ -38,8 +39,9 @@ struct Output {
     std::string firstDate, secondDate, dateDiff;
     // Text to append to the output window (empty when nothing is written).
     std::string appended;
-    // ComputeErrorText number to show after the windows are written, or -1.
-    int message = -1;
+    // The message to show after the windows are written (its text:
+    // WindowTexts::ComputeErrorInCurrentLanguage), or noMessage.
+    WindowTexts::ComputeMessage message = WindowTexts::noMessage;
     Caret caret = Caret::Untouched;
     // New caption of lblDayOrDays, when the run completed.
     std::optional<std::string> dayWord;
@@ -49,8 +51,12 @@ struct Output {
     bool inputError = false;
 };
 
+// Asked when all three windows are filled; Yes clears the difference, anything else (or no
+// function) ends the run with the windows trimmed.
 using AskClearDifference = std::function<MessageBoxes::Answer()>;
 
+// One press of Compute: reads only its arguments, the language and the clock (for an empty
+// run); changes nothing else. Any texts, of any length, are answered without overflow.
 Output Run(const Input& in, const AskClearDifference& ask);
 
 } // namespace Compute

@@ -14,11 +14,9 @@ namespace DateWindowOps {
 
 namespace {
 
-// The window only ever passes the five kinds; anything else is read as CE, as
-// CalendarOfDate does when none of the other four buttons is selected.
-int16_t KnownKind(int16_t kind) {
-    return (kind >= DatePr2::CE && kind <= DatePr2::YYYYDDD) ? kind : DatePr2::CE;
-}
+using DatePr2::InDayNumberRange;
+using DatePr2::KnownKind;
+using WindowTexts::ComputeMessage;
 
 std::string GroupedNumber(int32_t value, const Format& f) {
     return StrProc::InsertThousandsSeparators(std::to_string(value), f.thousands);
@@ -31,15 +29,14 @@ int32_t DaysFrom(int32_t jdn, int32_t days) {
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-int RefusalMessage(int which, int16_t status, int16_t kind) {
+ComputeMessage RefusalMessage(int which, int16_t status, int16_t kind) {
     const bool first = which == 1;
-    if (status < 0) return first ? 3 : 8;
-    if (kind == DatePr2::AN) return first ? 2 : 7;
-    return first ? 1 : 6;
-}
-
-bool InDayNumberRange(int32_t jdn) {
-    return jdn >= DatePr2::smallestDayNumber && jdn <= DatePr2::largestDayNumber;
+    if (status < 0)
+        return first ? WindowTexts::msgFirstDateOutOfRange : WindowTexts::msgSecondDateOutOfRange;
+    if (kind == DatePr2::AN)
+        return first ? WindowTexts::msgFirstDateInvalidAnnusNovus
+                     : WindowTexts::msgSecondDateInvalidAnnusNovus;
+    return first ? WindowTexts::msgFirstDateInvalid : WindowTexts::msgSecondDateInvalid;
 }
 
 } // namespace
@@ -90,13 +87,13 @@ StepResult StepDateText(int which, const std::string& text, int32_t days, int16_
     int32_t stepped = 0;
     std::string newText;
     if (__builtin_add_overflow(rec.jdn, days, &stepped) || !InDayNumberRange(stepped)) {
-        result.message = 9;
+        result.message = WindowTexts::msgResultOutOfRange;
         result.outOfRange = true;
         return result;
     }
     rec.jdn = stepped;
     if (!ResultDateText(rec, kind, f, newText)) {
-        result.message = 9;
+        result.message = WindowTexts::msgResultOutOfRange;
         result.outOfRange = true;
         return result;
     }
@@ -121,21 +118,26 @@ MoveResult MoveSecondToFirst(const std::string& secondText, int16_t k2, int16_t 
     if (!ResultDateText(fresh, k1, f, result.firstText)) {
         // Only a yyyyddd first window refuses: the day has no yyyyddd form.
         result.firstText.clear();
-        result.message = 9;
+        result.message = WindowTexts::msgResultOutOfRange;
         return result;
     }
     result.moved = true;
     return result;
 }
 
-std::string TodayDateText(int16_t kind, const Format& f) {
-    const int32_t today = DatePr2::TodaysJDN();
-    if (KnownKind(kind) == DatePr2::YYYYDDD) return DatePr2::GregorianYearDayText(today);
+std::string DateTextFromToday(int32_t days, int16_t kind, const Format& f,
+                              const DatePr2::LocalNow& now) {
     DateRecord rec{};
-    rec.jdn = today;
+    rec.jdn = DaysFrom(DatePr2::TodaysJDN(now), days);
+    if (KnownKind(kind) == DatePr2::YYYYDDD) return DatePr2::GregorianYearDayText(rec.jdn);
     std::string text;
     ResultDateText(rec, kind, f, text);
     return text;
+}
+
+std::string WeekdayName(int32_t jdn, int16_t kind) {
+    if (kind == DatePr2::AN) return DatePr2::AnnusNovusWeekdayName(jdn);
+    return GEN_TEXT::DayName(DatePr2::EuroDayOfWeek(jdn));
 }
 
 TodayLabels TodayLabelTexts(int16_t todayKind, const Format& f) {
@@ -143,60 +145,26 @@ TodayLabels TodayLabelTexts(int16_t todayKind, const Format& f) {
     // One reading of the clock for the date and the time, so that a tick at midnight never
     // shows one day's date with the next day's time.
     const DatePr2::LocalNow now = DatePr2::Now();
-    DateRecord todayRec{};
-    todayRec.year = now.year;
-    todayRec.month = now.month;
-    todayRec.day = now.day;
-    todayRec.calendar = DatePr2::letterGregorian;
-    const int32_t today = euro_date_to_jdn(&todayRec);
-
     const bool german = GEN_TEXT::currentLanguage == GEN_TEXT::langGerman;
     const std::string article = german ? "der " : "";
     char hhmm[16];
     std::snprintf(hhmm, sizeof hhmm, "%02d:%02d", static_cast<int>(now.hour),
                   static_cast<int>(now.minute));
     const std::string clock = std::string(" (") + hhmm + ").";
+    // yyyyddd carries no code; only the calendar dates end the week label with a full stop.
     const std::string& code = DatePr2::calendarCode[static_cast<std::size_t>(kind)];
-
-    std::string weekday;
-    if (kind == DatePr2::AN) {
-        DateRecord an{};
-        an.jdn = today;
-        const int16_t anDay = DatePr2::JDNToAnnusNovusDate(an);
-        if (anDay >= 0 && static_cast<std::size_t>(anDay) < DatePr2::annusNovusDayName.size())
-            weekday = DatePr2::annusNovusDayName[static_cast<std::size_t>(anDay)];
-    } else {
-        weekday = GEN_TEXT::DayName(DatePr2::EuroDayOfWeek(today));
-    }
-
-    const auto dateOf = [&](int32_t jdn) {
-        DateRecord rec{};
-        rec.jdn = jdn;
-        std::string text;
-        ResultDateText(rec, kind, f, text);
-        return text;
-    };
+    const std::string suffix = code.empty() ? "" : " " + code;
+    const bool numbered = kind == DatePr2::JDN || kind == DatePr2::YYYYDDD;
+    const int32_t weekDays = kind == DatePr2::AN ? 5 : 7;
 
     TodayLabels labels;
-    labels.today = GEN_TEXT::Text(GEN_TEXT::txtTodayIs) + " " + weekday + ",\r\n" + article;
-    const int32_t ahead = DaysFrom(today, kind == DatePr2::AN ? 5 : 7);
+    labels.today = GEN_TEXT::Text(GEN_TEXT::txtTodayIs) + " " +
+                   WeekdayName(DatePr2::TodaysJDN(now), kind) + ",\r\n" + article +
+                   DateTextFromToday(0, kind, f, now) + suffix + clock;
     labels.week = GEN_TEXT::Text(kind == DatePr2::AN ? GEN_TEXT::txtFiveDayWeekFromToday
                                                      : GEN_TEXT::txtWeekFromToday) +
-                  "\r\n" + article;
-    switch (kind) {
-    case DatePr2::JDN:
-        labels.today += GroupedNumber(today, f) + " JDN" + clock;
-        labels.week += GroupedNumber(ahead, f) + " JDN";
-        break;
-    case DatePr2::YYYYDDD:
-        labels.today += DatePr2::GregorianYearDayText(today) + clock;
-        labels.week += DatePr2::GregorianYearDayText(ahead);
-        break;
-    default:
-        labels.today += dateOf(today) + " " + code + clock;
-        labels.week += dateOf(ahead) + " " + code + ".";
-        break;
-    }
+                  "\r\n" + article + DateTextFromToday(weekDays, kind, f, now) + suffix +
+                  (numbered ? "" : ".");
     return labels;
 }
 

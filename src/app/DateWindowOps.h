@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "mibrexw.h"
+#include "app/WindowTexts.h"
+#include "calendar/DatePr2.h"
 
 namespace DateWindowOps {
 
@@ -20,7 +21,7 @@ struct Format {
 
 // The text of a result JDN (rec.jdn) written into a date window of the given kind: JDN
 // grouped, yyyyddd, or CE / JC / AN by FormatDate. False (text untouched) for a yyyyddd
-// result outside 1721426 .. 5373484. rec is refreshed as the conversion leaves it.
+// result outside 1721426 .. 5373484. Overwrites rec's letter and date with the conversion's.
 bool ResultDateText(DateRecord& rec, int16_t kind, const Format& f, std::string& text);
 
 // ConvertDateText: the source text, written in fromKind, re-expressed in toKind. False when
@@ -30,8 +31,8 @@ bool ConvertDateText(const std::string& source, int16_t fromKind, int16_t toKind
 
 // StepDateText for date window `which` (1 or 2) of calendar kind `kind`, moved by `days`.
 struct StepResult {
-    std::string text;        // the new text, or the unchanged one
-    int message = -1;        // ComputeErrorText number to show, or -1
+    std::string text; // the new text, or the unchanged one
+    WindowTexts::ComputeMessage message = WindowTexts::noMessage; // to show
     bool outOfRange = false; // append txtOutOfRange and CR LF to the output window
 };
 StepResult StepDateText(int which, const std::string& text, int32_t days, int16_t kind,
@@ -43,13 +44,21 @@ StepResult StepDateText(int which, const std::string& text, int32_t days, int16_
 struct MoveResult {
     bool moved = false; // true: first window := firstText, second window emptied
     std::string firstText;
-    int message = -1; // when not moved: 6, 7, 8 (second date refused), 9 (no yyyyddd form)
+    // When not moved: a second-date message (refused), msgResultOutOfRange (no yyyyddd form).
+    WindowTexts::ComputeMessage message = WindowTexts::noMessage;
 };
 MoveResult MoveSecondToFirst(const std::string& secondText, int16_t k2, int16_t k1,
                              const Format& f);
 
-// cmdToday_Click: today's date as written into a date window of the given kind.
-std::string TodayDateText(int16_t kind, const Format& f);
+// Today's date moved by `days` as the Today buttons (days 0) and the today labels write it for
+// a kind: as ResultDateText does, but yyyyddd for any day (GregorianYearDayText). Counts
+// from the reading `now` of the clock; the day is kept inside 32 bits whatever it says.
+std::string DateTextFromToday(int32_t days, int16_t kind, const Format& f,
+                              const DatePr2::LocalNow& now = DatePr2::Now());
+
+// The weekday of a JDN for a date of the kind: the Annus Novus name for AN, otherwise
+// GEN_TEXT::DayName in currentLanguage.
+std::string WeekdayName(int32_t jdn, int16_t kind);
 
 // The two today labels (CR LF inside) for TodayKind in currentLanguage; the date and the
 // time come from one reading of DatePr2::Now().

@@ -28,48 +28,57 @@ constexpr size_t refundatioDay = 1;
 constexpr size_t independenceDay = 2;
 constexpr size_t sentenceOffset = 4;
 
+std::array<std::string, 6>& Row(ComputeMessage message) {
+    return ComputeErrorText[static_cast<size_t>(message)];
+}
+
 } // namespace
 
 void LoadComputeErrorTexts() {
     // Message 0 is two lines; the blanks at the ends of the parts are part of the texts.
-    ComputeErrorText[0] = Message("If both the first date and the second date are specified\r\n"
-                                  "then the date difference window must be empty.",
-                                  " Wenn sowohl Erstes als auch Zweites Datum angegeben sind,\r\n"
-                                  "muss das Feld für die Datumsdifferenz leer sein.",
-                                  "Se ambas a primeira e a segunda data foram especificadas, \r\n"
-                                  "então a janela da diferença de datas tem que estar vazia.",
-                                  "Si ambas, la primera y la segunda fechas, son especificadas \r\n"
-                                  "entonces la ventana  de diferencia de fechas debe estar vacía.");
-    ComputeErrorText[1] = Message("First date is not valid in calendar specified.",
-                                  "Erstes Datum ist in dem angegebenen Kalender nicht zulässig.",
-                                  "A primeira data não é válida no calendário especificado.",
-                                  "La primera fecha no es válida en un calendario especificado.");
-    ComputeErrorText[2] = Message("First date is not valid in the Annus Novus Calendar.",
-                                  "Erstes Datum ist in dem Annus Novus Kalender nicht zulässig.",
-                                  "A primeira data não é válida no calendário Annus Novus.",
-                                  "La primera fecha no es válida en Calendario Annus Novus.");
-    ComputeErrorText[3] = Message(
+    Row(msgDifferenceWithBothDates) =
+        Message("If both the first date and the second date are specified\r\n"
+                "then the date difference window must be empty.",
+                " Wenn sowohl Erstes als auch Zweites Datum angegeben sind,\r\n"
+                "muss das Feld für die Datumsdifferenz leer sein.",
+                "Se ambas a primeira e a segunda data foram especificadas, \r\n"
+                "então a janela da diferença de datas tem que estar vazia.",
+                "Si ambas, la primera y la segunda fechas, son especificadas \r\n"
+                "entonces la ventana  de diferencia de fechas debe estar vacía.");
+    Row(msgFirstDateInvalid) =
+        Message("First date is not valid in calendar specified.",
+                "Erstes Datum ist in dem angegebenen Kalender nicht zulässig.",
+                "A primeira data não é válida no calendário especificado.",
+                "La primera fecha no es válida en un calendario especificado.");
+    Row(msgFirstDateInvalidAnnusNovus) =
+        Message("First date is not valid in the Annus Novus Calendar.",
+                "Erstes Datum ist in dem Annus Novus Kalender nicht zulässig.",
+                "A primeira data não é válida no calendário Annus Novus.",
+                "La primera fecha no es válida en Calendario Annus Novus.");
+    Row(msgFirstDateOutOfRange) = Message(
         "First date is out of range.", "Erstes Datum liegt ausserhalb des erlaubten Bereichs.",
         "A Primeira data está fora do intervalo.", "Primera fecha está fuera de rango.");
-    ComputeErrorText[4] =
+    Row(msgDifferenceInvalid) =
         Message("Date difference is not valid.", "Datumsdifferenz ist nicht zulässig.",
                 "A diferença de datas não é válida.", "Diferencia de fechas no es válida.");
-    ComputeErrorText[5] = Message("Date difference is out of range.",
-                                  "Datumsdifferenz ist ausserhalb des erlaubten Bereichs.",
-                                  "A diferença de datas está fora do intervalo.",
-                                  "Diferencia de fechas está fuera de rango.");
-    ComputeErrorText[6] = Message("Second date is not valid in calendar specified.",
-                                  "Zweites Datum ist im angegebenen Kalender nicht zulässig.",
-                                  "A segunda data não é válida no calendário especificado.",
-                                  "La segunda fecha no es válida en el calendario específicado.");
-    ComputeErrorText[7] = Message("Second date is not valid in the Annus Novus Calendar.",
-                                  "Zweites Datum ist in dem Annus Novus Kalender nicht zulässig.",
-                                  "A segunda data não é válida no calendário Annus Novus.",
-                                  "La segunda fecha no es válida en Calendario Annus Novus.");
-    ComputeErrorText[8] = Message(
+    Row(msgDifferenceOutOfRange) = Message("Date difference is out of range.",
+                                           "Datumsdifferenz ist ausserhalb des erlaubten Bereichs.",
+                                           "A diferença de datas está fora do intervalo.",
+                                           "Diferencia de fechas está fuera de rango.");
+    Row(msgSecondDateInvalid) =
+        Message("Second date is not valid in calendar specified.",
+                "Zweites Datum ist im angegebenen Kalender nicht zulässig.",
+                "A segunda data não é válida no calendário especificado.",
+                "La segunda fecha no es válida en el calendario específicado.");
+    Row(msgSecondDateInvalidAnnusNovus) =
+        Message("Second date is not valid in the Annus Novus Calendar.",
+                "Zweites Datum ist in dem Annus Novus Kalender nicht zulässig.",
+                "A segunda data não é válida no calendário Annus Novus.",
+                "La segunda fecha no es válida en Calendario Annus Novus.");
+    Row(msgSecondDateOutOfRange) = Message(
         "Second date is out of range.", "Zweites Datum liegt ausserhalb des erlaubten Bereichs.",
         "A segunda data está fora do intervalo.", "La segunda fecha está fuera de rango.");
-    ComputeErrorText[9] =
+    Row(msgResultOutOfRange) =
         Message("Result is out of range.", "Das Resultat liegt ausserhalb des erlaubten Bereichs.",
                 "A resultado data está fora do intervalo.", "El resultado está fuera de rango.");
 }
@@ -89,8 +98,9 @@ std::string ComputeErrorTitle() {
 
 std::string ClearDifferenceQuestion() {
     // Built when asked, so that it follows the language in force at that moment.
-    return ComputeErrorInCurrentLanguage(0) + "\r\n\r\n" + GEN_TEXT::Text(GEN_TEXT::txtClear) +
-           " " + GEN_TEXT::LowerUnlessGerman(GEN_TEXT::Text(GEN_TEXT::txtDateDifference)) + "?";
+    return ComputeErrorInCurrentLanguage(msgDifferenceWithBothDates) + "\r\n\r\n" +
+           GEN_TEXT::Text(GEN_TEXT::txtClear) + " " +
+           GEN_TEXT::LowerUnlessGerman(GEN_TEXT::Text(GEN_TEXT::txtDateDifference)) + "?";
 }
 
 void LoadSpecialDayTexts() {

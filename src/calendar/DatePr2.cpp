@@ -6,8 +6,6 @@
 #include <limits>
 #include <utility>
 
-#include "text/StrProc.h"
-
 namespace DatePr2 {
 
 std::string dateSeparator = "-";
@@ -54,8 +52,7 @@ int32_t ToInt(int64_t v) {
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-DateRecord TodaysRecord() {
-    const LocalNow now = Now();
+DateRecord RecordOf(const LocalNow& now) {
     DateRecord rec{};
     rec.year = now.year;
     rec.month = now.month;
@@ -98,6 +95,14 @@ void InitializeGlobals() {
     thousandsSeparator = ",";
 }
 
+int16_t KnownKind(int16_t kind) {
+    return (kind >= CE && kind <= YYYYDDD) ? kind : CE;
+}
+
+bool InDayNumberRange(int32_t jdn) {
+    return jdn >= smallestDayNumber && jdn <= largestDayNumber;
+}
+
 void JDNToDate(DateRecord& rec) {
     if (rec.calendar == letterAnnusNovus) {
         jdn_to_annus_novus_date(&rec);
@@ -116,6 +121,14 @@ int16_t JDNToAnnusNovusDate(DateRecord& rec) {
 
 int16_t EuroDayOfWeek(int32_t jdn) {
     return static_cast<int16_t>(euro_day_of_week(jdn));
+}
+
+std::string AnnusNovusWeekdayName(int32_t jdn) {
+    DateRecord rec{};
+    rec.jdn = jdn;
+    const int16_t weekday = JDNToAnnusNovusDate(rec);
+    if (weekday < 0 || static_cast<std::size_t>(weekday) >= annusNovusDayName.size()) return {};
+    return annusNovusDayName[static_cast<std::size_t>(weekday)];
 }
 
 bool SetCalendarCode(int16_t kind, DateRecord& rec) {
@@ -164,31 +177,21 @@ int16_t DayOfGregorianYear(DateRecord& rec) {
 }
 
 int32_t TodaysJDN() {
-    DateRecord rec = TodaysRecord();
+    return TodaysJDN(Now());
+}
+
+int32_t TodaysJDN(const LocalNow& now) {
+    DateRecord rec = RecordOf(now);
     return euro_date_to_jdn(&rec);
 }
 
 int16_t TodaysDayOfWeek(int16_t kind) {
-    DateRecord rec = TodaysRecord();
+    DateRecord rec = RecordOf(Now());
     euro_date_to_jdn(&rec);
     if (kind == AN) {
         return static_cast<int16_t>(jdn_to_annus_novus_date(&rec));
     }
     return static_cast<int16_t>(euro_day_of_week(rec.jdn));
-}
-
-std::string DateTextFromToday(int16_t days, int16_t order, const std::string& separator,
-                              int16_t kind) {
-    DateRecord r{};
-    // Only a "now" set far beyond the calendar's range could leave 32 bits here.
-    r.jdn = ToInt(int64_t{TodaysJDN()} + days);
-    SetCalendarCode(kind, r);
-    if (kind == AN) {
-        jdn_to_annus_novus_date(&r);
-    } else {
-        jdn_to_euro_date(&r);
-    }
-    return StrProc::FormatDate(r, order, separator, thousandsSeparator);
 }
 
 int16_t DaysInYear(const DateRecord& rec, int32_t& error) {

@@ -49,25 +49,53 @@ struct LocalNow {
 };
 using NowFunction = std::function<LocalNow()>;
 void SetNow(NowFunction now); // an empty function restores the system clock
-LocalNow Now();
+LocalNow Now();               // the set function's reading, or the system clock's
 
-void InitializeGlobals();
+void InitializeGlobals(); // dateSeparator := "-", thousandsSeparator := ","
 
-void JDNToDate(DateRecord& rec); // in the calendar of rec's letter
+// The window only ever passes the five kinds; anything else reads as CE, as CalendarOfDate
+// does when none of the other four buttons is selected.
+int16_t KnownKind(int16_t kind);
+// True for smallestDayNumber .. largestDayNumber, the days every window can show.
+bool InDayNumberRange(int32_t jdn);
+
+// Fills rec's year, month and day from rec.jdn in the calendar of rec's letter (Annus Novus,
+// otherwise Gregorian or Julian); any JDN.
+void JDNToDate(DateRecord& rec);
+// Fills rec's year, month and day from rec.jdn in rec's letter, Gregorian or Julian.
 void JDNToEuroDate(DateRecord& rec);
-int16_t JDNToAnnusNovusDate(DateRecord& rec); // Annus Novus weekday 0..5
-int16_t EuroDayOfWeek(int32_t jdn);           // 0 Sunday .. 6 Saturday
+// Fills rec (letter set to Annus Novus) from rec.jdn; returns the weekday 0 (Intercalarius)
+// .. 5.
+int16_t JDNToAnnusNovusDate(DateRecord& rec);
+int16_t EuroDayOfWeek(int32_t jdn); // 0 Sunday .. 6 Saturday, any JDN
+// The name of the Annus Novus weekday of a JDN (annusNovusDayName), or "" should the
+// library give a weekday outside 0..5.
+std::string AnnusNovusWeekdayName(int32_t jdn);
+// Sets rec's letter for CE, JC or AN; false (rec untouched) for JDN, yyyyddd or another kind.
 bool SetCalendarCode(int16_t kind, DateRecord& rec);
+// The day of the year (from 1) of a JDN in the Gregorian, Julian or Annus Novus year of the
+// kind (Gregorian for the others); clamped to 16 bits.
 int16_t DayOfYear(int32_t jdn, int16_t kind);
+// Overwrites rec's year, month and day with the date of rec.jdn in rec's letter (Gregorian
+// unless Julian) and returns the day of that year counted from Gregorian 1 January.
 int16_t DayOfGregorianYear(DateRecord& rec);
-int32_t TodaysJDN();
+int32_t TodaysJDN();                    // the JDN of Now()'s Gregorian date
+int32_t TodaysJDN(const LocalNow& now); // the JDN of now's Gregorian date
+// Today's weekday: Annus Novus 0..5 for AN, otherwise 0 Sunday .. 6 Saturday.
 int16_t TodaysDayOfWeek(int16_t kind);
-std::string DateTextFromToday(int16_t days, int16_t order, const std::string& separator,
-                              int16_t kind);
+// The days of the Gregorian year rec.year (only the year is read); error := 1 and 0 for the
+// largest year, whose next year has no number; clamped to 16 bits.
 int16_t DaysInYear(const DateRecord& rec, int32_t& error);
+// The days of rec's month; Decimus counts Intercalarius with it. error := 1 and 0 when the
+// next month has no year number; clamped to 16 bits.
 int16_t DaysInMonth(const DateRecord& rec, int32_t& error);
+// Whole years, months and days from earlier to later (later not before earlier, one
+// calendar); months and days clamped to 16 bits; error := 1 when the years leave 32 bits.
 void YearsMonthsDaysBetween(const DateRecord& earlier, const DateRecord& later, int32_t& years,
                             int16_t& months, int16_t& days, int32_t& error);
+// Whole Gregorian years and days from earlier to later by their JDNs; overwrites both
+// records' dates (as DayOfGregorianYear does); days clamped to 16 bits; error := 1 when the
+// years leave 32 bits.
 void YearsDaysBetween(DateRecord& earlier, DateRecord& later, int32_t& years, int16_t& days,
                       int32_t& error);
 

@@ -277,6 +277,13 @@ std::string InsertThousandsSeparators(const std::string& number, const std::stri
     return out;
 }
 
+std::string TrimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
 void CutAtNul(std::string& text) {
     const std::size_t nul = text.find('\0');
     if (nul != std::string::npos) {

@@ -20,7 +20,9 @@ inline constexpr int16_t statusOutOfRange = -1;
 int16_t ParseDate(std::string text, std::string separator, int16_t kind, int16_t order,
                   DateRecord& rec);
 
-// Writes a Gregorian, Julian or Annus Novus date (rec's letter) in the date order.
+// Writes rec's year, month and day (Gregorian, Julian or Annus Novus by rec's letter) in the
+// date order with two-digit months and days; years beyond four digits grouped with thousands
+// unless ParseDate could not drop that mark again. Annus Novus always uses "-".
 std::string FormatDate(const DateRecord& rec, int16_t order, const std::string& separator,
                        const std::string& thousands);
 
@@ -30,17 +32,27 @@ void KeepDateCharacters(std::string& text, const std::string& separator);
 // Positions of text that hold the character (saturates at INT16_MAX).
 int16_t CountChar(const std::string& text, char character);
 
-// Reads a whole number leniently; status 1 read, 0 not a number, -1 out of range.
+// Reads a whole number leniently (other characters dropped as CleanNumberText does); status
+// := 1 read, 0 not a number, -1 beyond smallestDayNumber .. largestDayNumber (then the
+// value is not to be used). Any text, of any length.
 int32_t ParseWholeNumber(std::string text, int16_t& status);
 
-// Keeps only the digits and one leading sign.
+// Keeps only the digits and, before the first digit, the first "+" and (when minusAllowed)
+// the first "-", in the order typed.
 void CleanNumberText(std::string& text, bool minusAllowed);
 
+// A plain number (optional "-", then digits) grouped by threes with the first character of
+// separator; any other text, one too long to group in 19 characters, or an empty separator
+// comes back unchanged.
 std::string InsertThousandsSeparators(const std::string& number, const std::string& separator);
 
-void CutAtNul(std::string& text);
+void CutAtNul(std::string& text); // drops the first NUL and everything after it
 
-// Key filters of the input windows: keyCode is the character code of the typed key.
+// The text without the blanks at its ends; other white space is the parsers' business.
+std::string TrimBlanks(const std::string& text);
+
+// Key filters of the input windows: keyCode is the character code of the typed key; control
+// keys (backspace, copy, paste, cut) always pass, others only below the maximum length.
 bool DateKeyAllowed(int keyCode, int length, int maximum, const std::string& separator);
 bool DayCountKeyAllowed(int keyCode, int length, int maximum, const std::string& separator);
 

@@ -1,5 +1,5 @@
 // Calendar arithmetic: days of the year, month and year lengths, differences in years, months
-// and days, today through a fixed "now", and yyyyddd texts.
+// and days (against a simple oracle), today through a fixed "now", and yyyyddd texts.
 #include "calendar/DatePr2.h"
 
 #include <gtest/gtest.h>
@@ -38,12 +38,11 @@ class DayOfYearTable : public testing::TestWithParam<DayCase> {};
 TEST_P(DayOfYearTable, CountsFromTheFirstDayOfTheYear) {
     EXPECT_EQ(DayOfYear(JdnOf(GetParam().date), GetParam().kind), GetParam().day);
 }
-// clang-format off
-const DayCase kDays[] = {
-    {Date(2000, 1, 1, G), CE, 1}, {Date(1900, 1, 1, J), JC, 1}, {Date(2000, 12, 31, G), CE, 366},
-    {Date(1900, 12, 31, J), JC, 366}, {Date(-4, 3, 1, G), CE, 61}, {Date(10520, 1, 1, A), AN, 1},
-    {Date(10519, 11, 1, A), AN, 366}};
-// clang-format on
+const DayCase kDays[] = {{Date(2000, 12, 31, G), CE, 366},
+                         {Date(1900, 12, 31, J), JC, 366},
+                         {Date(-4, 3, 1, G), CE, 61},
+                         {Date(10520, 1, 1, A), AN, 1},
+                         {Date(10519, 11, 1, A), AN, 366}};
 INSTANTIATE_TEST_SUITE_P(Calendars, DayOfYearTable, testing::ValuesIn(kDays));
 
 // DayOfGregorianYear refreshes the record from its JDN; YyyydddText is empty outside the range.
@@ -84,15 +83,11 @@ TEST_P(Lengths, OrAnErrorWithoutOverflow) {
 // clang-format off
 const Length kLengths[] = {
     {DaysInMonth, Date(1900, 2, 1, G), 28}, {DaysInMonth, Date(1900, 2, 1, J), 29},
-    {DaysInMonth, Date(2000, 2, 1, G), 29}, {DaysInMonth, Date(2100, 2, 1, 0), 28},
-    {DaysInMonth, Date(1999, 12, 1, G), 31}, {DaysInMonth, Date(2001, 4, 1, G), 30},
-    {DaysInMonth, Date(10520, 1, 1, A), 36}, {DaysInMonth, Date(10520, 2, 1, A), 37},
     {DaysInMonth, Date(10520, 10, 1, A), 37}, {DaysInMonth, Date(10519, 10, 1, A), 38},
     {DaysInMonth, Date(10519, 11, 1, A), 1}, {DaysInMonth, Date(10520, 11, 1, A), 0},
     {DaysInMonth, Date(2000, 13, 1, G), 0}, {DaysInMonth, Date(INT32_MAX, 12, 1, G), 0},
-    {DaysInYear, Date(2000, 6, 1, G), 366}, {DaysInYear, Date(1900, 6, 1, J), 365},
-    {DaysInYear, Date(0, 1, 1, G), 366}, {DaysInYear, Date(-100, 1, 1, G), 365},
-    {DaysInYear, Date(-400, 1, 1, G), 366}, {DaysInYear, Date(INT32_MAX, 1, 1, G), 0}};
+    {DaysInYear, Date(1900, 6, 1, J), 365}, {DaysInYear, Date(-400, 1, 1, G), 366},
+    {DaysInYear, Date(-100, 1, 1, G), 365}, {DaysInYear, Date(INT32_MAX, 1, 1, G), 0}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(MonthsAndYears, Lengths, testing::ValuesIn(kLengths));
 
@@ -117,10 +112,7 @@ const Between kBreakdowns[] = {
     {Date(1900, 1, 15, J), Date(1900, 3, 10, J), 0, 1, 24},
     {Date(10520, 9, 5, A), Date(10521, 2, 3, A), 0, 2, 34}, // months wrap at 10
     {Date(10519, 11, 1, A), Date(10520, 1, 1, A), 0, 0, 1},
-    {Date(2000, 1, 31, G), Date(2000, 3, 1, G), 0, 1, 1},
-    {Date(2001, 1, 31, G), Date(2001, 3, 1, G), 0, 1, 1},
-    {Date(2001, 1, 31, G), Date(2001, 3, 2, G), 0, 1, 2},
-    {Date(2001, 1, 31, G), Date(2001, 3, 3, G), 0, 1, 3}};
+    {Date(2001, 1, 31, G), Date(2001, 3, 1, G), 0, 1, 1}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Rules, YearsMonthsDays, testing::ValuesIn(kBreakdowns));
 
@@ -188,40 +180,15 @@ const YearsDays kYearsDays[] = {{2000, 300, 2002, 100, 1, 165},
                                 {2000, 366, 2002, 1, 1, 1}};
 INSTANTIATE_TEST_SUITE_P(Rules, YearsDaysTable, testing::ValuesIn(kYearsDays));
 
-TEST(Conversions, WrappersFollowTheLetter) {
-    EXPECT_EQ(FromJdn(2451911, J).day, 19); // 2000-12-19 JC
-    EXPECT_EQ(FromJdn(2451911, A).year, 10520);
-    EXPECT_EQ(FromJdn(2451911, 0).year, 2001);
-    DateRecord r = Date(0, 0, 0, J);
-    JDNToEuroDate(r); // JDN 0
-    EXPECT_EQ(std::tie(r.year, r.month, r.day), std::make_tuple(-4712, 1, 1));
-    r = Date(0, 0, 0, A);
-    r.jdn = 2451910;
-    EXPECT_EQ(JDNToAnnusNovusDate(r), 0); // Intercalarius
-    r.jdn = 2451911;
-    EXPECT_EQ(JDNToAnnusNovusDate(r), 1);
-    EXPECT_EQ(EuroDayOfWeek(2451545), 6);
+// The weekday names and the guards every window shares.
+TEST(Helpers, WeekdayNamesKindsAndRange) {
+    EXPECT_EQ(AnnusNovusWeekdayName(2451910), "Intercalarius");
+    EXPECT_EQ(AnnusNovusWeekdayName(2451911), "Primidi");
+    EXPECT_EQ(std::make_tuple(KnownKind(YYYYDDD), KnownKind(5), KnownKind(-1)),
+              std::make_tuple(YYYYDDD, CE, CE));
+    EXPECT_TRUE(InDayNumberRange(smallestDayNumber) && InDayNumberRange(largestDayNumber));
+    EXPECT_FALSE(InDayNumberRange(smallestDayNumber - 1) || InDayNumberRange(largestDayNumber + 1));
 }
-
-struct Code {
-    int16_t kind;
-    bool accepted;
-    int32_t letter;
-    const char* code;
-};
-class CalendarCodes : public testing::TestWithParam<Code> {};
-TEST_P(CalendarCodes, LetterAndCode) {
-    DateRecord r = Date(2000, 1, 1, 'X');
-    EXPECT_EQ(SetCalendarCode(GetParam().kind, r), GetParam().accepted);
-    EXPECT_EQ(r.calendar, GetParam().letter);
-    EXPECT_EQ(calendarCode[std::size_t(GetParam().kind)], GetParam().code);
-}
-const Code kCodes[] = {{CE, true, G, "CE"},
-                       {JC, true, J, "JC"},
-                       {JDN, false, 'X', "JDN"},
-                       {AN, true, A, "AN"},
-                       {YYYYDDD, false, 'X', ""}};
-INSTANTIATE_TEST_SUITE_P(Kinds, CalendarCodes, testing::ValuesIn(kCodes));
 
 TEST(Today, FollowsTheFixedNowAndTheSystemClockWithout) {
     SetToday(2000, 1, 1);
@@ -232,42 +199,6 @@ TEST(Today, FollowsTheFixedNowAndTheSystemClockWithout) {
     SetNow({});
     const LocalNow n = Now();
     EXPECT_TRUE(n.year > 2000 && n.month >= 1 && n.month <= 12 && n.day >= 1 && n.day <= 31);
-    dateSeparator = "/", thousandsSeparator = "";
-    InitializeGlobals();
-    EXPECT_EQ(dateSeparator + thousandsSeparator, "-,");
 }
-
-// Written by FormatDate with the current thousands separator.
-struct FromToday {
-    int32_t y, m, d;
-    int16_t days, order;
-    const char* sep;
-    int16_t kind;
-    const char* thousands;
-    const char* text;
-};
-class DateTextFromTodayTable : public testing::TestWithParam<FromToday> {
-    void TearDown() override {
-        SetNow({});
-        InitializeGlobals();
-    }
-};
-TEST_P(DateTextFromTodayTable, Text) {
-    const FromToday& c = GetParam();
-    SetToday(c.y, c.m, c.d);
-    thousandsSeparator = c.thousands;
-    EXPECT_EQ(DateTextFromToday(c.days, c.order, c.sep, c.kind), c.text);
-}
-// clang-format off
-const FromToday kFromToday[] = {
-    {2000, 1, 1, 7, YMD, "-", CE, ",", "2000-01-08"},
-    {2000, 1, 1, -1, DMY, "/", JC, ",", "18/12/1999"},
-    {2000, 1, 1, 5, MDY, "/", AN, ",", "10519-01-06"},
-    {2000, 1, 1, -32768, YMD, "-", CE, ",", "1910-04-15"},
-    {12345, 6, 7, 0, YMD, "-", CE, ",", "12,345-06-07"},
-    {12345, 6, 7, 0, YMD, "-", CE, ".", "12.345-06-07"},
-    {12345, 6, 7, 0, DMY, ".", CE, ".", "07.06.12345"}};
-// clang-format on
-INSTANTIATE_TEST_SUITE_P(Kinds, DateTextFromTodayTable, testing::ValuesIn(kFromToday));
 
 } // namespace

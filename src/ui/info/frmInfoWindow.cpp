@@ -21,20 +21,7 @@ QRect PxRect(const TwipsRect& r) {
     return QRect(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
 }
 
-// The tables end their lines with CR LF; the box is given line feeds only, so that no CR
-// can reach its text.
-QString ShownText(const std::string& text) {
-    QString shown = QString::fromStdString(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
-
 } // namespace
-
-int Px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
 
 frmInfoWindow::frmInfoWindow(const WindowDesign& windowDesign, QWidget* mainWindow)
     : QDialog(mainWindow), design(windowDesign), texts(windowDesign.LoadTexts()),
@@ -82,7 +69,8 @@ void frmInfoWindow::ApplyLanguage() {
 
     const int language = GEN_TEXT::currentLanguage;
     const bool inTable = language >= 0 && static_cast<size_t>(language) < texts.size();
-    txbMsg->setPlainText(inTable ? ShownText(texts[static_cast<size_t>(language)]) : QString());
+    txbMsg->setPlainText(inTable ? WindowUnits::LfText(texts[static_cast<size_t>(language)])
+                                 : QString());
     txbMsg->moveCursor(QTextCursor::Start);
     txbMsg->verticalScrollBar()->setValue(0);
 }

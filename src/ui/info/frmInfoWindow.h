@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/InfoTexts.h"
+#include "ui/WindowUnits.h"
 
 #include <QDialog>
 #include <string>
@@ -13,8 +14,7 @@ class QPushButton;
 
 namespace InfoWindows {
 
-// Twips to pixels at normal screen density (15 twips a pixel), rounded to the nearest.
-int Px(int twips);
+using WindowUnits::Px;
 
 struct TwipsRect {
     int left;

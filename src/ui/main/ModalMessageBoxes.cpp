@@ -4,26 +4,25 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "ui/WindowUnits.h"
+
 namespace MessageBoxes {
 
 namespace {
 
-// A box breaks lines at LF.
-QString BoxText(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
+using WindowUnits::LfText;
 
 class ModalBoxes final : public Presenter {
   public:
     void Inform(const std::string& title, const std::string& text) override {
-        QMessageBox box(QMessageBox::NoIcon, BoxText(title), BoxText(text), QMessageBox::Ok,
+        QMessageBox box(QMessageBox::NoIcon, LfText(title), LfText(text), QMessageBox::Ok,
                         QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
 
     Answer Ask(const std::string& title, const std::string& text) override {
-        QMessageBox box(QMessageBox::NoIcon, BoxText(title), BoxText(text),
+        QMessageBox box(QMessageBox::NoIcon, LfText(title), LfText(text),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                         QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);
@@ -40,7 +39,7 @@ class ModalBoxes final : public Presenter {
 
     void Warn(const std::string& text) override {
         QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                        BoxText(text), QMessageBox::Ok, QApplication::activeWindow());
+                        LfText(text), QMessageBox::Ok, QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }

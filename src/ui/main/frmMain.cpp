@@ -24,16 +24,12 @@
 #include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
+#include "ui/WindowUnits.h"
 #include "ui/info/InfoWindows.h"
 
 namespace {
 
-// The design places are in twips; 15 twips are one pixel at normal screen density.
-constexpr double twipsPerPixel = 15.0;
-
-int Px(int twips) {
-    return qRound(twips / twipsPerPixel);
-}
+using WindowUnits::Px;
 
 constexpr int clientWidthTwips = 10740;
 constexpr int clientHeightTwips = 7830;

@@ -17,6 +17,7 @@
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
+#include "ui/WindowUnits.h"
 #include "ui/info/InfoWindows.h"
 #include "ui/info/weblink.h"
 
@@ -32,11 +33,6 @@ QString T(const GEN_TEXT::Entry& entry) {
 
 QString WithColon(const GEN_TEXT::Entry& entry) {
     return T(entry) + QLatin1Char(':');
-}
-
-// A label breaks lines at LF.
-QString LabelText(const std::string& text) {
-    return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 std::string DateOrderCaption(const GEN_TEXT::Entry& a, const GEN_TEXT::Entry& b,
@@ -103,7 +99,7 @@ void frmMain::ApplyLanguageCaptions() {
     using namespace GEN_TEXT;
     const auto language = static_cast<std::size_t>(currentLanguage);
     lblIntro->setText(language < WindowTexts::txtIntro.size()
-                          ? LabelText(WindowTexts::txtIntro[language])
+                          ? WindowUnits::LfText(WindowTexts::txtIntro[language])
                           : QString());
     lblDateFormat->setText(WithColon(txtDateFormat));
     lblDateSeparator->setText(WithColon(txtDateSeparator));

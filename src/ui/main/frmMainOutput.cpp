@@ -15,10 +15,11 @@
 
 #include "app/WindowTexts.h"
 #include "lang/GEN_TEXT.h"
+#include "ui/WindowUnits.h"
 
 namespace {
 
-constexpr double twipsPerPixel = 15.0;
+using WindowUnits::twipsPerPixel;
 
 QString WithCrLf(QString text) {
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));

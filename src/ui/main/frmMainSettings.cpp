@@ -10,19 +10,9 @@
 #include "app/SettingsFile.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
+#include "text/StrProc.h"
 
 namespace {
-
-// Blanks only, as the user typed them.
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 int16_t CharacterCode(const std::string& separator) {
     return separator.empty() ? int16_t{0}
@@ -190,7 +180,7 @@ void frmMain::optThousSepNone_Click() {
 void frmMain::CalendarSelected(int which, int16_t kind) {
     QLineEdit* window = DateWindow(which);
     int16_t& lastKind = which == 1 ? lastFirstKind : lastSecondKind;
-    window->setText(TrimBlanks(window->text()));
+    window->setText(QString::fromStdString(StrProc::TrimBlanks(window->text().toStdString())));
     convertFromKind = lastKind;
     convertSourceText = window->text().toStdString();
     convertToKind = kind;

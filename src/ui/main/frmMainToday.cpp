@@ -6,21 +6,19 @@
 
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
+#include "ui/WindowUnits.h"
 
 namespace {
 
-// A label breaks lines at LF.
-QString LabelText(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
+using WindowUnits::LfText;
 
 } // namespace
 
 void frmMain::ShowTodayLabels() {
     const DateWindowOps::TodayLabels labels =
         DateWindowOps::TodayLabelTexts(TodayKind, CurrentFormat());
-    lblTodaysDate->setText(LabelText(labels.today));
-    lblWeekFromToday->setText(LabelText(labels.week));
+    lblTodaysDate->setText(LfText(labels.today));
+    lblWeekFromToday->setText(LfText(labels.week));
 }
 
 void frmMain::lblTodaysDate_MouseUp(Qt::MouseButton button) {
@@ -40,7 +38,7 @@ void frmMain::Clock_Timer() {
 void frmMain::cmdToday_Click(int index) {
     QLineEdit* window = DateWindow(index + 1);
     window->setText(QString::fromStdString(
-        DateWindowOps::TodayDateText(CalendarOfDate(index + 1), CurrentFormat())));
+        DateWindowOps::DateTextFromToday(0, CalendarOfDate(index + 1), CurrentFormat())));
     txbDateDiffDays->clear();
     FocusDateWindow(index + 1);
 }
