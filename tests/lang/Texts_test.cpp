@@ -82,7 +82,8 @@ const Read title = [] { return ComputeErrorTitle(); };
 // The clear words of the question, after message 0 and an empty line.
 const Read question = [] {
     const std::string text = ClearDifferenceQuestion();
-    const std::string first = ComputeErrorInCurrentLanguage(0) + "\r\n\r\n";
+    const std::string first =
+        ComputeErrorInCurrentLanguage(msgDifferenceWithBothDates) + "\r\n\r\n";
     return text.starts_with(first) ? text.substr(first.size()) : "not message 0: " + text;
 };
 const char* const breaks = "\r\n\r\n\r\n";
@@ -92,32 +93,18 @@ const ReadCase reads[] = {
     // the tables reads as the empty text.
     {"FrenchUntranslated", langFrench, TextOf(txtClear), "???"},
     {"FrenchEmpty", langFrench, TextOf(txtCalendars), ""},
-    {"FrenchTranslated", langFrench, TextOf(txtEnglish), "Anglais"},
-    {"PortugueseEmpty", langPortuguese, TextOf(txtCopySelectedText), ""},
     {"LanguageBelow", -1, TextOf(txtCompute), ""},
     {"LanguageAbove", 6, TextOf(txtCompute), ""},
-    {"SundayFrench", langFrench, Day(0), "Dimanche"},
-    {"WeekdaySeven", langGerman, Day(7), ""},
     {"WeekdayBelow", 0, Day(-1), ""},
     {"WeekdayAbove", 0, Day(8), ""},
-    {"DayIn6", 6, Day(0), ""},
     // The singular only for 1 and -1, lower-cased unless German.
     {"DayWordEn1", 0, Word(1), "day"},
     {"DayWordEnMinus1", 0, Word(-1), "day"},
     {"DayWordEn0", 0, Word(0), "days"},
-    {"DayWordEn2", 0, Word(2), "days"},
     {"DayWordEnMin", 0, Word(INT32_MIN), "days"},
     {"DayWordDe1", langGerman, Word(1), "Tag"},
-    {"DayWordDeMinus1", langGerman, Word(-1), "Tag"},
-    {"DayWordDe0", langGerman, Word(0), "Tage"},
-    {"DayWordDe2", langGerman, Word(2), "Tage"},
-    {"DayWordEs2", langSpanish, Word(2), "días"},
-    {"DayWordFr1", langFrench, Word(1), "???"},
     // Every capital made small, the accented Latin-1 ones too, in every language.
-    {"LowerAscii", langGerman, Lower("@None AZ[az 09`{"), "@none az[az 09`{"},
     {"LowerAccented", 0, Lower("ÄÖÜÑÉÇ"), "äöüñéç"},
-    {"LowerFirstAndLast", 0, Lower("ÀÞ"), "àþ"},
-    {"LowerNoCapitals", 0, Lower("×ßäöü"), "×ßäöü"},
     {"LowerBeyondLatin1", 0, Lower("ĀА"), "ĀА"},
     // Lone lead bytes, a raw Latin-1 byte, stray continuation bytes and a lead byte at the
     // end (hex escapes are cut before letters that are hex digits).
@@ -138,63 +125,25 @@ const ReadCase reads[] = {
      "\xC3"},
     // Compute's messages by number and language; the title; the question: message 0, an
     // empty line, the clear words.
-    {"Message9De", 1, Message(9), "Das Resultat liegt ausserhalb des erlaubten Bereichs."},
-    {"MessageBelow", 0, Message(-1), ""},
+    {"MessageBelow", 0, Message(noMessage), ""},
     {"MessageAbove", 0, Message(10), ""},
-    {"MessageIn6", 6, Message(1), ""},
+    {"MessageIn6", 6, Message(msgFirstDateInvalid), ""},
     {"TitleEn", 0, title, "Error!"},
-    {"TitleDe", 1, title, "Fehler!"},
-    {"TitleFr", 2, title, "!"},
-    {"TitlePt", 3, title, "Erro!"},
     {"TitleBelow", -1, title, "!"},
-    {"TitleAbove", 6, title, "!"},
     {"QuestionEn", 0, question, "Clear date difference?"},
-    {"QuestionFr", 2, question, "??? ????"},
-    {"QuestionDe", 1, question, "Lösche Datumsdifferenz?"},
     {"QuestionIn6", 6, question, " ?"},
-    {"QuestionPt", 3, question, "Cancele diferença de datas?"},
-    {"QuestionEs", 4, question, "Borrar diferencia entre fechas?"},
     // The special-day notes by the Gregorian day: heading, line break, sentence, two line
     // breaks; only the line breaks in a language without notes.
-    {"CalendarDayEn", 0, Note(1, 1),
-     "This is Calendar Day.\r\nThe Annus Novus Decimal Calendar "
-     "was introduced on 10520-01-01 AN (2001-01-01 CE).\r\n\r\n"},
-    {"RefundatioDayDe", 1, Note(6, 2),
-     "Dies ist der Tag Refundatio.\r\nDie Reformation und "
-     "Neugründung von Atlantium ereignetes sich am 10518-05-07 AN (1999-06-02 CE).\r\n\r\n"},
     {"IndependenceDayDeWithoutAN", 1, Note(11, 27),
      "Dies ist der Unabhängigkeitstag.\r\nDas "
      "Empire von Atlantium wurde am 10500-10-03 (1981-11-27 CE) gegründet.\r\n\r\n"},
     {"CalendarDayFr", 2, Note(1, 1), breaks},
-    {"RefundatioDayPt", 3, Note(6, 2), breaks},
-    {"NoteLangBelow", -1, Note(11, 27), breaks},
     {"NoteLangAbove", 6, Note(1, 1), breaks},
     {"June3", 0, Note(6, 3), ""},
-    {"February1", 0, Note(2, 1), ""},
-    {"January2", 1, Note(1, 2), ""},
-    {"November26", 4, Note(11, 26), ""},
-    {"October27", 0, Note(10, 27), ""},
     {"MonthAndDaySwapped", 0, Note(2, 6), ""},
 };
 INSTANTIATE_TEST_SUITE_P(ByLanguage, Reads, ::testing::ValuesIn(reads),
                          [](const auto& row) { return std::string(row.param.name); });
-
-// Every message filled but in French, only message 0 with two lines, the blanks at the ends
-// of its parts kept.
-TEST_F(Texts, ComputeMessages) {
-    for (size_t k = 0; k < ComputeErrorText.size(); ++k) {
-        for (size_t slot : {0u, 1u, 3u, 4u}) {
-            EXPECT_NE(ComputeErrorText[k][slot], "") << k << " " << slot;
-            EXPECT_EQ(CountOf(ComputeErrorText[k][slot], "\r\n"), k == 0 ? 1u : 0u) << k;
-        }
-        EXPECT_EQ(ComputeErrorText[k][langFrench], "") << k;
-    }
-    const auto& message = ComputeErrorText[0];
-    EXPECT_TRUE(message[langGerman].starts_with(" Wenn"));
-    EXPECT_NE(message[langPortuguese].find("especificadas, \r\n"), std::string::npos);
-    EXPECT_NE(message[langSpanish].find("especificadas \r\nentonces la ventana  de"),
-              std::string::npos);
-}
 
 // Every filled note: the heading ends at the first full stop.
 TEST_F(Texts, EveryFilledNoteIsHeadingThenSentence) {
@@ -205,32 +154,6 @@ TEST_F(Texts, EveryFilledNoteIsHeadingThenSentence) {
             EXPECT_TRUE(CountOf(note, "\r\n") == 3 && note.find(".\r\n") == note.find('.') &&
                         note.ends_with(".\r\n\r\n"))
                 << note;
-        }
-    }
-}
-
-// French shows the table's own name, Portuguese the English intro; German alone has a line
-// break; English and German have one double blank each.
-TEST_F(Texts, IntroSlots) {
-    EXPECT_EQ(txtIntro[langFrench], "txtIntro");
-    EXPECT_EQ(txtIntro[langPortuguese], txtIntro[langEnglish]);
-    for (size_t slot : {0u, 1u, 4u}) {
-        EXPECT_EQ(CountOf(txtIntro[slot], "\r\n"), slot == langGerman ? 1u : 0u) << slot;
-        EXPECT_EQ(CountOf(txtIntro[slot], "  "), slot == langSpanish ? 0u : 1u) << slot;
-    }
-}
-
-// Paragraphs by slot (none for a slot left empty), joined by an empty line, with no line end
-// before the first or after the last.
-TEST(InfoTextsTest, ParagraphsBySlot) {
-    const std::pair<Table, std::array<size_t, 6>> windows[] = {
-        {HelpTexts(), {9, 8, 0, 0, 8, 0}}, {CalendarsTexts(), {10, 10, 0, 0, 10, 0}}};
-    for (const auto& [texts, counts] : windows) {
-        for (size_t slot = 0; slot < texts.size(); ++slot) {
-            const auto paragraphs = Split(texts[slot], "\r\n\r\n");
-            EXPECT_EQ(paragraphs.size(), counts[slot]) << texts[0].substr(0, 9) << slot;
-            for (const std::string& p : paragraphs)
-                EXPECT_TRUE(!p.empty() && p[0] != '\r' && p.back() != '\n') << slot << p;
         }
     }
 }
@@ -253,27 +176,6 @@ TEST(InfoTextsTest, AddressesOnTheirSitesAndLinesOfTheirOwn) {
         ASSERT_GE(calendars.size(), 4u) << slot;
         for (size_t i = 0; i < 3; ++i)
             EXPECT_TRUE(calendars[i + 1].ends_with(": " + pages[i])) << calendars[i + 1];
-    }
-}
-
-// Four role lines naming the team, the first with the period; the English credits (shown
-// for French and Portuguese too) end in an empty line, the others without a line end.
-TEST(InfoTextsTest, CreditsFourRoleLinesNamingTheTeam) {
-    const Table credits = CreditsTexts();
-    EXPECT_EQ(credits[langFrench], credits[langEnglish]);
-    EXPECT_EQ(credits[langPortuguese], credits[langEnglish]);
-    const std::pair<size_t, std::string> teams[] = {{langEnglish, "the Orvandel team"},
-                                                    {langGerman, "das Orvandel-Team"},
-                                                    {langSpanish, "el equipo de Orvandel"}};
-    for (const auto& [slot, team] : teams) {
-        std::string text = credits[slot];
-        EXPECT_EQ(text.ends_with("\r\n\r\n"), slot == langEnglish) << slot;
-        if (slot == langEnglish) text.resize(text.size() - 4);
-        const auto lines = Split(text, "\r\n");
-        ASSERT_EQ(lines.size(), 4u) << slot;
-        EXPECT_NE(lines[0].find(" (2026): "), std::string::npos) << lines[0];
-        for (const std::string& line : lines)
-            EXPECT_TRUE(line.ends_with(": " + team)) << line;
     }
 }
 
@@ -315,50 +217,18 @@ TEST_F(Texts, EveryTableLatin1Utf8WithCrLfSlotFiveEmptyCatalogueTranslatedForThe
         }
         rows.insert(rows.end(), {notes, days});
     }
-    for (const Entry* entry : {&txtAnnusNovusDate,
-                               &txtCalendars,
-                               &txtClear,
-                               &txtClickToChangeCalendar,
-                               &txtClose,
-                               &txtCommonEraDate,
-                               &txtCompute,
-                               &txtCopyToClipboard,
-                               &txtCopySelectedText,
-                               &txtCredits,
-                               &txtDateDifference,
-                               &txtDateFormat,
-                               &txtDateSeparator,
-                               &txtDay,
-                               &txtDays,
-                               &txtEnglish,
-                               &txtError,
-                               &txtFirstDate,
-                               &txtGerman,
-                               &txtHelp,
-                               &txtInputWindows,
-                               &txtJulianCalendarDate,
-                               &txtJulianDayNumber,
-                               &txtMinus,
-                               &txtMonth,
-                               &txtMonths,
-                               &txtNone,
-                               &txtOnlineDocumentation,
-                               &txtOutOfRange,
-                               &txtOutputWindow,
-                               &txtPlus,
-                               &txtQuit,
-                               &txtSecondDate,
-                               &txtSecondToFirst,
-                               &txtSpanish,
-                               &txtThisIsA,
-                               &txtThousandsSeparator,
-                               &txtToday,
-                               &txtTodayIs,
-                               &txtWeekFromToday,
-                               &txtFiveDayWeekFromToday,
-                               &txtYear,
-                               &txtYears,
-                               &txtYyyydddDate}) {
+    // clang-format off
+    for (const Entry* entry : {
+         &txtAnnusNovusDate, &txtCalendars, &txtClear, &txtClickToChangeCalendar, &txtClose,
+         &txtCommonEraDate, &txtCompute, &txtCopyToClipboard, &txtCopySelectedText, &txtCredits,
+         &txtDateDifference, &txtDateFormat, &txtDateSeparator, &txtDay, &txtDays, &txtEnglish,
+         &txtError, &txtFirstDate, &txtGerman, &txtHelp, &txtInputWindows,
+         &txtJulianCalendarDate, &txtJulianDayNumber, &txtMinus, &txtMonth, &txtMonths,
+         &txtNone, &txtOnlineDocumentation, &txtOutOfRange, &txtOutputWindow, &txtPlus,
+         &txtQuit, &txtSecondDate, &txtSecondToFirst, &txtSpanish, &txtThisIsA,
+         &txtThousandsSeparator, &txtToday, &txtTodayIs, &txtWeekFromToday,
+         &txtFiveDayWeekFromToday, &txtYear, &txtYears, &txtYyyydddDate}) {
+        // clang-format on
         for (size_t slot : {0u, 1u, 4u})
             EXPECT_NE((*entry)[slot], "") << (*entry)[0];
         rows.push_back(*entry);

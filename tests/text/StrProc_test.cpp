@@ -108,6 +108,7 @@ const Edit kClean = [](S& t, const S& s) { CleanNumberText(t, s == "-"); }; // "
 const Edit kCut = [](S& t, const S&) { CutAtNul(t); };
 const Edit kCount = [](S& t, const S& c) { t = std::to_string(CountChar(t, c[0])); };
 const Edit kGroup = [](S& t, const S& s) { t = InsertThousandsSeparators(t, s); };
+const Edit kTrim = [](S& t, const S&) { t = TrimBlanks(t); };
 struct Edited {
     Edit edit;
     S text, argument, expected;
@@ -126,6 +127,8 @@ const Edited kEdits[] = {
     {kKeep, S("20\0" "00", 5), "-", "2000"}, {kCut, S("ab\0cd\0", 6), "", "ab"},
     {kClean, "a+1-2", "-", "+12"}, {kClean, "--5", "-", "-5"}, {kClean, "++5", "-", "+5"},
     {kClean, "-+5", "-", "-+5"}, {kClean, "+-5", "-", "+-5"}, {kClean, "-+5", "", "+5"},
+    {kClean, "1+2-3", "-", "123"}, {kTrim, "  2000 01 ", "", "2000 01"}, {kTrim, "   ", "", ""},
+    {kTrim, "\t1 ", "", "\t1"},
     {kCut, "abc", "", "abc"}, {kCut, S("\0abc", 4), "", ""}, {kCount, "a-b-c", "-", "2"},
     {kCount, S("a\0b\0", 4), S(1, '\0'), "2"}, {kCount, S(32767, '.'), ".", "32767"},
     {kCount, S(32768, '.'), ".", "32767"},

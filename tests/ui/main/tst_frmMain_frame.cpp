@@ -1,7 +1,6 @@
-// The main window as a frame: its controls, start-up, the calendar buttons and the settings
-// file. Which settings buttons empty the input windows is tested with the input aids.
+// The main window as a frame: start-up, the calendar buttons and the settings file. Which
+// settings buttons empty the input windows is tested with the input aids.
 #include <QFile>
-#include <QFontInfo>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -11,10 +10,6 @@
 using OrvTest::WindowFixture;
 
 namespace {
-
-int Px(int twips) {
-    return qRound(twips / 15.0);
-}
 
 // What the settings decide, as the user sees it: the selected button of each group (its
 // name after the group's prefix), Quit's caption and the date line of the today label.
@@ -45,97 +40,6 @@ class FrameTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void controlPlaces_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QRect>("twips");
-        const auto row = [](const char* name, const char* kind, const char* container, int l, int t,
-                            int w, int h) {
-            QTest::newRow(name) << QString::fromLatin1(kind) << QString::fromLatin1(container)
-                                << QRect(l, t, w, h);
-        };
-        row("lblIntro", "QLabel", "frmMain", 120, 105, 8715, 765);
-        row("cboLanguage", "QComboBox", "frmMain", 8925, 140, 1695, 360);
-        row("cmdCredits", "QPushButton", "frmMain", 8925, 1575, 1590, 270);
-        row("Frame4", "QWidget", "frmMain", 105, 945, 8490, 945);
-        row("optDateFormatIsMDY", "QRadioButton", "frmDateFormat", 3675, 0, 1800, 255);
-        row("optSeparatorIsDot", "QRadioButton", "frmDateSeparator", 1800, 0, 1590, 255);
-        row("optThousSepNone", "QRadioButton", "Frame4", 5985, 630, 1335, 255);
-        row("cmdToday(1)", "QPushButton", "Frame3", 6825, 105, 855, 255);
-        row("txbFirstDate", "QLineEdit", "Frame3", 0, 420, 2450, 360);
-        row("VScroll(0)", "QScrollBar", "Frame3", 2520, 420, 225, 360);
-        row("txbDateDiffDays", "QLineEdit", "Frame3", 2940, 420, 1560, 360);
-        row("lblThisIsA(1)", "QLabel", "Frame2", 0, 0, 1965, 255);
-        row("optFirstDateIsDIY", "QRadioButton", "Frame1", 0, 1500, 3255, 255);
-        row("optSecondDateIsJDN", "QRadioButton", "Frame2", 0, 1200, 3465, 255);
-        row("lblWeekFromToday", "QLabel", "Frame3", 6575, 2780, 3915, 645);
-        row("cmdCompute", "QPushButton", "Frame3", 8770, 3055, 1680, 330);
-        row("txbOutput", "QPlainTextEdit", "Frame6", 60, 20, 10410, 1900);
-        row("cmdQuit", "QPushButton", "Frame6", 8955, 2050, 1485, 330);
-    }
-
-    void controlPlaces() {
-        QFETCH(QString, kind);
-        QFETCH(QString, container);
-        QFETCH(QRect, twips);
-        WindowFixture f;
-        f.Start();
-        const QString name = QString::fromLatin1(QTest::currentDataTag());
-        QWidget* control = f.Find(name);
-        QVERIFY(control != nullptr);
-        QCOMPARE(QString::fromLatin1(control->metaObject()->className()), kind);
-        QCOMPARE(control->parentWidget()->objectName(), container);
-        QCOMPARE(control->geometry(),
-                 QRect(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height())));
-    }
-
-    // Every control of the window, found by its name as tests find it.
-    void everyControlByName() {
-        WindowFixture f;
-        f.Start();
-        const QStringList controls =
-            QStringLiteral(
-                "lblIntro cboLanguage cmdHelp cmdCalendars cmdCredits Frame4 lblDateFormat "
-                "frmDateFormat optDateFormatIsYMD optDateFormatIsDMY optDateFormatIsMDY "
-                "lblDateSeparator frmDateSeparator optSeparatorIsDash optSeparatorIsDot "
-                "optSeparatorIsSlash lblThousandsSeparator optThousSepIsComma optThousSepIsDot "
-                "optThousSepNone Frame3 lblFirstDate cmdToday(0) lblDateDifference lblSecondDate "
-                "cmdToday(1) txbFirstDate VScroll(0) txbDateDiffDays lblDayOrDays txbSecondDate "
-                "VScroll(1) cmdMoveSecondDateToFirst Frame1 lblThisIsA(0) optFirstDateIsCE "
-                "optFirstDateIsJC optFirstDateIsAN optFirstDateIsJDN optFirstDateIsDIY lblClear "
-                "cmdClearFirstDate cmdClearSecondDate cmdClearDateDiffDays cmdClearInputWindows "
-                "cmdClearOutputWindow Frame2 lblThisIsA(1) optSecondDateIsCE optSecondDateIsJC "
-                "optSecondDateIsAN optSecondDateIsJDN optSecondDateIsDIY lblTodaysDate "
-                "lblWeekFromToday cmdCompute Frame6 txbOutput lblCopyrightNotice lblTessaline "
-                "lblOnlineDocumentation cmdCopyToClipboard cmdQuit")
-                .split(QLatin1Char(' '));
-        QCOMPARE(controls.size(), 63);
-        for (const QString& name : controls) {
-            const QWidget* control = f.Find(name);
-            QVERIFY2(control != nullptr, qPrintable(name));
-            QVERIFY2(control->isVisible(), qPrintable(name));
-        }
-    }
-
-    void windowFrame() {
-        WindowFixture f;
-        frmMain& w = f.Start();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Orvandel 7.6d"));
-        QCOMPARE(w.size(), QSize(716, 522));
-        QCOMPARE(w.minimumSize(), w.maximumSize());
-        QVERIFY(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(!w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-        QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 255, 255));
-        QCOMPARE(f.Find("optThousSepNone")->palette().color(QPalette::Window), QColor(0, 255, 255));
-        for (const char* link : {"lblTessaline", "lblOnlineDocumentation"}) {
-            QVERIFY(f.Find(link)->font().underline());
-            QCOMPARE(f.Find(link)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        }
-        auto* clock = w.findChild<QTimer*>(QStringLiteral("Clock"));
-        QVERIFY(clock != nullptr && clock->isActive());
-        QCOMPARE(clock->interval(), 1000);
-    }
-
     void firstStart() {
         WindowFixture f;
         f.Start();
@@ -145,6 +49,8 @@ class FrameTest : public QObject {
         QCOMPARE(f.Texts({"cboLanguage", "txbOutput"}), QStringLiteral("English|"));
         QCOMPARE(f.FocusName(), QStringLiteral("txbFirstDate"));
         QVERIFY(f.boxes.shown.isEmpty());
+        auto* clock = f.Window()->findChild<QTimer*>(QStringLiteral("Clock"));
+        QVERIFY(clock != nullptr && clock->isActive());
     }
 
     void settingsRoundTrip() {
