@@ -29,7 +29,9 @@ bool ResultDateText(DateRecord& rec, int16_t kind, const Format& f, std::string&
 bool ConvertDateText(const std::string& source, int16_t fromKind, int16_t toKind, const Format& f,
                      std::string& converted);
 
-// StepDateText for date window `which` (1 or 2) of calendar kind `kind`, moved by `days`.
+// StepDateText for date window `which` (1 or 2) of calendar kind `kind`, moved by `days`:
+// a refused text or a day beyond the day numbers (even past 32 bits) comes back unchanged
+// with its message.
 struct StepResult {
     std::string text; // the new text, or the unchanged one
     WindowTexts::ComputeMessage message = WindowTexts::noMessage; // to show
