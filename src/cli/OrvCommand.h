@@ -1,0 +1,109 @@
+// The orv command line without a terminal: the options read from the arguments, one case
+// (a conversion, a sum or a difference) run through Compute::Run, and a whole run over the
+// arguments or a batch on standard input, writing through the functions it is given. main.cpp
+// connects these to the process's streams; tests call them directly.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/Compute.h"
+#include "cli/BatchReader.h"
+
+namespace Cli {
+
+enum class Command { Convert, Add, Diff, Today };
+
+struct Options {
+    Command command = Command::Convert;
+    int16_t fromKind = 0; // DatePr2::CE
+    int16_t toKind = 0;
+    int16_t order = 2; // DatePr2::YMD
+    std::string separator = "-";
+    std::string thousands = ",";
+    int16_t language = 0; // GEN_TEXT::langEnglish
+    bool value = false;
+    bool json = false;
+    std::vector<std::string> operands;
+};
+
+struct Arguments {
+    enum class Action { Run, Help, Version, Usage };
+    Action action = Action::Run;
+    Options options;
+    bool useSettings = false; // --settings: the user's file fills what the options left open
+    std::string error;        // what was wrong, for Action::Usage
+    // What the command line gave explicitly, so that --settings fills in only the rest.
+    struct Given {
+        bool order = false, separator = false, thousands = false, language = false;
+    } given;
+};
+
+// Reads the arguments after the program name. Order, separators and language given on the
+// command line win over those of the settings file; ApplySettings fills in the others.
+Arguments ParseArguments(const std::vector<std::string>& args);
+
+// The settings file's order, separators and language for those options that the command
+// line did not give; a value the window would not take falls back as the window does.
+// False when the file is missing or unreadable (the options stay as they are).
+bool ApplySettings(Arguments& arguments, const std::string& path);
+
+const char* UsageText();
+std::string HelpText();
+std::string VersionText();
+
+// What went wrong with a case before Compute could see it.
+enum class Problem { None, LineTooLong, ControlCharacter, InvalidUtf8, FieldCount };
+
+struct CaseResult {
+    int message = -1; // Compute's message number, or -1
+    Problem problem = Problem::None;
+    bool Failed() const { return message >= 0 || problem != Problem::None; }
+    std::string line;  // the result line without its CR LF
+    std::string value; // the computed value alone
+    Compute::Output out;
+};
+
+// Runs cases of one command with one set of options; keeps its buffers between cases.
+class CaseRunner {
+  public:
+    explicit CaseRunner(const Options& options);
+    // fields: the date for convert; date and days for add; the two dates for diff.
+    const CaseResult& Run(std::string_view first, std::string_view second = {});
+    const CaseResult& Fail(Problem problem);
+    // The text of the last failure in the language of the options.
+    std::string ErrorText() const;
+    // The last case as a JSON object (no line break); lineNumber 0 leaves "line" out.
+    void AppendJson(std::string& out, uint64_t lineNumber, std::string_view first,
+                    std::string_view second) const;
+
+  private:
+    bool ConvertValueOnly(std::string_view date);
+
+    const Options& options_;
+    Compute::Input input_;
+    CaseResult result_;
+    std::string converted_;
+};
+
+// Where a run reads and writes.
+struct Streams {
+    BatchReader::ReadFunction readInput;
+    std::function<void(std::string_view)> writeOutput;
+    std::function<void(std::string_view)> writeError;
+    bool flushEachLine = false; // standard output is a terminal
+};
+
+inline constexpr int exitSuccess = 0;
+inline constexpr int exitFailedInput = 1;
+inline constexpr int exitUsage = 2;
+
+// The whole program after the program name: options, settings from settingsPath when asked
+// for, then the command on its operands or on the batch. Returns the exit status.
+int Main(const std::vector<std::string>& args, Streams& streams, const std::string& settingsPath);
+
+} // namespace Cli
