@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/BatchReader.h"
+#include "cli/Json.h"
+
+namespace {
+
+const auto kName = [](const auto& info) { return std::string(info.param.name); };
+
+using Cli::BatchReader;
+
+// Every line the reader returns, "#" for one too long, read in pieces of `chunk` bytes.
+std::vector<std::string> Lines(const std::string& input, std::size_t chunk, std::size_t limit,
+                               std::size_t* reads = nullptr) {
+    std::size_t at = 0;
+    BatchReader reader(
+        [&](char* buffer, std::size_t size) {
+            if (reads) ++*reads;
+            const std::size_t n = std::min({size, input.size() - at, chunk});
+            input.copy(buffer, n, at);
+            at += n;
+            return n;
+        },
+        limit, 16);
+    std::vector<std::string> lines;
+    std::string_view line;
+    for (BatchReader::Status s; (s = reader.Next(line)) != BatchReader::Status::End;) {
+        lines.emplace_back(s == BatchReader::Status::TooLong ? "#" : std::string(line));
+        EXPECT_EQ(reader.LineNumber(), lines.size());
+    }
+    return lines;
+}
+
+using V = std::vector<std::string>;
+
+TEST(BatchReader, LinesAcrossReadsOfAnySize) {
+    const std::string input = "a\nbb\r\n\r\n\nccc\rd\n" + std::string(8, 'e') + "\nlast";
+    const V expected{"a", "bb", "", "", "ccc\rd", std::string(8, 'e'), "last"};
+    for (const std::size_t chunk : {1u, 2u, 3u, 7u, 64u})
+        EXPECT_EQ(Lines(input, chunk, 8), expected) << "chunk " << chunk;
+}
+
+TEST(BatchReader, LongLinesAreSkippedWholeAndNumbered) {
+    // The limit counts the bytes without LF and CR: 8 fit, 9 do not, wherever the reads end.
+    const std::string input = std::string(8, 'x') + "\r\n" + std::string(9, 'y') + "\n" +
+                              std::string(1000, 'z') + "\r\nok\n" + std::string(100, 'w');
+    for (const std::size_t chunk : {1u, 5u, 16u})
+        EXPECT_EQ(Lines(input, chunk, 8), (V{std::string(8, 'x'), "#", "#", "ok", "#"}));
+}
+
+TEST(BatchReader, NulBytesStayInTheLine) {
+    EXPECT_EQ(Lines(std::string("a\0b\n", 4), 2, 8), (V{std::string("a\0b", 3)}));
+    EXPECT_EQ(Lines("", 1, 8), V{});
+}
+
+TEST(BatchReader, EndOfInputIsAskedForOnlyOnce) {
+    std::size_t reads = 0;
+    Lines("a\nb", 100, 8, &reads);
+    EXPECT_EQ(reads, 2u); // the data, then the end
+}
+
+struct Escape {
+    const char* name;
+    std::string text, json;
+};
+
+class JsonString : public ::testing::TestWithParam<Escape> {};
+
+TEST_P(JsonString, Escapes) {
+    std::string out;
+    Json::AppendString(out, GetParam().text);
+    EXPECT_EQ(out, GetParam().json);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, JsonString,
+    ::testing::Values(Escape{"Plain", "2000-01-01 CE", "\"2000-01-01 CE\""},
+                      Escape{"QuoteAndBackslash", "a\"b\\c", R"("a\"b\\c")"},
+                      Escape{"ControlCharacters", std::string("\t\r\n\b\f\x01\x1f\0\x7f", 9),
+                             "\"\\t\\r\\n\\b\\f\\u0001\\u001f\\u0000\x7f\""},
+                      Escape{"Utf8Kept", "Mittwoch für día \xe2\x82\xac \xf0\x9f\x98\x80",
+                             "\"Mittwoch für día \xe2\x82\xac \xf0\x9f\x98\x80\""},
+                      Escape{"StrayContinuation", "a\x80z", "\"a\\ufffdz\""},
+                      Escape{"Overlong", "\xc0\xaf", "\"\\ufffd\\ufffd\""},
+                      Escape{"Surrogate", "\xed\xa0\x80", "\"\\ufffd\\ufffd\\ufffd\""},
+                      Escape{"BeyondUnicode", "\xf4\x90\x80\x80",
+                             "\"\\ufffd\\ufffd\\ufffd\\ufffd\""},
+                      Escape{"CutShort", "\xe2\x82", "\"\\ufffd\\ufffd\""}),
+    kName);
+
+} // namespace
