@@ -186,15 +186,14 @@ std::string FormatDate(const DateRecord& rec, int16_t order, const std::string& 
 }
 
 void KeepDateCharacters(std::string& text, const std::string& separator) {
-    const std::string kept = "-1234567890" + separator;
-    std::string out;
-    out.reserve(text.size());
+    // Kept in place, without a search per character: every date read passes here.
+    std::size_t kept = 0;
     for (const char c : text) {
-        if (kept.find(c) != std::string::npos) {
-            out.push_back(c);
+        if (IsDigit(c) || c == '-' || separator.find(c) != std::string::npos) {
+            text[kept++] = c;
         }
     }
-    text = std::move(out);
+    text.resize(kept);
 }
 
 int16_t CountChar(const std::string& text, char character) {
