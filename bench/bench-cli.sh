@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# orv's batch throughput beside dateutils' dconv on the same file, in the same run.
+#
+#   1. One million ISO dates (years 1601-4000, fixed seed) converted to day numbers:
+#      `orv convert --to jdn --value` against `dateutils.dconv -f jdn`, run in alternation
+#      (ORV_BENCH_ROUNDS rounds, each program once per round, the order switching); medians
+#      of wall and CPU time, lines per second, the ratio (goal: orv >= 1.5x dconv) and
+#      orv's peak RSS from /usr/bin/time -v (goal: < 8 MiB). hyperfine then times the same
+#      pair once more as a cross-check.
+#   2. The full result lines (`orv convert --to jdn`), and both forms for one million dates
+#      of years -1,000,000 .. 1,000,000, which dconv cannot read.
+#   Every orv answer of the first file is checked against dconv's before the figures count.
+#
+# Environment: ORV_BENCH_ROUNDS (7), ORV_BENCH_BUILD_DIR (build/release, configured and
+# built here unless it exists), ORV_BENCH_LINES (1000000).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+orv_install_packages dateutils hyperfine time python3 bc
+
+rounds=${ORV_BENCH_ROUNDS:-7}
+lines=${ORV_BENCH_LINES:-1000000}
+build=${ORV_BENCH_BUILD_DIR:-build/release}
+if [ ! -d "$build" ]; then cmake --preset release >/dev/null; fi
+cmake --build "$build" --target orv >/dev/null
+orv=$build/src/cli/orv
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The dates: uniform over the days of the range, seed fixed.
+python3 - "$work" "$lines" <<'PY'
+import datetime, random, sys
+work, n = sys.argv[1], int(sys.argv[2])
+rng = random.Random(20261206)
+lo, hi = datetime.date(1601, 1, 1).toordinal(), datetime.date(4000, 12, 31).toordinal()
+with open(f"{work}/iso.txt", "w") as f:
+    f.writelines(datetime.date.fromordinal(rng.randint(lo, hi)).isoformat() + "\n"
+                 for _ in range(n))
+with open(f"{work}/far.txt", "w") as f:
+    for _ in range(n):
+        y = rng.randint(-1_000_000, 1_000_000)
+        f.write(f"{y}-{rng.randint(1, 12):02d}-{rng.randint(1, 28):02d}\n")
+PY
+
+# dconv writes the astronomical Julian date of midnight, JDN - 0.5.
+"$orv" convert --to jdn --value --thousands none <"$work/iso.txt" >"$work/orv.out"
+dateutils.dconv -f jdn <"$work/iso.txt" >"$work/dconv.out"
+if ! paste "$work/orv.out" "$work/dconv.out" |
+    awk -F'\t' '$1 != $2 + 0.5 { bad++ } END { exit bad > 0 }'; then
+  echo "orv and dconv disagree on some day number" >&2
+  exit 1
+fi
+
+# One timed run: "wall user+sys peakKiB" of the command reading $2 into /dev/null.
+timed() { # file command...
+  local file=$1
+  shift
+  /usr/bin/time -f "%e %U %S %M" -o "$work/t" "$@" <"$file" >/dev/null
+  awk '{ printf "%s %.3f %s\n", $1, $2 + $3, $4 }' "$work/t"
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+declare -A wall cpu rss
+record() { # name "wall cpu rss"
+  read -r w c m <<<"$2"
+  wall[$1]+="$w "
+  cpu[$1]+="$c "
+  rss[$1]+="$m "
+}
+
+for ((r = 0; r < rounds; r++)); do
+  if ((r % 2 == 0)); then
+    record orv "$(timed "$work/iso.txt" "$orv" convert --to jdn --value)"
+    record dconv "$(timed "$work/iso.txt" dateutils.dconv -f jdn)"
+  else
+    record dconv "$(timed "$work/iso.txt" dateutils.dconv -f jdn)"
+    record orv "$(timed "$work/iso.txt" "$orv" convert --to jdn --value)"
+  fi
+  record full "$(timed "$work/iso.txt" "$orv" convert --to jdn)"
+  record farValue "$(timed "$work/far.txt" "$orv" convert --to jdn --value)"
+  record farFull "$(timed "$work/far.txt" "$orv" convert --to jdn)"
+done
+
+med() { tr ' ' '\n' <<<"$1" | grep . | median; }
+printf '\n%s lines a run, %s rounds, medians (%s cores, load %s)\n\n' "$lines" "$rounds" \
+  "$(nproc)" "$(cut -d' ' -f1 /proc/loadavg)"
+printf '%-44s %9s %9s %14s %14s %10s\n' "run" "wall s" "cpu s" "lines/s wall" "lines/s cpu" \
+  "peak KiB"
+row() { # name label
+  local w c m
+  w=$(med "${wall[$1]}")
+  c=$(med "${cpu[$1]}")
+  m=$(tr ' ' '\n' <<<"${rss[$1]}" | grep . | sort -g | tail -1)
+  printf '%-44s %9.3f %9.3f %14.0f %14.0f %10s\n' "$2" "$w" "$c" "$(bc -l <<<"$lines / $w")" \
+    "$(bc -l <<<"$lines / ($c + 0.0005)")" "$m"
+}
+row orv "orv convert --to jdn --value (1601-4000)"
+row dconv "dateutils.dconv -f jdn (1601-4000)"
+row full "orv convert --to jdn (full lines)"
+row farValue "orv --value, years +-1,000,000"
+row farFull "orv full lines, years +-1,000,000"
+printf '\nratio orv / dconv, lines per second: %.2fx wall, %.2fx cpu (goal >= 1.5x)\n' \
+  "$(bc -l <<<"$(med "${wall[dconv]}") / $(med "${wall[orv]}")")" \
+  "$(bc -l <<<"$(med "${cpu[dconv]}") / $(med "${cpu[orv]}")")"
+printf 'orv peak RSS: %s KiB (goal < 8192 KiB)\n\n' \
+  "$(tr ' ' '\n' <<<"${rss[orv]}" | grep . | sort -g | tail -1)"
+
+# The same pair through hyperfine, as a cross-check of the wall times.
+hyperfine --warmup 1 --runs "$rounds" --style basic \
+  -n orv "$orv convert --to jdn --value < $work/iso.txt > /dev/null" \
+  -n dconv "dateutils.dconv -f jdn < $work/iso.txt > /dev/null"
