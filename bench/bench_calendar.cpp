@@ -8,6 +8,7 @@
 // printed (CPU time, medians when --benchmark_repetitions is given).
 #include "mibrexw.h"
 #include "mibrexw_impl.h"
+#include "ns_baseline.h"
 
 #include <benchmark/benchmark.h>
 
@@ -258,6 +259,28 @@ void BM_ToDate_Inline_AnnusNovus(benchmark::State& s) {
     });
 }
 
+// The plain Neri-Schneider library: the same call through the PLT into a shared library, the
+// same record, the same days.
+void BM_ToJdn_NeriSchneider_Gregorian(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().gregorian, [](DateRecord& r) { return ns_gregorian_to_jdn(&r); });
+}
+void BM_ToJdn_NeriSchneider_Julian(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().julian, [](DateRecord& r) { return ns_julian_to_jdn(&r); });
+}
+void BM_ToJdn_NeriSchneider_AnnusNovus(benchmark::State& s) {
+    DateToJdnLoop(s, WideInputs().annusNovus,
+                  [](DateRecord& r) { return ns_annus_novus_to_jdn(&r); });
+}
+void BM_ToDate_NeriSchneider_Gregorian(benchmark::State& s) {
+    LibraryToDateLoop(s, WideInputs().jdns, 'G', ns_jdn_to_gregorian);
+}
+void BM_ToDate_NeriSchneider_Julian(benchmark::State& s) {
+    LibraryToDateLoop(s, WideInputs().jdns, 'J', ns_jdn_to_julian);
+}
+void BM_ToDate_NeriSchneider_AnnusNovus(benchmark::State& s) {
+    LibraryToDateLoop(s, WideInputs().jdns, 'A', ns_jdn_to_annus_novus);
+}
+
 // Years -32767 .. 32767: std::chrono against the Gregorian conversions on the same inputs.
 void BM_Chrono_ToJdn_Chrono(benchmark::State& s) {
     DateToJdnLoop(s, ChronoInputs().gregorian, [](const DateRecord& r) {
@@ -309,6 +332,12 @@ BENCHMARK(BM_ToDate_Library_AnnusNovus);
 BENCHMARK(BM_ToDate_Inline_Gregorian);
 BENCHMARK(BM_ToDate_Inline_Julian);
 BENCHMARK(BM_ToDate_Inline_AnnusNovus);
+BENCHMARK(BM_ToJdn_NeriSchneider_Gregorian);
+BENCHMARK(BM_ToJdn_NeriSchneider_Julian);
+BENCHMARK(BM_ToJdn_NeriSchneider_AnnusNovus);
+BENCHMARK(BM_ToDate_NeriSchneider_Gregorian);
+BENCHMARK(BM_ToDate_NeriSchneider_Julian);
+BENCHMARK(BM_ToDate_NeriSchneider_AnnusNovus);
 BENCHMARK(BM_Chrono_ToJdn_Chrono);
 BENCHMARK(BM_Chrono_ToJdn_Library);
 BENCHMARK(BM_Chrono_ToJdn_Inline);
@@ -360,6 +389,19 @@ class RatioReporter : public benchmark::ConsoleReporter {
                 std::string("BM_Chrono_") + dir + "_Library",
                 std::string("BM_Chrono_") + dir + "_Inline",
                 std::string("BM_Chrono_") + dir + "_Chrono");
+        }
+        // The goal: the library's call within 1.3x of the plain Neri-Schneider call.
+        std::printf("\nlibrary / plain Neri-Schneider behind the same C interface (goal <= "
+                    "1.30):\n");
+        for (const char* dir : {"ToJdn", "ToDate"}) {
+            for (const char* cal : {"Gregorian", "Julian", "AnnusNovus"}) {
+                const double lib = Get(std::string("BM_") + dir + "_Library_" + cal);
+                const double ns = Get(std::string("BM_") + dir + "_NeriSchneider_" + cal);
+                if (lib > 0 && ns > 0) {
+                    std::printf("  %-6s %-10s %7.2f ns %7.2f ns %6.2fx\n", dir, cal, lib, ns,
+                                lib / ns);
+                }
+            }
         }
         std::printf("\nAnnus Novus / Gregorian time:");
         for (const char* dir : {"ToJdn", "ToDate"}) {
@@ -432,6 +474,18 @@ bool BaselinesAgree() {
             wrong += !SameDate(LibraryToDate(jdn, 'J'), {j.year, j.month, j.day});
             wrong += !SameDate(LibraryToAn(jdn), {a.year, a.month, a.day});
             wrong += TextbookJulianToJdn(j.year, j.month, j.day) != jdn;
+            DateRecord ng = in->gregorian[i], nj = in->julian[i], na = in->annusNovus[i];
+            wrong += ns_gregorian_to_jdn(&ng) != jdn;
+            wrong += ns_julian_to_jdn(&nj) != jdn;
+            wrong += ns_annus_novus_to_jdn(&na) != jdn;
+            DateRecord back{};
+            back.jdn = jdn;
+            ns_jdn_to_gregorian(&back);
+            wrong += !SameDate({back.year, back.month, back.day}, {g.year, g.month, g.day});
+            ns_jdn_to_julian(&back);
+            wrong += !SameDate({back.year, back.month, back.day}, {j.year, j.month, j.day});
+            ns_jdn_to_annus_novus(&back);
+            wrong += !SameDate({back.year, back.month, back.day}, {a.year, a.month, a.day});
             wrong += TextbookGregorianToJdn(g.year, g.month, g.day) != jdn;
         }
     }
