@@ -58,7 +58,7 @@ root=$work/root
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 # Every installed file matches one of these, and each of these is installed.
 expected=(
-  bin/orvandel
+  bin/orvandel bin/orv share/man/man1/orv.1 share/bash-completion/completions/orv
   "$libdir/libmibrexw.so" "$libdir/libmibrexw.so.1" "$libdir/libmibrexw.so.1.0.0"
   include/mibrexw/mibrexw.h
   "$libdir/pkgconfig/mibrexw.pc"
@@ -93,11 +93,13 @@ done
 echo "${#installed[@]} files installed:"
 printf '  /usr/%s\n' "${installed[@]}"
 
-echo "== RUNPATH of the installed program"
-runpath=$(readelf -d "$root/usr/bin/orvandel" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
-if [ "$runpath" = "\$ORIGIN/../$libdir" ]; then pass "RUNPATH $runpath"; else
-  fail "RUNPATH is '$runpath', not '\$ORIGIN/../$libdir'"
-fi
+echo "== RUNPATH of the installed programs"
+for program in orvandel orv; do
+  runpath=$(readelf -d "$root/usr/bin/$program" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
+  if [ "$runpath" = "\$ORIGIN/../$libdir" ]; then pass "$program: RUNPATH $runpath"; else
+    fail "$program: RUNPATH is '$runpath', not '\$ORIGIN/../$libdir'"
+  fi
+done
 
 echo "== The installed program, moved elsewhere, with the build folder's library moved away"
 mkdir -p "$aside" "$work/moved"
@@ -124,6 +126,8 @@ grep -q -- "--version" "$work/out" || fail "--help does not list --version"
 run 2 "--bogus" env QT_QPA_PLATFORM=offscreen "$orvandel" --bogus
 grep -q "bogus" "$work/err" || fail "--bogus: no message on standard error"
 [ ! -s "$work/out" ] || fail "--bogus wrote to standard output"
+run 0 "installed orv, moved" env -u LD_LIBRARY_PATH "$work/moved/usr/bin/orv" 2000-01-01 --to jdn
+grep -qx "2000-01-01 CE = 2,451,545 JDN, Saturday" "$work/out" || fail "orv printed '$(cat "$work/out")'"
 run 0 "start offscreen until idle" env QT_QPA_PLATFORM=offscreen ORVANDEL_QUIT_WHEN_IDLE=1 \
   timeout 60 "$orvandel"
 
@@ -159,10 +163,12 @@ else fail "desktop-file-validate"; fi
 if appstreamcli validate --no-net "$work/moved/usr/share/metainfo/$id.metainfo.xml"; then
   pass "appstreamcli validate --no-net"
 else fail "appstreamcli validate --no-net"; fi
-warnings=$(groff -man -ww -z "$work/moved/usr/share/man/man1/orvandel.1" 2>&1)
-if [ -z "$warnings" ]; then pass "groff: manual page without warnings"; else
-  fail "manual page: $warnings"
-fi
+for page in orvandel orv; do
+  warnings=$(groff -man -ww -z "$work/moved/usr/share/man/man1/$page.1" 2>&1)
+  if [ -z "$warnings" ]; then pass "groff: manual page $page.1 without warnings"; else
+    fail "manual page $page.1: $warnings"
+  fi
+done
 
 echo "== A C program against the installed library"
 usr=$work/moved/usr
@@ -197,7 +203,7 @@ for needed in libqt6widgets6 libc6 qt6-qpa-plugins; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed"
 done
 [[ $depends != *mibrexw* ]] || fail "Depends names the package's own library"
-for file in ./usr/bin/orvandel "./usr/$libdir/libmibrexw.so.1" "./usr/share/applications/$id.desktop"; do
+for file in ./usr/bin/orvandel ./usr/bin/orv "./usr/$libdir/libmibrexw.so.1" "./usr/share/applications/$id.desktop"; do
   grep -qF " $file" "$work/deb-files" || fail "the package lacks $file"
 done
 
