@@ -22,6 +22,7 @@ constexpr int messageDifferenceInvalid = 4;
 constexpr int messageSecondInvalid = 6;
 constexpr int messageSecondInvalidAnnusNovus = 7;
 
+// Compute's message as the row of WindowTexts' table: the one place that knows its type.
 int MessageNumber(int message) {
     return message;
 }
