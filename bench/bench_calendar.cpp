@@ -6,6 +6,10 @@
 // program does; "Inline" rows run the same arithmetic from mibrexw_impl.h inlined into the
 // loop, which shows what the call itself costs. After the usual output a table of ratios is
 // printed (CPU time, medians when --benchmark_repetitions is given).
+//
+// "NeriSchneider" rows call a plain Neri-Schneider library (ns_baseline.cpp, a shared library
+// of its own) through the same kind of C call; the library's goal is 1.3x of it. On a busy
+// machine compare them with --benchmark_repetitions=9 --benchmark_enable_random_interleaving.
 #include "mibrexw.h"
 #include "mibrexw_impl.h"
 #include "ns_baseline.h"
