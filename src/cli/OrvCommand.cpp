@@ -15,15 +15,8 @@ namespace Cli {
 
 namespace {
 
-// Compute's messages by number, as the window shows them (see WindowTexts).
-constexpr int messageFirstInvalid = 1;
-constexpr int messageFirstInvalidAnnusNovus = 2;
-constexpr int messageDifferenceInvalid = 4;
-constexpr int messageSecondInvalid = 6;
-constexpr int messageSecondInvalidAnnusNovus = 7;
-
 // Compute's message as the row of WindowTexts' table: the one place that knows its type.
-int MessageNumber(int message) {
+int MessageNumber(WindowTexts::ComputeMessage message) {
     return message;
 }
 
@@ -153,7 +146,7 @@ CaseRunner::CaseRunner(const Options& options) : options_(options) {
 
 const CaseResult& CaseRunner::Fail(Problem problem) {
     result_.problem = problem;
-    result_.message = -1;
+    result_.message = WindowTexts::noMessage;
     result_.line.clear();
     result_.value.clear();
     return result_;
@@ -170,7 +163,7 @@ bool CaseRunner::ConvertValueOnly(std::string_view date) {
                                         format, converted_))
         return false;
     result_.problem = Problem::None;
-    result_.message = -1;
+    result_.message = WindowTexts::noMessage;
     result_.line.clear();
     result_.value.swap(converted_);
     return true;
@@ -191,13 +184,14 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     const bool firstAnnusNovus = options_.fromKind == DatePr2::AN;
     const bool secondAnnusNovus = options_.toKind == DatePr2::AN;
     if (TrimBlanks(first).empty()) {
-        result_.message = firstAnnusNovus ? messageFirstInvalidAnnusNovus : messageFirstInvalid;
+        result_.message = firstAnnusNovus ? WindowTexts::msgFirstDateInvalidAnnusNovus
+                                          : WindowTexts::msgFirstDateInvalid;
         return result_;
     }
     if (command != Command::Convert && TrimBlanks(second).empty()) {
-        result_.message = command == Command::Add ? messageDifferenceInvalid
-                          : secondAnnusNovus      ? messageSecondInvalidAnnusNovus
-                                                  : messageSecondInvalid;
+        result_.message = command == Command::Add ? WindowTexts::msgDifferenceInvalid
+                          : secondAnnusNovus      ? WindowTexts::msgSecondDateInvalidAnnusNovus
+                                                  : WindowTexts::msgSecondDateInvalid;
         return result_;
     }
 
@@ -343,7 +337,7 @@ void ReportError(Streams& streams, const CaseRunner& runner, uint64_t lineNumber
 
 int RunToday(const Options& o, Streams& streams) {
     const DateWindowOps::Format format{o.order, o.separator, o.thousands};
-    const std::string text = DateWindowOps::TodayDateText(o.toKind, format);
+    const std::string text = DateWindowOps::DateTextFromToday(0, o.toKind, format);
     Writer writer(streams);
     std::string& buffer = writer.Buffer();
     if (o.json) {
