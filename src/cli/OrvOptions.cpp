@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "app/SettingsFile.h"
@@ -46,12 +47,107 @@ bool IsOption(std::string_view arg) {
     return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
 }
 
+// An argument that is not an option: the command word, if it comes first, or an operand.
+void TakeOperand(const std::string& arg, bool& commandSeen, Options& o) {
+    if (!commandSeen && o.operands.empty()) {
+        commandSeen = true;
+        static constexpr std::array<std::pair<std::string_view, Command>, 4> commands{{
+            {"convert", Command::Convert},
+            {"add", Command::Add},
+            {"diff", Command::Diff},
+            {"today", Command::Today},
+        }};
+        for (const auto& [word, command] : commands) {
+            if (arg == word) {
+                o.command = command;
+                return;
+            }
+        }
+        // "orv DATE" converts.
+    }
+    o.operands.push_back(arg);
+}
+
+// An option without a value; false when `arg` is none of them.
+bool TakeFlag(const std::string& arg, Arguments& result) {
+    if (arg == "--help" || arg == "-h")
+        result.action = Arguments::Action::Help;
+    else if (arg == "--version")
+        result.action = Arguments::Action::Version;
+    else if (arg == "--value")
+        result.options.value = true;
+    else if (arg == "--json")
+        result.options.json = true;
+    else if (arg == "--settings")
+        result.useSettings = true;
+    else
+        return false;
+    return true;
+}
+
+bool TakesValue(std::string_view name) {
+    return name == "--from" || name == "--to" || name == "--order" || name == "--sep" ||
+           name == "--thousands" || name == "--lang";
+}
+
+// One option with its value; the usage error, or nothing when it was taken.
+std::optional<std::string> TakeValue(const std::string& name, const std::string& value,
+                                     Arguments& result) {
+    Options& o = result.options;
+    Arguments::Given& given = result.given;
+    if (name == "--from" || name == "--to") {
+        const auto kind = KindOf(value);
+        if (!kind) return "unknown calendar '" + value + "' (ce, jc, an, jdn, yyyyddd)";
+        (name == "--from" ? o.fromKind : o.toKind) = *kind;
+    } else if (name == "--order") {
+        const auto order = OrderOf(value);
+        if (!order) return "unknown date order '" + value + "' (ymd, dmy, mdy)";
+        o.order = *order;
+        given.order = true;
+    } else if (name == "--sep") {
+        if (value != "-" && value != "." && value != "/")
+            return std::string("the date separator is one of - . /");
+        o.separator = value;
+        given.separator = true;
+    } else if (name == "--thousands") {
+        if (value != "," && value != "." && value != "none")
+            return std::string("the thousands separator is one of , . none");
+        o.thousands = value == "none" ? "" : value;
+        given.thousands = true;
+    } else {
+        const auto language = LanguageOf(value);
+        if (!language) return "unknown language '" + value + "' (en, de, es)";
+        o.language = *language;
+        given.language = true;
+    }
+    return std::nullopt;
+}
+
+// The usage error of a command given the wrong number of operands, or nothing.
+std::optional<std::string> CheckOperands(const Options& o) {
+    if (o.value && o.json) return std::string("--value and --json exclude each other");
+    const std::size_t operands = o.operands.size();
+    switch (o.command) {
+    case Command::Convert:
+        if (operands > 1) return std::string("convert takes one date");
+        break;
+    case Command::Add:
+        if (operands != 0 && operands != 2) return std::string("add takes a date and a day count");
+        break;
+    case Command::Diff:
+        if (operands != 0 && operands != 2) return std::string("diff takes two dates");
+        break;
+    case Command::Today:
+        if (operands != 0) return std::string("today takes no date");
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 Arguments ParseArguments(const std::vector<std::string>& args) {
     Arguments result;
-    Options& o = result.options;
-    Arguments::Given& given = result.given;
     const auto usage = [&result](std::string message) {
         result.action = Arguments::Action::Usage;
         result.error = std::move(message);
@@ -62,106 +158,23 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || !IsOption(arg)) {
-            if (!commandSeen && o.operands.empty()) {
-                commandSeen = true;
-                if (arg == "convert") continue;
-                if (arg == "add") {
-                    o.command = Command::Add;
-                    continue;
-                }
-                if (arg == "diff") {
-                    o.command = Command::Diff;
-                    continue;
-                }
-                if (arg == "today") {
-                    o.command = Command::Today;
-                    continue;
-                }
-                // "orv DATE" converts.
-            }
-            o.operands.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
+            TakeOperand(arg, commandSeen, result.options);
+        } else if (arg == "--") {
             optionsEnded = true;
-            continue;
-        }
-        if (arg == "--help" || arg == "-h") {
-            result.action = Arguments::Action::Help;
-            return result;
-        }
-        if (arg == "--version") {
-            result.action = Arguments::Action::Version;
-            return result;
-        }
-        if (arg == "--value") {
-            o.value = true;
-            continue;
-        }
-        if (arg == "--json") {
-            o.json = true;
-            continue;
-        }
-        if (arg == "--settings") {
-            result.useSettings = true;
-            continue;
-        }
-        // The options with a value: "--from jdn" or "--from=jdn".
-        std::string name = arg;
-        std::optional<std::string> value;
-        if (const auto eq = arg.find('='); eq != std::string::npos) {
-            name = arg.substr(0, eq);
-            value = arg.substr(eq + 1);
-        }
-        const bool takesValue = name == "--from" || name == "--to" || name == "--order" ||
-                                name == "--sep" || name == "--thousands" || name == "--lang";
-        if (!takesValue) return usage("unknown option '" + arg + "'");
-        if (!value) {
-            if (i + 1 >= args.size()) return usage("option '" + name + "' needs a value");
-            value = args[++i];
-        }
-        if (name == "--from" || name == "--to") {
-            const auto kind = KindOf(*value);
-            if (!kind) return usage("unknown calendar '" + *value + "' (ce, jc, an, jdn, yyyyddd)");
-            (name == "--from" ? o.fromKind : o.toKind) = *kind;
-        } else if (name == "--order") {
-            const auto order = OrderOf(*value);
-            if (!order) return usage("unknown date order '" + *value + "' (ymd, dmy, mdy)");
-            o.order = *order;
-            given.order = true;
-        } else if (name == "--sep") {
-            if (*value != "-" && *value != "." && *value != "/")
-                return usage("the date separator is one of - . /");
-            o.separator = *value;
-            given.separator = true;
-        } else if (name == "--thousands") {
-            if (*value != "," && *value != "." && *value != "none")
-                return usage("the thousands separator is one of , . none");
-            o.thousands = *value == "none" ? "" : *value;
-            given.thousands = true;
+        } else if (TakeFlag(arg, result)) {
+            if (result.action != Arguments::Action::Run) return result;
         } else {
-            const auto language = LanguageOf(*value);
-            if (!language) return usage("unknown language '" + *value + "' (en, de, es)");
-            o.language = *language;
-            given.language = true;
+            // "--from jdn" or "--from=jdn".
+            const auto eq = arg.find('=');
+            const std::string name = arg.substr(0, eq);
+            if (!TakesValue(name)) return usage("unknown option '" + arg + "'");
+            if (eq == std::string::npos && i + 1 >= args.size())
+                return usage("option '" + name + "' needs a value");
+            const std::string value = eq != std::string::npos ? arg.substr(eq + 1) : args[++i];
+            if (auto error = TakeValue(name, value, result)) return usage(std::move(*error));
         }
     }
-    if (o.value && o.json) return usage("--value and --json exclude each other");
-    const std::size_t operands = o.operands.size();
-    switch (o.command) {
-    case Command::Convert:
-        if (operands > 1) return usage("convert takes one date");
-        break;
-    case Command::Add:
-        if (operands != 0 && operands != 2) return usage("add takes a date and a day count");
-        break;
-    case Command::Diff:
-        if (operands != 0 && operands != 2) return usage("diff takes two dates");
-        break;
-    case Command::Today:
-        if (operands != 0) return usage("today takes no date");
-        break;
-    }
+    if (auto error = CheckOperands(result.options)) return usage(std::move(*error));
     return result;
 }
 
