@@ -6,15 +6,8 @@
 #include "lang/GEN_TEXT.h"
 #include "ui/info/weblink.h"
 
-#include <QApplication>
-#include <QDesktopServices>
-#include <QDialog>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QUrl>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,7 +18,6 @@ void ClickAsUser(QWidget* button) {
     QTest::mouseClick(button->window()->windowHandle(), Qt::LeftButton, {},
                       button->mapTo(button->window(), button->rect().center()));
 }
-
 QPlainTextEdit* Msg(QWidget* info) {
     return info->findChild<QPlainTextEdit*>("txbMsg");
 }
@@ -35,24 +27,6 @@ QPushButton* CloseButton(QWidget* info) {
 QString Shown(const std::string& t) {
     return QString::fromStdString(t).replace("\r\n", "\n");
 }
-
-// By language: the captions of Help, Calendars and Credits and of their Close buttons, and the
-// table slot shown by Help and Calendars and by Credits (-1: an empty box).
-struct Texts {
-    int language;
-    QStringList captions;
-    QString close;
-    int slot, creditsSlot;
-};
-Q_DECLARE_METATYPE(Texts)
-
-// A link label clicked after choosing an entry of cboLanguage, the opener (0: the desktop's,
-// 1: a test's that opens, 2: one that refuses) and the number of clicks.
-struct Clicks {
-    QString label;
-    int language, opener, clicks;
-};
-Q_DECLARE_METATYPE(Clicks)
 
 class tst_InfoWindows : public QObject {
     Q_OBJECT
@@ -93,34 +67,39 @@ class tst_InfoWindows : public QObject {
         f->Replace("txbFirstDate", "2000-01-01");
         f->Find<QLineEdit>("txbFirstDate")->setCursorPosition(0);
     }
-
     void cleanup() { f.reset(); }
 
+    // By language: the captions of Help, Calendars, Credits and Close, and the table slot
+    // shown by Help and Calendars and by Credits (-1: an empty box).
     void textsByLanguage_data() {
-        QTest::addColumn<Texts>("texts");
-        QTest::newRow("en") << Texts{0, {"ORV Help", "ORV Calendars", "Credits"}, "Close", 0, 0};
-        QTest::newRow("de") << Texts{
-            1, {"ORV Hilfe", "ORV Kalender", "Anerkennung"}, "Schliessen", 1, 1};
-        QTest::newRow("fr") << Texts{2, {"ORV ???", "ORV ", "???"}, "???", -1, 0};
-        QTest::newRow("es") << Texts{
-            4, {"ORV Ayuda", "ORV Calendarios", "Créditos"}, "Cerrar", 4, 4};
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::newRow("de") << 1
+                            << QStringList{"ORV Hilfe", "ORV Kalender", "Anerkennung", "Schliessen"}
+                            << QList<int>{1, 1, 1};
+        QTest::newRow("fr") << 2 << QStringList{"ORV ???", "ORV ", "???", "???"}
+                            << QList<int>{-1, -1, 0};
+        QTest::newRow("es") << 4
+                            << QStringList{"ORV Ayuda", "ORV Calendarios", "Créditos", "Cerrar"}
+                            << QList<int>{4, 4, 4};
     }
-
     // Each window is built by the first click on its button, not at start-up.
     void textsByLanguage() {
-        QFETCH(Texts, texts);
-        GEN_TEXT::currentLanguage = static_cast<int16_t>(texts.language);
+        QFETCH(int, language);
+        QFETCH(QStringList, captions);
+        QFETCH(QList<int>, shown);
+        GEN_TEXT::currentLanguage = static_cast<int16_t>(language);
         const QString names[] = {"Help", "Calendars", "Credits"};
         const InfoTexts::Table tables[] = {InfoTexts::HelpTexts(), InfoTexts::CalendarsTexts(),
                                            InfoTexts::CreditsTexts()};
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(f->Window()->findChildren<QDialog*>().size(), i);
             QWidget* info = Open(names[i]);
-            QCOMPARE(info->windowTitle(), texts.captions[i]);
-            QCOMPARE(CloseButton(info)->text(), texts.close);
-            const int slot = i < 2 ? texts.slot : texts.creditsSlot;
-            const QString text = slot < 0 ? QString() : Shown(tables[i][size_t(slot)]);
-            QCOMPARE(Msg(info)->toPlainText(), text);
+            QCOMPARE(info->windowTitle() + '|' + CloseButton(info)->text(),
+                     captions[i] + '|' + captions[3]);
+            QCOMPARE(Msg(info)->toPlainText(),
+                     shown[i] < 0 ? QString() : Shown(tables[i][size_t(shown[i])]));
         }
     }
 
@@ -153,7 +132,6 @@ class tst_InfoWindows : public QObject {
         QTest::newRow("help closed by the title bar") << "Help"
                                                       << "title bar";
     }
-
     // Non-modal: the main window takes clicks while it is open. The button brings a minimised
     // window back; each way of closing puts the caret back in the first date window.
     void besideMainWindow() {
@@ -182,42 +160,45 @@ class tst_InfoWindows : public QObject {
         ExpectBackInTheFirstDate(credits);
     }
 
+    // A link label clicked after choosing an entry of cboLanguage, the opener (0: the
+    // desktop's, 1: a test's that opens, 2: one that refuses) and the number of clicks.
     void linkLabels_data() {
-        QTest::addColumn<Clicks>("clicks");
-        QTest::newRow("Tessaline through the desktop") << Clicks{"lblTessaline", 0, 0, 1};
-        QTest::newRow("documentation opened twice") << Clicks{"lblOnlineDocumentation", 0, 1, 2};
-        QTest::newRow("documentation refused twice") << Clicks{"lblOnlineDocumentation", 0, 2, 2};
-        QTest::newRow("documentation in German") << Clicks{"lblOnlineDocumentation", 1, 1, 1};
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("opener");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("Tessaline through the desktop") << "lblTessaline" << 0 << 0 << 1;
+        QTest::newRow("documentation refused twice") << "lblOnlineDocumentation" << 0 << 2 << 2;
+        QTest::newRow("documentation in German") << "lblOnlineDocumentation" << 1 << 1 << 1;
     }
-
     // The label's address reaches the opener unchanged, in any language. Each refusal shows
     // exactly one warning (no retry, no other box), nothing else happens, and the main window
     // goes on working.
     void linkLabels() {
-        QFETCH(Clicks, clicks);
-        if (clicks.language != 0) f->ChooseLanguage(clicks.language);
-        const std::string address = clicks.label == "lblTessaline"
-                                        ? InfoTexts::HomePageAddress()
-                                        : InfoTexts::DocumentationAddress();
+        QFETCH(QString, label);
+        QFETCH(int, language);
+        QFETCH(int, opener);
+        QFETCH(int, clicks);
+        if (language != 0) f->ChooseLanguage(language);
+        const std::string address = label == "lblTessaline" ? InfoTexts::HomePageAddress()
+                                                            : InfoTexts::DocumentationAddress();
         const QUrl url(QString::fromStdString(address));
         std::vector<std::string> offered;
         weblink::SetOpener([&](const std::string& given) {
             offered.push_back(given);
-            return clicks.opener == 1;
+            return opener == 1;
         });
-        if (clicks.opener == 0) weblink::SetOpener({});
+        if (opener == 0) weblink::SetOpener({});
         browsed.clear();
         QDesktopServices::setUrlHandler(url.scheme(), this, "Browse");
         const QString output = f->Text("txbOutput");
-        for (int click = 0; click < clicks.clicks; ++click)
-            f->Click(clicks.label);
+        for (int click = 0; click < clicks; ++click)
+            f->Click(label);
         QDesktopServices::unsetUrlHandler(url.scheme());
         weblink::SetOpener({});
-
-        const auto toOpener = clicks.opener == 0 ? 0 : size_t(clicks.clicks);
-        QCOMPARE(offered, std::vector<std::string>(toOpener, address));
-        QCOMPARE(browsed, clicks.opener == 0 ? QList<QUrl>{url} : QList<QUrl>{});
-        QCOMPARE(f->boxes.shown.size(), clicks.opener == 2 ? clicks.clicks : 0);
+        QCOMPARE(offered, std::vector<std::string>(opener == 0 ? 0 : size_t(clicks), address));
+        QCOMPARE(browsed, opener == 0 ? QList<QUrl>{url} : QList<QUrl>{});
+        QCOMPARE(f->boxes.shown.size(), opener == 2 ? clicks : 0);
         for (const OrvTest::Box& box : f->boxes.shown) {
             QVERIFY(box.kind == OrvTest::BoxKind::Warn);
             QCOMPARE(box.text, "Error launching web browser. Please make sure that your web "
