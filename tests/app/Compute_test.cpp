@@ -10,6 +10,7 @@
 #include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
+#include "support/CoreTest.h"
 
 namespace {
 
@@ -30,19 +31,8 @@ struct Settings {
 const Settings German{DatePr2::YMD, "-", ",", GEN_TEXT::langGerman};
 const Settings French{DatePr2::YMD, "-", ",", GEN_TEXT::langFrench};
 
-class ComputeTest : public ::testing::Test {
+class ComputeTest : public CoreTest {
   protected:
-    void SetUp() override {
-        GEN_TEXT::InitMessages();
-        DatePr2::InitializeGlobals();
-        WindowTexts::LoadComputeErrorTexts();
-        // Monday 2026-12-07, JDN 2,461,382.
-        DatePr2::SetNow([] { return DatePr2::LocalNow{2026, 12, 7, 14, 5, 0}; });
-    }
-    void TearDown() override {
-        DatePr2::SetNow({});
-        GEN_TEXT::currentLanguage = GEN_TEXT::langEnglish;
-    }
     // "first|difference|second" typed into the three windows; the windows afterwards alike.
     static Compute::Output Run(std::string_view typed, int16_t k1, int16_t k2, const Settings& s,
                                const Compute::AskClearDifference& ask, std::string& after) {

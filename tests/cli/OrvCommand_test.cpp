@@ -8,6 +8,7 @@
 #include "calendar/DatePr2.h"
 #include "cli/OrvCommand.h"
 #include "lang/GEN_TEXT.h"
+#include "support/CoreTest.h"
 
 namespace {
 
@@ -40,19 +41,7 @@ Outcome Orv(std::vector<std::string> args, const std::string& input = {},
     return run;
 }
 
-class OrvTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        GEN_TEXT::InitMessages();
-        DatePr2::InitializeGlobals();
-        WindowTexts::LoadComputeErrorTexts();
-        DatePr2::SetNow([] { return DatePr2::LocalNow{2026, 12, 7, 14, 5, 0}; });
-    }
-    void TearDown() override {
-        DatePr2::SetNow({});
-        GEN_TEXT::currentLanguage = GEN_TEXT::langEnglish;
-    }
-};
+class OrvTest : public CoreTest {};
 
 const char* const kindName[] = {"ce", "jc", "jdn", "an", "yyyyddd"};
 
