@@ -70,18 +70,6 @@ const char* CommandName(Command command) {
     return "convert";
 }
 
-const char* KindName(int16_t kind) {
-    static constexpr std::array<const char*, 5> names{"ce", "jc", "jdn", "an", "yyyyddd"};
-    return kind >= 0 && kind < 5 ? names[static_cast<std::size_t>(kind)] : "ce";
-}
-
-// Blanks only, as Compute trims the windows.
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Any byte below 0x20 or DEL: no window can hold one, and the lenient parsers would drop it.
 bool HasControlCharacter(std::string_view text) {
     for (const char c : text) {
@@ -157,7 +145,7 @@ const CaseResult& CaseRunner::Fail(Problem problem) {
 // window without building the result line. Anything else goes to Compute.
 bool CaseRunner::ConvertValueOnly(std::string_view date) {
     if (options_.fromKind == options_.toKind) return false;
-    input_.firstDate.assign(TrimBlanks(date));
+    input_.firstDate.assign(StrProc::TrimBlanks(date));
     const DateWindowOps::Format format{options_.order, options_.separator, options_.thousands};
     if (!DateWindowOps::ConvertDateText(input_.firstDate, options_.fromKind, options_.toKind,
                                         format, converted_))
@@ -183,12 +171,12 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     // read an empty date as today and an empty count as a conversion.
     const bool firstAnnusNovus = options_.fromKind == DatePr2::AN;
     const bool secondAnnusNovus = options_.toKind == DatePr2::AN;
-    if (TrimBlanks(first).empty()) {
+    if (StrProc::TrimBlanks(first).empty()) {
         result_.message = firstAnnusNovus ? WindowTexts::msgFirstDateInvalidAnnusNovus
                                           : WindowTexts::msgFirstDateInvalid;
         return result_;
     }
-    if (command != Command::Convert && TrimBlanks(second).empty()) {
+    if (command != Command::Convert && StrProc::TrimBlanks(second).empty()) {
         result_.message = command == Command::Add ? WindowTexts::msgDifferenceInvalid
                           : secondAnnusNovus      ? WindowTexts::msgSecondDateInvalidAnnusNovus
                                                   : WindowTexts::msgSecondDateInvalid;

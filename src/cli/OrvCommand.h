@@ -52,6 +52,10 @@ Arguments ParseArguments(const std::vector<std::string>& args);
 // False when the file is missing or unreadable (the options stay as they are).
 bool ApplySettings(Arguments& arguments, const std::string& path);
 
+// The calendar kind of a --from or --to name (ce, jc, an, jdn, yyyyddd), and back.
+std::optional<int16_t> KindOf(std::string_view name);
+const char* KindName(int16_t kind);
+
 const char* UsageText();
 std::string HelpText();
 std::string VersionText();

@@ -21,11 +21,21 @@ constexpr std::array<std::pair<std::string_view, int16_t>, 5> kindNames{
      {"jdn", DatePr2::JDN},
      {"yyyyddd", DatePr2::YYYYDDD}}};
 
+} // namespace
+
 std::optional<int16_t> KindOf(std::string_view name) {
     for (const auto& [text, kind] : kindNames)
         if (text == name) return kind;
     return std::nullopt;
 }
+
+const char* KindName(int16_t kind) {
+    for (const auto& [text, known] : kindNames)
+        if (known == kind) return text.data();
+    return "ce";
+}
+
+namespace {
 
 std::optional<int16_t> OrderOf(std::string_view name) {
     if (name == "ymd") return DatePr2::YMD;

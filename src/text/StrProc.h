@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "mibrexw.h"
 
@@ -48,8 +49,9 @@ std::string InsertThousandsSeparators(const std::string& number, const std::stri
 
 void CutAtNul(std::string& text); // drops the first NUL and everything after it
 
-// The text without the blanks at its ends; other white space is the parsers' business.
-std::string TrimBlanks(const std::string& text);
+// The text without the blanks at its ends (a view into `text`); other white space is the
+// parsers' business.
+std::string_view TrimBlanks(std::string_view text);
 
 // Key filters of the input windows: keyCode is the character code of the typed key; control
 // keys (backspace, copy, paste, cut) always pass, others only below the maximum length.

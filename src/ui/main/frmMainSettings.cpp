@@ -180,7 +180,8 @@ void frmMain::optThousSepNone_Click() {
 void frmMain::CalendarSelected(int which, int16_t kind) {
     QLineEdit* window = DateWindow(which);
     int16_t& lastKind = which == 1 ? lastFirstKind : lastSecondKind;
-    window->setText(QString::fromStdString(StrProc::TrimBlanks(window->text().toStdString())));
+    const std::string typed = window->text().toStdString();
+    window->setText(QString::fromStdString(std::string(StrProc::TrimBlanks(typed))));
     convertFromKind = lastKind;
     convertSourceText = window->text().toStdString();
     convertToKind = kind;
