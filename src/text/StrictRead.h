@@ -1,0 +1,60 @@
+// Strict reading of the fields of a command line or a batch, where nobody sees the text before
+// it is read: a field is wholly a date in the chosen notation or wholly a whole number, and
+// anything else is refused with its reason. The windows keep the forgiving reader of StrProc
+// for pasted text. Blanks are spaces; other white space is refused.
+//
+// Grammar, after the blanks at both ends are trimmed (S the date separator, T the thousands
+// mark, "" when there is none):
+//   word      = "today" | "yesterday" | "tomorrow"      (any case; a date of any kind)
+//   digits    = 1*DIGIT
+//   grouped   = 1*3DIGIT 1*(T 3DIGIT)                    (only when T is not "")
+//   whole     = ["+" | "-"] (digits | grouped)           a day count, a day number (jdn)
+//   yyyyddd   = 7DIGIT                                   year 0001-9999, day 001-365/366
+//   year      = digits | grouped                         (grouped only when T is not S)
+//   md        = 1*2DIGIT                                 month or day
+//   lead      = ["-"] year                               a year written first
+//   trail     = year | "(-" year ")" | "-" year          a year written last; the bare
+//                                                        minus only when S is not "-"
+//   ce, jc    = lead S md S md (ymd) | md S md S trail (dmy, mdy)
+//   an        = as ce with S "-", ymd for mdy, and years never grouped
+// A date must exist in its calendar and lie within the day numbers -2,100,000,000 ..
+// 2,100,000,000; a whole number must lie within the same bounds.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace StrictRead {
+
+struct Notation {
+    int16_t kind = 0;     // DatePr2::CE .. YYYYDDD
+    int16_t order = 2;    // DatePr2::MDY, DMY, YMD
+    char separator = '-'; // '-', '.' or '/'
+    char thousands = ','; // ',', '.' or 0 for none
+};
+
+enum class Refusal {
+    None,
+    Shape,       // not the form of the notation (an empty field included)
+    NoSuchMonth, // limit: the last month of the year
+    NoSuchDay,   // limit: the days of that month (of that year for yyyyddd)
+    NoSuchYear,  // yyyyddd year 0000
+    OutOfRange   // beyond the day numbers or day counts
+};
+
+struct Field {
+    Refusal refusal = Refusal::None;
+    bool fromClock = false; // today, yesterday or tomorrow: clockOffset days from today
+    int32_t clockOffset = 0;
+    int32_t value = 0; // the day number of a date, or the whole number (not for fromClock)
+    int32_t limit = 0; // see Refusal
+    bool Accepted() const { return refusal == Refusal::None; }
+};
+
+// A date of the notation's kind (a jdn is a whole number under the notation's mark).
+Field ReadDate(std::string_view text, const Notation& notation);
+
+// A whole number: a day count, with the thousands mark thousands (0 for none).
+Field ReadWholeNumber(std::string_view text, char thousands);
+
+} // namespace StrictRead
