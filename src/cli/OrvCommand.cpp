@@ -20,26 +20,6 @@ int MessageNumber(WindowTexts::ComputeMessage message) {
     return message;
 }
 
-// The texts of the problems that only a command line meets, in English, German and
-// Spanish; the other language slots read the English ones.
-const char* ProblemText(Problem problem) {
-    static constexpr std::array<std::array<const char*, 3>, 4> texts{{
-        {"Line is longer than 4096 bytes.", "Zeile ist länger als 4096 Bytes.",
-         "La línea tiene más de 4096 bytes."},
-        {"Line holds a control character.", "Zeile enthält ein Steuerzeichen.",
-         "La línea contiene un carácter de control."},
-        {"Line is not valid UTF-8.", "Zeile ist kein gültiges UTF-8.",
-         "La línea no es UTF-8 válido."},
-        {"Line does not hold the fields of the command, separated by one TAB.",
-         "Zeile enthält nicht die Felder des Befehls, durch ein TAB getrennt.",
-         "La línea no contiene los campos del comando, separados por un TAB."},
-    }};
-    const std::size_t slot = GEN_TEXT::currentLanguage == GEN_TEXT::langGerman    ? 1
-                             : GEN_TEXT::currentLanguage == GEN_TEXT::langSpanish ? 2
-                                                                                  : 0;
-    return texts[static_cast<std::size_t>(problem) - 1][slot];
-}
-
 const char* ProblemName(Problem problem) {
     switch (problem) {
     case Problem::LineTooLong:
@@ -98,28 +78,72 @@ void AppendKey(std::string& out, std::string_view key) {
     out += ':';
 }
 
-// The day number and weekday of a date window's canonical text, as Compute would read it.
-void AppendDate(std::string& out, std::string_view key, const std::string& text, int16_t kind,
-                const Options& o) {
-    DateRecord rec{};
-    if (text.empty() || StrProc::ParseDate(text, o.separator, kind, o.order, rec) != 1) return;
+// The day number and weekday of a date window's canonical text, as Compute would read it;
+// false (nothing written) when there is none.
+bool AppendDate(std::string& out, std::string_view key, const std::string& text, int16_t kind,
+                const Options& o, DateRecord& rec) {
+    if (text.empty() || StrProc::ParseDate(text, o.separator, kind, o.order, rec) != 1)
+        return false;
     AppendKey(out, key);
     out += "{\"text\":";
     Json::AppendString(out, text);
     out += ",\"jdn\":";
     AppendNumber(out, rec.jdn);
-    std::string weekday;
-    if (kind == DatePr2::AN) {
-        DateRecord an{};
-        an.jdn = rec.jdn;
-        weekday =
-            DatePr2::annusNovusDayName[static_cast<std::size_t>(DatePr2::JDNToAnnusNovusDate(an))];
-    } else {
-        weekday = GEN_TEXT::DayName(DatePr2::EuroDayOfWeek(rec.jdn));
-    }
     AppendKey(out, "weekday");
-    Json::AppendString(out, weekday);
+    Json::AppendString(out, DateWindowOps::WeekdayName(rec.jdn, kind));
+    // The ISO number of the seven-day week, for every kind: 1 Monday .. 7 Sunday.
+    const int16_t sundayFirst = DatePr2::EuroDayOfWeek(rec.jdn);
+    AppendKey(out, "isoWeekday");
+    AppendNumber(out, sundayFirst == 0 ? 7 : sundayFirst);
     out += '}';
+    return true;
+}
+
+// The years, months and days from the earlier to the later date of one calendar, as the
+// result line's bracket gives them; nothing where the line has none.
+void AppendBreakdown(std::string& out, int32_t firstJdn, int32_t secondJdn, int16_t kind) {
+    if (secondJdn <= firstJdn || kind == DatePr2::JDN) return;
+    DateRecord earlier{};
+    DateRecord later{};
+    earlier.jdn = firstJdn;
+    later.jdn = secondJdn;
+    int32_t years = 0;
+    int16_t months = 0;
+    int16_t days = 0;
+    int32_t error = 0;
+    if (kind == DatePr2::YYYYDDD) {
+        DatePr2::YearsDaysBetween(earlier, later, years, days, error);
+    } else {
+        DatePr2::SetCalendarCode(kind, earlier);
+        DatePr2::SetCalendarCode(kind, later);
+        DatePr2::JDNToDate(earlier);
+        DatePr2::JDNToDate(later);
+        DatePr2::YearsMonthsDaysBetween(earlier, later, years, months, days, error);
+    }
+    if (error != 0 || (years == 0 && months == 0)) return;
+    AppendKey(out, "breakdown");
+    out += "{\"years\":";
+    AppendNumber(out, years);
+    out += ",\"months\":";
+    AppendNumber(out, months);
+    out += ",\"days\":";
+    AppendNumber(out, days);
+    out += '}';
+}
+
+const char* RefusalName(StrictRead::Refusal refusal) {
+    switch (refusal) {
+    case StrictRead::Refusal::NoSuchMonth:
+        return "no-such-month";
+    case StrictRead::Refusal::NoSuchDay:
+        return "no-such-day";
+    case StrictRead::Refusal::NoSuchYear:
+        return "no-such-year";
+    case StrictRead::Refusal::OutOfRange:
+        return "out-of-range";
+    default:
+        return "not-in-notation";
+    }
 }
 
 } // namespace
@@ -129,15 +153,53 @@ CaseRunner::CaseRunner(const Options& options) : options_(options) {
     input_.secondKind = options.toKind;
     input_.order = options.order;
     input_.separator = options.separator;
-    input_.thousands = options.thousands;
+    input_.thousands = options.outputThousands;
+    notation_.order = options.order;
+    notation_.separator = options.separator.empty() ? '-' : options.separator[0];
+    notation_.thousands = options.thousands.empty() ? '\0' : options.thousands[0];
 }
 
 const CaseResult& CaseRunner::Fail(Problem problem) {
     result_.problem = problem;
     result_.message = WindowTexts::noMessage;
+    result_.refusedField = 0;
     result_.line.clear();
     result_.value.clear();
     return result_;
+}
+
+int16_t CaseRunner::KindOfField(int which) const {
+    if (which == 1) return options_.fromKind;
+    return options_.command == Command::Add ? dayCountKind : options_.toKind;
+}
+
+bool CaseRunner::Refuse(int which, std::string_view field, const StrictRead::Field& refusal) {
+    result_.refusedField = which;
+    result_.refusedText.assign(StrProc::TrimBlanks(field));
+    result_.refusal = refusal;
+    result_.message = WindowTexts::noMessage;
+    result_.line.clear();
+    result_.value.clear();
+    return false;
+}
+
+bool CaseRunner::ReadField(int which, std::string_view field, std::string& text) {
+    const int16_t kind = KindOfField(which);
+    notation_.kind = kind;
+    const StrictRead::Field read = kind == dayCountKind
+                                       ? StrictRead::ReadWholeNumber(field, notation_.thousands)
+                                       : StrictRead::ReadDate(field, notation_);
+    if (read.fromClock) {
+        // Written without marks, so that the reader takes it back whatever the options.
+        const DateWindowOps::Format plain{options_.order, options_.separator, ""};
+        text = DateWindowOps::DateTextFromToday(read.clockOffset, kind, plain);
+        return true;
+    }
+    // The forgiving reader still refuses an empty field: Compute would read it as today.
+    if (!read.Accepted() && (!options_.lenient || StrProc::TrimBlanks(field).empty()))
+        return Refuse(which, field, read);
+    text.assign(field);
+    return true;
 }
 
 // A conversion whose value alone is asked for takes the window's own conversion of a date
@@ -146,15 +208,33 @@ const CaseResult& CaseRunner::Fail(Problem problem) {
 bool CaseRunner::ConvertValueOnly(std::string_view date) {
     if (options_.fromKind == options_.toKind) return false;
     input_.firstDate.assign(StrProc::TrimBlanks(date));
-    const DateWindowOps::Format format{options_.order, options_.separator, options_.thousands};
+    const DateWindowOps::Format format{options_.order, options_.separator,
+                                       options_.outputThousands};
     if (!DateWindowOps::ConvertDateText(input_.firstDate, options_.fromKind, options_.toKind,
                                         format, converted_))
         return false;
-    result_.problem = Problem::None;
-    result_.message = WindowTexts::noMessage;
     result_.line.clear();
     result_.value.swap(converted_);
     return true;
+}
+
+// With the forgiving reader, Compute's refusal of a field is told as the strict reader tells
+// it, naming the text rather than a window.
+void CaseRunner::NameRefusedField(std::string_view first, std::string_view second) {
+    const int message = result_.message;
+    const bool firstField = message == WindowTexts::msgFirstDateInvalid ||
+                            message == WindowTexts::msgFirstDateInvalidAnnusNovus ||
+                            message == WindowTexts::msgFirstDateOutOfRange;
+    if (!firstField && (message == WindowTexts::msgResultOutOfRange ||
+                        message == WindowTexts::msgDifferenceWithBothDates))
+        return;
+    const int which = firstField ? 1 : 2;
+    const std::string_view field = firstField ? first : second;
+    notation_.kind = KindOfField(which);
+    const StrictRead::Field read = notation_.kind == dayCountKind
+                                       ? StrictRead::ReadWholeNumber(field, notation_.thousands)
+                                       : StrictRead::ReadDate(field, notation_);
+    if (!read.Accepted()) Refuse(which, field, read);
 }
 
 const CaseResult& CaseRunner::Run(std::string_view first, std::string_view second) {
@@ -162,38 +242,28 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     if (const Problem p = CheckField(first); p != Problem::None) return Fail(p);
     if (command != Command::Convert)
         if (const Problem p = CheckField(second); p != Problem::None) return Fail(p);
-    if (command == Command::Convert && options_.value && ConvertValueOnly(first)) return result_;
-
     result_.problem = Problem::None;
-    result_.line.clear();
-    result_.value.clear();
-    // An empty field is refused as Compute refuses that window, since Compute itself would
-    // read an empty date as today and an empty count as a conversion.
-    const bool firstAnnusNovus = options_.fromKind == DatePr2::AN;
-    const bool secondAnnusNovus = options_.toKind == DatePr2::AN;
-    if (StrProc::TrimBlanks(first).empty()) {
-        result_.message = firstAnnusNovus ? WindowTexts::msgFirstDateInvalidAnnusNovus
-                                          : WindowTexts::msgFirstDateInvalid;
-        return result_;
-    }
-    if (command != Command::Convert && StrProc::TrimBlanks(second).empty()) {
-        result_.message = command == Command::Add ? WindowTexts::msgDifferenceInvalid
-                          : secondAnnusNovus      ? WindowTexts::msgSecondDateInvalidAnnusNovus
-                                                  : WindowTexts::msgSecondDateInvalid;
-        return result_;
-    }
-
-    input_.firstDate.assign(first);
+    result_.message = WindowTexts::noMessage;
+    result_.refusedField = 0;
     input_.secondDate.clear();
     input_.dateDiff.clear();
-    if (command == Command::Add) input_.dateDiff.assign(second);
-    if (command == Command::Diff) input_.secondDate.assign(second);
+    if (!ReadField(1, first, input_.firstDate)) return result_;
+    if (command == Command::Add && !ReadField(2, second, input_.dateDiff)) return result_;
+    if (command == Command::Diff && !ReadField(2, second, input_.secondDate)) return result_;
+    if (command == Command::Convert && options_.value && ConvertValueOnly(input_.firstDate))
+        return result_;
+
+    result_.line.clear();
+    result_.value.clear();
     // Never asked: orv fills at most two of the three windows. Were it asked, clearing the
     // difference is what a command that names its operation means.
     result_.out = Compute::Run(input_, [] { return MessageBoxes::Answer::Yes; });
     const Compute::Output& out = result_.out;
     result_.message = MessageNumber(out.message);
-    if (result_.message >= 0) return result_;
+    if (result_.message >= 0) {
+        NameRefusedField(first, second);
+        return result_;
+    }
 
     result_.line = out.appended;
     if (result_.line.size() >= 2 && result_.line.ends_with("\r\n"))
@@ -212,8 +282,30 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
 }
 
 std::string CaseRunner::ErrorText() const {
-    if (result_.problem != Problem::None) return ProblemText(result_.problem);
+    if (result_.problem != Problem::None)
+        return ProblemText(result_.problem, options_.command, options_.language);
+    if (result_.refusedField > 0)
+        return RefusalText(result_.refusedText, KindOfField(result_.refusedField), notation_,
+                           result_.refusal, options_.language);
     return WindowTexts::ComputeErrorInCurrentLanguage(result_.message);
+}
+
+void CaseRunner::AppendJsonError(std::string& out) const {
+    AppendKey(out, "error");
+    Json::AppendString(out, ErrorText());
+    if (result_.problem != Problem::None) {
+        AppendKey(out, "problem");
+        Json::AppendString(out, ProblemName(result_.problem));
+    } else if (result_.refusedField > 0) {
+        AppendKey(out, "problem");
+        Json::AppendString(out, RefusalName(result_.refusal.refusal));
+        AppendKey(out, "field");
+        AppendNumber(out, result_.refusedField);
+    } else {
+        AppendKey(out, "message");
+        AppendNumber(out, result_.message);
+    }
+    out += '}';
 }
 
 void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_view first,
@@ -238,40 +330,25 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
     AppendKey(out, "to");
     Json::AppendString(out, KindName(options_.toKind));
     if (result_.Failed()) {
-        AppendKey(out, "error");
-        Json::AppendString(out, ErrorText());
-        if (result_.problem != Problem::None) {
-            AppendKey(out, "problem");
-            Json::AppendString(out, ProblemName(result_.problem));
-        } else {
-            AppendKey(out, "message");
-            AppendNumber(out, result_.message);
-        }
-        out += '}';
+        AppendJsonError(out);
         return;
     }
     const Compute::Output& o = result_.out;
-    AppendDate(out, "first", o.firstDate, options_.fromKind, options_);
-    AppendDate(out, "second", o.secondDate, options_.toKind, options_);
+    DateRecord firstRec{};
+    DateRecord secondRec{};
+    AppendDate(out, "first", o.firstDate, options_.fromKind, options_, firstRec);
+    const bool second_ =
+        AppendDate(out, "second", o.secondDate, options_.toKind, options_, secondRec);
     if (command != Command::Convert) {
         int16_t status = 0;
         const int32_t days = StrProc::ParseWholeNumber(o.dateDiff, status);
         AppendKey(out, "days");
         AppendNumber(out, days);
     }
-    // The breakdown is the bracket behind the day count, after the last " = ".
-    const std::string& line = result_.line;
-    if (command == Command::Diff && line.ends_with(')')) {
-        const auto equals = line.rfind(" = ");
-        const auto open = line.find(" (", equals == std::string::npos ? 0 : equals);
-        if (open != std::string::npos) {
-            AppendKey(out, "breakdown");
-            Json::AppendString(out,
-                               std::string_view(line).substr(open + 2, line.size() - open - 3));
-        }
-    }
+    if (command == Command::Diff && second_ && options_.fromKind == options_.toKind)
+        AppendBreakdown(out, firstRec.jdn, secondRec.jdn, options_.fromKind);
     AppendKey(out, "result");
-    Json::AppendString(out, line);
+    Json::AppendString(out, result_.line);
     AppendKey(out, "value");
     Json::AppendString(out, result_.value);
     out += '}';
@@ -280,31 +357,38 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
 namespace {
 
 // Output collected in one buffer and handed on in large pieces (or by the line for a
-// terminal).
+// terminal). The first failed write is kept: nothing is written after it.
 class Writer {
   public:
     explicit Writer(Streams& streams) : streams_(streams) { buffer_.reserve(capacity + 4096); }
-    ~Writer() { Flush(); }
-    Writer(const Writer&) = delete;
-    Writer& operator=(const Writer&) = delete;
     std::string& Buffer() { return buffer_; }
-    void EndLine() {
+    bool EndLine() {
         buffer_ += '\n';
-        if (streams_.flushEachLine || buffer_.size() >= capacity) Flush();
+        if (streams_.flushEachLine || buffer_.size() >= capacity) return Flush();
+        return true;
     }
-    void Flush() {
-        if (buffer_.empty()) return;
-        streams_.writeOutput(buffer_);
+    bool Flush() {
+        if (failed_) return false;
+        if (!buffer_.empty()) failed_ = !streams_.writeOutput(buffer_, reason_);
         buffer_.clear();
+        return !failed_;
+    }
+    // The status of a finished run: a failed write makes it 1, and is reported.
+    int Finish(int status) {
+        if (Flush()) return status;
+        streams_.writeError("orv: write error: " + reason_ + "\n");
+        return exitFailedInput;
     }
 
   private:
     static constexpr std::size_t capacity = std::size_t{1} << 16;
     Streams& streams_;
     std::string buffer_;
+    std::string reason_;
+    bool failed_ = false;
 };
 
-void WriteResult(const Options& o, const CaseRunner& runner, const CaseResult& result,
+bool WriteResult(const Options& o, const CaseRunner& runner, const CaseResult& result,
                  Writer& writer, uint64_t lineNumber, std::string_view first,
                  std::string_view second) {
     std::string& buffer = writer.Buffer();
@@ -312,7 +396,7 @@ void WriteResult(const Options& o, const CaseRunner& runner, const CaseResult& r
         runner.AppendJson(buffer, lineNumber, first, second);
     else if (!result.Failed())
         buffer += o.value ? result.value : result.line;
-    writer.EndLine();
+    return writer.EndLine();
 }
 
 void ReportError(Streams& streams, const CaseRunner& runner, uint64_t lineNumber) {
@@ -323,16 +407,16 @@ void ReportError(Streams& streams, const CaseRunner& runner, uint64_t lineNumber
     streams.writeError(text);
 }
 
-int RunToday(const Options& o, Streams& streams) {
-    const DateWindowOps::Format format{o.order, o.separator, o.thousands};
+int RunToday(const Options& o, Writer& writer) {
+    const DateWindowOps::Format format{o.order, o.separator, o.outputThousands};
     const std::string text = DateWindowOps::DateTextFromToday(0, o.toKind, format);
-    Writer writer(streams);
     std::string& buffer = writer.Buffer();
     if (o.json) {
         buffer += "{\"command\":\"today\"";
         AppendKey(buffer, "to");
         Json::AppendString(buffer, KindName(o.toKind));
-        AppendDate(buffer, "today", text, o.toKind, o);
+        DateRecord rec{};
+        AppendDate(buffer, "today", text, o.toKind, o, rec);
         AppendKey(buffer, "value");
         Json::AppendString(buffer, text);
         buffer += '}';
@@ -340,12 +424,11 @@ int RunToday(const Options& o, Streams& streams) {
         buffer += text;
     }
     writer.EndLine();
-    return exitSuccess;
+    return writer.Finish(exitSuccess);
 }
 
-int RunBatch(const Options& o, Streams& streams) {
+int RunBatch(const Options& o, Streams& streams, Writer& writer) {
     CaseRunner runner(o);
-    Writer writer(streams);
     BatchReader reader(streams.readInput);
     const std::size_t fields = o.command == Command::Convert ? 1 : 2;
     bool failed = false;
@@ -373,44 +456,50 @@ int RunBatch(const Options& o, Streams& streams) {
             failed = true;
             ReportError(streams, runner, reader.LineNumber());
         }
-        WriteResult(o, runner, *result, writer, reader.LineNumber(), first, second);
+        if (!WriteResult(o, runner, *result, writer, reader.LineNumber(), first, second)) break;
     }
-    return failed ? exitFailedInput : exitSuccess;
+    return writer.Finish(failed ? exitFailedInput : exitSuccess);
 }
 
 } // namespace
 
 int Main(const std::vector<std::string>& args, Streams& streams, const std::string& settingsPath) {
     Arguments arguments = ParseArguments(args);
+    Writer writer(streams);
     switch (arguments.action) {
     case Arguments::Action::Help:
-        streams.writeOutput(HelpText());
-        return exitSuccess;
+        writer.Buffer() += HelpText();
+        return writer.Finish(exitSuccess);
     case Arguments::Action::Version:
-        streams.writeOutput(VersionText());
-        return exitSuccess;
+        writer.Buffer() += VersionText();
+        return writer.Finish(exitSuccess);
     case Arguments::Action::Usage:
-        streams.writeError("orv: " + arguments.error + "\n" + UsageText());
+        streams.writeError("orv: " + arguments.error + "\nTry \"orv --help\".\n");
         return exitUsage;
     case Arguments::Action::Run:
         break;
     }
     if (arguments.useSettings && !ApplySettings(arguments, settingsPath))
-        streams.writeError("orv: no readable settings file at '" + settingsPath +
-                           "': using the defaults\n");
+        streams.writeError("orv: no readable settings file at \"" + settingsPath +
+                           "\": using the defaults\n");
+    SettleOutputThousands(arguments);
     const Options& o = arguments.options;
     GEN_TEXT::currentLanguage = o.language;
-    if (o.command == Command::Today) return RunToday(o, streams);
-    if (o.operands.empty()) return RunBatch(o, streams);
+    if (o.command == Command::Today) return RunToday(o, writer);
+    if (o.operands.empty()) return RunBatch(o, streams, writer);
 
+    // One case from the arguments: a refusal has no line to keep aligned, so nothing is
+    // written to standard output for it.
     CaseRunner runner(o);
     const std::string_view first = o.operands[0];
     const std::string_view second = o.operands.size() > 1 ? o.operands[1] : std::string_view{};
     const CaseResult& result = runner.Run(first, second);
-    if (result.Failed()) ReportError(streams, runner, 0);
-    Writer writer(streams);
+    if (result.Failed()) {
+        ReportError(streams, runner, 0);
+        return writer.Finish(exitFailedInput);
+    }
     WriteResult(o, runner, result, writer, 0, first, second);
-    return result.Failed() ? exitFailedInput : exitSuccess;
+    return writer.Finish(exitSuccess);
 }
 
 } // namespace Cli

@@ -13,10 +13,10 @@
 
 #include "app/Compute.h"
 #include "cli/BatchReader.h"
+#include "cli/OrvMessages.h"
+#include "text/StrictRead.h"
 
 namespace Cli {
-
-enum class Command { Convert, Add, Diff, Today };
 
 struct Options {
     Command command = Command::Convert;
@@ -24,10 +24,13 @@ struct Options {
     int16_t toKind = 0;
     int16_t order = 2; // DatePr2::YMD
     std::string separator = "-";
-    std::string thousands = ",";
+    std::string thousands = ","; // as read
+    // As written: --value and --json write bare numbers unless --thousands was given.
+    std::string outputThousands = ",";
     int16_t language = 0; // GEN_TEXT::langEnglish
     bool value = false;
     bool json = false;
+    bool lenient = false; // the window's forgiving reader instead of the strict one
     std::vector<std::string> operands;
 };
 
@@ -47,6 +50,9 @@ struct Arguments {
 // command line win over those of the settings file; ApplySettings fills in the others.
 Arguments ParseArguments(const std::vector<std::string>& args);
 
+// The thousands mark of the output, once the options and settings are known.
+void SettleOutputThousands(Arguments& arguments);
+
 // The settings file's order, separators and language for those options that the command
 // line did not give; a value the window would not take falls back as the window does.
 // False when the file is missing or unreadable (the options stay as they are).
@@ -56,17 +62,17 @@ bool ApplySettings(Arguments& arguments, const std::string& path);
 std::optional<int16_t> KindOf(std::string_view name);
 const char* KindName(int16_t kind);
 
-const char* UsageText();
 std::string HelpText();
 std::string VersionText();
-
-// What went wrong with a case before Compute could see it.
-enum class Problem { None, LineTooLong, ControlCharacter, InvalidUtf8, FieldCount };
 
 struct CaseResult {
     int message = -1; // Compute's message number, or -1
     Problem problem = Problem::None;
-    bool Failed() const { return message >= 0 || problem != Problem::None; }
+    // A field the reader refused: its number (1 or 2), its text and the reason.
+    int refusedField = 0;
+    std::string refusedText;
+    StrictRead::Field refusal;
+    bool Failed() const { return message >= 0 || problem != Problem::None || refusedField > 0; }
     std::string line;  // the result line without its CR LF
     std::string value; // the computed value alone
     Compute::Output out;
@@ -87,17 +93,26 @@ class CaseRunner {
 
   private:
     bool ConvertValueOnly(std::string_view date);
+    // Reads field 1 or 2 strictly into text (a word for today replaced by its date); false,
+    // with the refusal noted, when the field is refused.
+    bool ReadField(int which, std::string_view field, std::string& text);
+    bool Refuse(int which, std::string_view field, const StrictRead::Field& refusal);
+    int16_t KindOfField(int which) const;
+    void NameRefusedField(std::string_view first, std::string_view second);
+    void AppendJsonError(std::string& out) const;
 
     const Options& options_;
+    StrictRead::Notation notation_;
     Compute::Input input_;
     CaseResult result_;
     std::string converted_;
 };
 
-// Where a run reads and writes.
+// Where a run reads and writes. writeOutput writes all of the text or returns false with the
+// reason in its second argument; a failed write ends the run at once.
 struct Streams {
     BatchReader::ReadFunction readInput;
-    std::function<void(std::string_view)> writeOutput;
+    std::function<bool(std::string_view, std::string&)> writeOutput;
     std::function<void(std::string_view)> writeError;
     bool flushEachLine = false; // standard output is a terminal
 };

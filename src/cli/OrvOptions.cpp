@@ -1,6 +1,7 @@
 // Reading orv's arguments, the settings file, and the usage, help and version texts.
 #include "cli/OrvCommand.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -57,8 +58,16 @@ bool IsOption(std::string_view arg) {
     return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
 }
 
-// An argument that is not an option: the command word, if it comes first, or an operand.
-void TakeOperand(const std::string& arg, bool& commandSeen, Options& o) {
+bool IsClockWord(std::string_view word) {
+    std::string lower(word);
+    for (char& c : lower)
+        c = static_cast<char>(c | 0x20);
+    return lower == "today" || lower == "yesterday" || lower == "tomorrow";
+}
+
+// An argument that is not an option: the command word, if it comes first, or an operand. A
+// first word of letters alone that names no command is a mistyped command, not a date.
+std::optional<std::string> TakeOperand(const std::string& arg, bool& commandSeen, Options& o) {
     if (!commandSeen && o.operands.empty()) {
         commandSeen = true;
         static constexpr std::array<std::pair<std::string_view, Command>, 4> commands{{
@@ -70,20 +79,28 @@ void TakeOperand(const std::string& arg, bool& commandSeen, Options& o) {
         for (const auto& [word, command] : commands) {
             if (arg == word) {
                 o.command = command;
-                return;
+                return std::nullopt;
             }
         }
+        const bool letters = !arg.empty() && std::all_of(arg.begin(), arg.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        });
+        if (letters && !IsClockWord(arg))
+            return "unknown command \"" + arg + "\" (commands: convert, add, diff, today)";
         // "orv DATE" converts.
     }
     o.operands.push_back(arg);
+    return std::nullopt;
 }
 
 // An option without a value; false when `arg` is none of them.
 bool TakeFlag(const std::string& arg, Arguments& result) {
     if (arg == "--help" || arg == "-h")
         result.action = Arguments::Action::Help;
-    else if (arg == "--version")
+    else if (arg == "--version" || arg == "-V")
         result.action = Arguments::Action::Version;
+    else if (arg == "--lenient")
+        result.options.lenient = true;
     else if (arg == "--value")
         result.options.value = true;
     else if (arg == "--json")
@@ -107,11 +124,11 @@ std::optional<std::string> TakeValue(const std::string& name, const std::string&
     Arguments::Given& given = result.given;
     if (name == "--from" || name == "--to") {
         const auto kind = KindOf(value);
-        if (!kind) return "unknown calendar '" + value + "' (ce, jc, an, jdn, yyyyddd)";
+        if (!kind) return "unknown calendar \"" + value + "\" (ce, jc, an, jdn, yyyyddd)";
         (name == "--from" ? o.fromKind : o.toKind) = *kind;
     } else if (name == "--order") {
         const auto order = OrderOf(value);
-        if (!order) return "unknown date order '" + value + "' (ymd, dmy, mdy)";
+        if (!order) return "unknown date order \"" + value + "\" (ymd, dmy, mdy)";
         o.order = *order;
         given.order = true;
     } else if (name == "--sep") {
@@ -126,7 +143,7 @@ std::optional<std::string> TakeValue(const std::string& name, const std::string&
         given.thousands = true;
     } else {
         const auto language = LanguageOf(value);
-        if (!language) return "unknown language '" + value + "' (en, de, es)";
+        if (!language) return "unknown language \"" + value + "\" (en, de, es)";
         o.language = *language;
         given.language = true;
     }
@@ -168,7 +185,8 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || !IsOption(arg)) {
-            TakeOperand(arg, commandSeen, result.options);
+            if (auto error = TakeOperand(arg, commandSeen, result.options))
+                return usage(std::move(*error));
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (TakeFlag(arg, result)) {
@@ -177,9 +195,9 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
             // "--from jdn" or "--from=jdn".
             const auto eq = arg.find('=');
             const std::string name = arg.substr(0, eq);
-            if (!TakesValue(name)) return usage("unknown option '" + arg + "'");
+            if (!TakesValue(name)) return usage("unknown option \"" + arg + "\"");
             if (eq == std::string::npos && i + 1 >= args.size())
-                return usage("option '" + name + "' needs a value");
+                return usage("option \"" + name + "\" needs a value");
             const std::string value = eq != std::string::npos ? arg.substr(eq + 1) : args[++i];
             if (auto error = TakeValue(name, value, result)) return usage(std::move(*error));
         }
@@ -210,16 +228,26 @@ bool ApplySettings(Arguments& arguments, const std::string& path) {
     return true;
 }
 
+void SettleOutputThousands(Arguments& arguments) {
+    Options& o = arguments.options;
+    // Numbers for scripts stay bare unless the command line asks for marks.
+    o.outputThousands = (o.value || o.json) && !arguments.given.thousands ? "" : o.thousands;
+}
+
+namespace {
+
 const char* UsageText() {
     return "usage: orv [convert] [DATE] [--from KIND] [--to KIND]\n"
            "       orv add [DATE DAYS]\n"
            "       orv diff [DATE1 DATE2]\n"
            "       orv today [--to KIND]\n"
            "options: --order ymd|dmy|mdy --sep -|.|/ --thousands ,|.|none --lang en|de|es\n"
-           "         --settings --value --json --help --version\n"
+           "         --settings --lenient --value --json --help -h --version -V\n"
            "KIND: ce jc an jdn yyyyddd. Without DATE a command reads one case a line from\n"
            "standard input (add: DATE TAB DAYS, diff: DATE1 TAB DATE2).\n";
 }
+
+} // namespace
 
 std::string HelpText() {
     return std::string(
@@ -232,13 +260,23 @@ std::string HelpText() {
            "  diff       DATE2 (--to) minus DATE1 (--from) in days, with a breakdown in years,\n"
            "             months and days when both are of one calendar\n"
            "  today      today's date in the --to calendar, as the Today button writes it\n\n"
+           "DATE is wholly a date as the window writes it in the calendar, order and separator\n"
+           "(2000-12-31; a negative year last as (-4713)), a whole number for jdn, seven digits\n"
+           "for yyyyddd, or today, yesterday, tomorrow. DAYS is a whole number, its digits\n"
+           "grouped by three with the --thousands mark or not at all. Blanks at the ends go;\n"
+           "anything else is refused.\n\n"
            "  --order, --sep, --thousands, --lang   how dates and numbers are read and written\n"
            "             (defaults ymd, -, the comma, en)\n"
            "  --settings take those four from the window's settings file (read only);\n"
            "             options given on the command line still win\n"
+           "  --lenient  read as the window reads pasted text: characters that do not belong\n"
+           "             to a date or number are dropped (2w reads as 2) - on purpose only\n"
            "  --value    print only the computed date text or day count\n"
-           "  --json     print one JSON object per result\n\n"
-           "Exit status: 0 success, 1 some input was refused, 2 misuse. See orv(1).\n";
+           "  --json     print one JSON object per result\n"
+           "  --value and --json write numbers without thousands marks unless --thousands\n"
+           "  is given on the command line.\n\n"
+           "Exit status: 0 success, 1 some input was refused or a write failed, 2 misuse.\n"
+           "See orv(1).\n";
 }
 
 std::string VersionText() {

@@ -116,8 +116,11 @@ Field CalendarDate(const Ymd& date, int16_t kind) {
         return field;
     }
     const int32_t letter = LetterOf(kind);
-    const int64_t lastMonth = kind == DatePr2::AN ? 11 : 12;
     DateRecord rec{};
+    // Intercalarius, month 11, has its one day in leap years only.
+    const int64_t lastMonth = kind != DatePr2::AN                               ? 12
+                              : CheckDate({date.year, 11, 1}, letter, rec) == 0 ? 11
+                                                                                : 10;
     const int32_t answer = CheckDate(date, letter, rec);
     if (answer == -5) {
         field.refusal = Refusal::OutOfRange;

@@ -8,9 +8,22 @@ orv = sys.argv[1]
 failures = []
 
 
+def strict_object(pairs):
+    keys = [k for k, _ in pairs]
+    if len(keys) != len(set(keys)):
+        raise ValueError(f"duplicate keys in {keys}")
+    return dict(pairs)
+
+
+def no_constant(name):
+    raise ValueError(f"not JSON: {name}")
+
+
 def run(args, stdin=b""):
     p = subprocess.run([orv, *args], input=stdin, capture_output=True, timeout=60)
-    return p.returncode, [json.loads(line) for line in p.stdout.decode().splitlines()]
+    return p.returncode, [json.loads(line, object_pairs_hook=strict_object,
+                                     parse_constant=no_constant)
+                          for line in p.stdout.decode("utf-8", "strict").splitlines()]
 
 
 def check(name, got, expected):
@@ -20,20 +33,22 @@ def check(name, got, expected):
 
 status, [c] = run(["convert", "2000-01-01", "--to", "jdn", "--json"])
 check("convert status", status, 0)
-check("convert first", c["first"], {"text": "2000-01-01", "jdn": 2451545, "weekday": "Saturday"})
+check("convert first", c["first"],
+      {"text": "2000-01-01", "jdn": 2451545, "weekday": "Saturday", "isoWeekday": 6})
 check("convert second", c["second"]["jdn"], 2451545)
-check("convert value", c["value"], "2,451,545")
-check("convert result", c["result"], "2000-01-01 CE = 2,451,545 JDN, Saturday")
+check("convert value", c["value"], "2451545")
 
 status, [a] = run(["add", "2000-01-01", "-1", "--to", "an", "--json", "--lang", "de"])
 check("add", (status, a["days"], a["second"]["text"], a["second"]["weekday"], a["to"]),
       (0, -1, "10518-10-37", "Quintidi", "an"))
 
 status, [d] = run(["diff", "2000-01-01", "2001-03-15", "--json", "--lang", "es"])
-check("diff", (d["days"], d["breakdown"], d["value"]), (439, "1 año, 2 meses, 14 días", "439"))
+check("diff", (d["days"], d["breakdown"], d["value"]),
+      (439, {"years": 1, "months": 2, "days": 14}, "439"))
+check("diff weekday", (d["second"]["weekday"], d["second"]["isoWeekday"]), ("Jueves", 4))
 
 status, [t] = run(["today", "--to", "jdn", "--json"])
-check("today", (status, t["value"].replace(",", "") == str(t["today"]["jdn"])), (0, True))
+check("today", (status, t["value"] == str(t["today"]["jdn"])), (0, True))
 
 # A batch: every line gives one object, the refused ones with their error and line number.
 batch = b'2000-01-01\t2000-01-02\n"\\\x01\t2000\n\xff\xfe\tx\n' + b"9" * 5000 + b"\n"

@@ -1,0 +1,169 @@
+#include "cli/OrvMessages.h"
+
+#include <array>
+#include <cstddef>
+
+#include "calendar/DatePr2.h"
+#include "lang/GEN_TEXT.h"
+
+namespace Cli {
+
+namespace {
+
+// Slot 0 English, 1 German, 2 Spanish.
+std::size_t Slot(int16_t language) {
+    return language == GEN_TEXT::langGerman ? 1 : language == GEN_TEXT::langSpanish ? 2 : 0;
+}
+
+using Texts = std::array<const char*, 3>;
+
+// By kind: CE, JC, JDN, AN, yyyyddd, day count.
+constexpr std::array<Texts, 6> notInKind{{
+    {"is not a Common Era date", "ist kein Datum unserer Zeitrechnung",
+     "no es una fecha de la era común"},
+    {"is not a Julian calendar date", "ist kein Datum des Julianischen Kalenders",
+     "no es una fecha del calendario juliano"},
+    {"is not a Julian day number", "ist keine julianische Tageszahl",
+     "no es un número de día juliano"},
+    {"is not an Annus Novus date", "ist kein Datum des Annus-Novus-Kalenders",
+     "no es una fecha del calendario Annus Novus"},
+    {"is not a yyyyddd date", "ist kein Datum der Form yyyyddd",
+     "no es una fecha de la forma yyyyddd"},
+    {"is not a day count", "ist keine Anzahl von Tagen", "no es un número de días"},
+}};
+
+constexpr Texts write{"write ", "schreiben Sie ", "escriba "};
+constexpr Texts forExample{", for example ", ", zum Beispiel ", ", por ejemplo "};
+constexpr Texts orWord{" or ", " oder ", " o "};
+constexpr std::array<Texts, 3> fieldWords{
+    {{"year", "Jahr", "año"}, {"month", "Monat", "mes"}, {"day", "Tag", "día"}}};
+constexpr Texts orderAndSeparator{" (--order and --sep change that)",
+                                  " (--order und --sep ändern das)",
+                                  " (--order y --sep lo cambian)"};
+constexpr Texts orderOnly{" (--order changes that; the separator is always -)",
+                          " (--order ändert das; das Trennzeichen ist immer -)",
+                          " (--order lo cambia; el separador es siempre -)"};
+constexpr Texts wholeNumber{"a whole number", "eine ganze Zahl", "un número entero"};
+constexpr Texts wholeDays{"a whole number of days", "eine ganze Zahl von Tagen",
+                          "un número entero de días"};
+constexpr Texts markOption{" (--thousands sets the mark)", " (--thousands wählt das Zeichen)",
+                           " (--thousands elige la marca)"};
+constexpr Texts yearAndDay{
+    "the year in four digits and the day of the year in three, for example 2000060",
+    "das Jahr mit vier Ziffern und den Tag des Jahres mit drei, zum Beispiel 2000060",
+    "el año con cuatro cifras y el día del año con tres, por ejemplo 2000060"};
+constexpr Texts monthsRun{"months run from 1 to ", "die Monate gehen von 1 bis ",
+                          "los meses van del 1 al "};
+constexpr Texts monthHas{"that month has ", "dieser Monat hat ", "ese mes tiene "};
+constexpr Texts yearHas{"that year has ", "dieses Jahr hat ", "ese año tiene "};
+constexpr Texts daysWord{" days", " Tage", " días"};
+constexpr Texts yearsRun{"years run from 0001 to 9999", "die Jahre gehen von 0001 bis 9999",
+                         "los años van del 0001 al 9999"};
+constexpr Texts outOfRange{
+    "is out of range: orv counts days from -2,100,000,000 to 2,100,000,000",
+    "liegt ausserhalb des erlaubten Bereichs: orv zählt Tage von -2.100.000.000 bis "
+    "2.100.000.000",
+    "está fuera de rango: orv cuenta días de -2.100.000.000 a 2.100.000.000"};
+
+// "year-month-day, for example 2000-12-31" in the order and with the separator.
+std::string DatePattern(int16_t order, char separator, bool annusNovus, std::size_t slot) {
+    const std::array<std::string, 3> example = annusNovus
+                                                   ? std::array<std::string, 3>{"10520", "01", "01"}
+                                                   : std::array<std::string, 3>{"2000", "12", "31"};
+    // Year, month and day positions in the written order.
+    const std::array<std::size_t, 3> at =
+        order == DatePr2::YMD   ? std::array<std::size_t, 3>{0, 1, 2}
+        : order == DatePr2::DMY ? std::array<std::size_t, 3>{2, 1, 0}
+                                : std::array<std::size_t, 3>{1, 2, 0};
+    std::string words;
+    std::string sample;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (i > 0) {
+            words += separator;
+            sample += separator;
+        }
+        words += fieldWords[at[i]][slot];
+        sample += example[at[i]];
+    }
+    return words + forExample[slot] + sample;
+}
+
+// What a field of the kind should have been.
+std::string Expected(int16_t kind, const StrictRead::Notation& n, std::size_t slot) {
+    const char m = n.thousands;
+    std::string text = write[slot];
+    switch (kind) {
+    case DatePr2::JDN:
+        return text + wholeNumber[slot] + forExample[slot] + "2451545" +
+               (m == 0 ? std::string() : orWord[slot] + std::string("2") + m + "451" + m + "545") +
+               markOption[slot];
+    case DatePr2::YYYYDDD:
+        return text + yearAndDay[slot];
+    case dayCountKind:
+        return text + wholeDays[slot] + forExample[slot] + "30" +
+               (m == 0 ? std::string(orWord[slot]) + "-30"
+                       : std::string(", -30") + orWord[slot] + "1" + m + "000") +
+               markOption[slot];
+    case DatePr2::AN: {
+        const int16_t order = n.order == DatePr2::DMY ? DatePr2::DMY : DatePr2::YMD;
+        return text + DatePattern(order, '-', true, slot) + orderOnly[slot];
+    }
+    default:
+        return text + DatePattern(n.order, n.separator, false, slot) + orderAndSeparator[slot];
+    }
+}
+
+} // namespace
+
+std::string RefusalText(std::string_view text, int16_t kind, const StrictRead::Notation& notation,
+                        const StrictRead::Field& field, int16_t language) {
+    const std::size_t slot = Slot(language);
+    const std::size_t row = kind >= 0 && kind <= dayCountKind ? static_cast<std::size_t>(kind) : 0;
+    std::string out = "\"";
+    out += text;
+    out += "\" ";
+    using StrictRead::Refusal;
+    if (field.refusal == Refusal::OutOfRange) return out + outOfRange[slot];
+    out += notInKind[row][slot];
+    out += ": ";
+    const std::string limit = std::to_string(field.limit);
+    switch (field.refusal) {
+    case Refusal::NoSuchMonth:
+        return out + monthsRun[slot] + limit;
+    case Refusal::NoSuchDay:
+        return out + (kind == DatePr2::YYYYDDD ? yearHas : monthHas)[slot] + limit + daysWord[slot];
+    case Refusal::NoSuchYear:
+        return out + yearsRun[slot];
+    default:
+        return out + Expected(kind, notation, slot);
+    }
+}
+
+std::string ProblemText(Problem problem, Command command, int16_t language) {
+    const std::size_t slot = Slot(language);
+    static constexpr std::array<Texts, 3> problems{{
+        {"the text is longer than 4096 bytes", "der Text ist länger als 4096 Bytes",
+         "el texto tiene más de 4096 bytes"},
+        {"the text holds a control character", "der Text enthält ein Steuerzeichen",
+         "el texto contiene un carácter de control"},
+        {"the text is not valid UTF-8", "der Text ist kein gültiges UTF-8",
+         "el texto no es UTF-8 válido"},
+    }};
+    static constexpr Texts lacks{"the line does not hold ", "die Zeile enthält nicht ",
+                                 "la línea no contiene "};
+    static constexpr std::array<Texts, 3> fields{{
+        {"one date (and no TAB)", "ein Datum (und kein TAB)", "una fecha (y ningún TAB)"},
+        {"a date, one TAB and a day count", "ein Datum, ein TAB und eine Anzahl von Tagen",
+         "una fecha, un TAB y un número de días"},
+        {"two dates with one TAB between them", "zwei Daten mit einem TAB dazwischen",
+         "dos fechas con un TAB entre ellas"},
+    }};
+    if (problem == Problem::FieldCount) {
+        const std::size_t which = command == Command::Add ? 1 : command == Command::Diff ? 2 : 0;
+        return std::string(lacks[slot]) + fields[which][slot];
+    }
+    if (problem == Problem::None) return {};
+    return problems[static_cast<std::size_t>(problem) - 1][slot];
+}
+
+} // namespace Cli
