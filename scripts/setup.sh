@@ -16,6 +16,7 @@ ORV_TEST_PACKAGES=(
   xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file
   python3
+  faketime
 )
 ORV_PACKAGES=("${ORV_BUILD_PACKAGES[@]}" "${ORV_TEST_PACKAGES[@]}")
 orv_missing_packages() {

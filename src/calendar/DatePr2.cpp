@@ -1,7 +1,6 @@
 #include "calendar/DatePr2.h"
 
 #include <algorithm>
-#include <chrono>
 #include <ctime>
 #include <limits>
 #include <utility>
@@ -22,8 +21,9 @@ NowFunction& NowOverride() {
     return now;
 }
 
-LocalNow SystemNow() {
-    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+} // namespace
+
+LocalNow LocalNowAt(std::time_t t) {
     std::tm local{};
     // localtime_r keeps the zone it first read; tzset looks again (TZ, /etc/localtime), so the
     // clock follows a zone changed while the program runs.
@@ -37,6 +37,15 @@ LocalNow SystemNow() {
     n.minute = local.tm_min;
     n.second = local.tm_sec;
     return n;
+}
+
+namespace {
+
+// Whole seconds from the clock: a count of nanoseconds in 64 bits ends in April 2262.
+LocalNow SystemNow() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return LocalNowAt(now.tv_sec);
 }
 
 // Year lengths, month lengths, days of the year and the parts of a breakdown all fit

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -48,8 +49,9 @@ struct LocalNow {
     int32_t hour = 0, minute = 0, second = 0;
 };
 using NowFunction = std::function<LocalNow()>;
-void SetNow(NowFunction now); // an empty function restores the system clock
-LocalNow Now();               // the set function's reading, or the system clock's
+void SetNow(NowFunction now);             // an empty function restores the system clock
+LocalNow Now();                           // the set function's reading, or the system clock's
+LocalNow LocalNowAt(std::time_t seconds); // the local time of seconds since 1970 UTC
 
 void InitializeGlobals(); // dateSeparator := "-", thousandsSeparator := ","
 

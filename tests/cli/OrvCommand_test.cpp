@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -186,6 +187,23 @@ TEST_F(OrvTest, FailedWriteEndsTheRun) {
     err.clear();
     EXPECT_EQ(Cli::Main({"--version"}, streams, ""), 1);
     EXPECT_EQ(err, "orv: write error: Broken pipe\n");
+}
+
+// The clock is read in seconds: a nanosecond count would end on 2262-04-11.
+TEST_F(OrvTest, ClockReadingPast2262) {
+    const char* zone = std::getenv("TZ");
+    const std::string saved = zone != nullptr ? zone : "";
+    setenv("TZ", "UTC0", 1);
+    const DatePr2::LocalNow late = DatePr2::LocalNowAt(9223416000);
+    const DatePr2::LocalNow last = DatePr2::LocalNowAt(253402300799);
+    if (zone != nullptr)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    EXPECT_EQ(std::vector<int>({late.year, late.month, late.day, late.hour}),
+              std::vector<int>({2262, 4, 12, 12}));
+    EXPECT_EQ(std::vector<int>({last.year, last.month, last.day, last.second}),
+              std::vector<int>({9999, 12, 31, 59}));
 }
 
 TEST_F(OrvTest, NegativeOperandsAreNoOptions) {
