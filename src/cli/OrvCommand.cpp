@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 
 #include "app/DateWindowOps.h"
 #include "app/WindowTexts.h"
@@ -14,11 +15,6 @@
 namespace Cli {
 
 namespace {
-
-// Compute's message as the row of WindowTexts' table: the one place that knows its type.
-int MessageNumber(WindowTexts::ComputeMessage message) {
-    return message;
-}
 
 // The texts of the problems that only a command line meets, in English, German and
 // Spanish; the other language slots read the English ones.
@@ -98,28 +94,22 @@ void AppendKey(std::string& out, std::string_view key) {
     out += ':';
 }
 
-// The day number and weekday of a date window's canonical text, as Compute would read it.
-void AppendDate(std::string& out, std::string_view key, const std::string& text, int16_t kind,
-                const Options& o) {
-    DateRecord rec{};
-    if (text.empty() || StrProc::ParseDate(text, o.separator, kind, o.order, rec) != 1) return;
+// A date of the result: its text, day number and weekday.
+void AppendDate(std::string& out, std::string_view key,
+                const std::optional<Compute::DateFacts>& date) {
+    if (!date) return;
     AppendKey(out, key);
     out += "{\"text\":";
-    Json::AppendString(out, text);
+    Json::AppendString(out, date->text);
     out += ",\"jdn\":";
-    AppendNumber(out, rec.jdn);
-    std::string weekday;
-    if (kind == DatePr2::AN) {
-        DateRecord an{};
-        an.jdn = rec.jdn;
-        weekday =
-            DatePr2::annusNovusDayName[static_cast<std::size_t>(DatePr2::JDNToAnnusNovusDate(an))];
-    } else {
-        weekday = GEN_TEXT::DayName(DatePr2::EuroDayOfWeek(rec.jdn));
-    }
+    AppendNumber(out, date->jdn);
     AppendKey(out, "weekday");
-    Json::AppendString(out, weekday);
+    Json::AppendString(out, date->weekday);
     out += '}';
+}
+
+std::string_view NameOf(DatePr2::Kind kind) {
+    return DatePr2::FactsOf(kind).name;
 }
 
 } // namespace
@@ -140,48 +130,30 @@ const CaseResult& CaseRunner::Fail(Problem problem) {
     return result_;
 }
 
-// A conversion whose value alone is asked for takes the window's own conversion of a date
-// window's text into another calendar, which yields the text Compute writes into the second
-// window without building the result line. Anything else goes to Compute.
-bool CaseRunner::ConvertValueOnly(std::string_view date) {
-    if (options_.fromKind == options_.toKind) return false;
-    input_.firstDate.assign(StrProc::TrimBlanks(date));
-    const DateWindowOps::Format format{options_.order, options_.separator, options_.thousands};
-    if (!DateWindowOps::ConvertDateText(input_.firstDate, options_.fromKind, options_.toKind,
-                                        format, converted_))
-        return false;
+const CaseResult& CaseRunner::Refuse(WindowTexts::ComputeMessage message) {
     result_.problem = Problem::None;
-    result_.message = WindowTexts::noMessage;
-    result_.line.clear();
-    result_.value.swap(converted_);
-    return true;
+    result_.message = message;
+    return result_;
 }
 
 const CaseResult& CaseRunner::Run(std::string_view first, std::string_view second) {
+    using DateWindowOps::Side;
     const Command command = options_.command;
     if (const Problem p = CheckField(first); p != Problem::None) return Fail(p);
     if (command != Command::Convert)
         if (const Problem p = CheckField(second); p != Problem::None) return Fail(p);
-    if (command == Command::Convert && options_.value && ConvertValueOnly(first)) return result_;
 
     result_.problem = Problem::None;
     result_.line.clear();
     result_.value.clear();
     // An empty field is refused as Compute refuses that window, since Compute itself would
     // read an empty date as today and an empty count as a conversion.
-    const bool firstAnnusNovus = options_.fromKind == DatePr2::AN;
-    const bool secondAnnusNovus = options_.toKind == DatePr2::AN;
-    if (StrProc::TrimBlanks(first).empty()) {
-        result_.message = firstAnnusNovus ? WindowTexts::msgFirstDateInvalidAnnusNovus
-                                          : WindowTexts::msgFirstDateInvalid;
-        return result_;
-    }
-    if (command != Command::Convert && StrProc::TrimBlanks(second).empty()) {
-        result_.message = command == Command::Add ? WindowTexts::msgDifferenceInvalid
-                          : secondAnnusNovus      ? WindowTexts::msgSecondDateInvalidAnnusNovus
-                                                  : WindowTexts::msgSecondDateInvalid;
-        return result_;
-    }
+    if (StrProc::TrimBlanks(first).empty())
+        return Refuse(DateWindowOps::RefusalMessage(Side::First, 0, options_.fromKind));
+    if (command != Command::Convert && StrProc::TrimBlanks(second).empty())
+        return Refuse(command == Command::Add
+                          ? WindowTexts::msgDifferenceInvalid
+                          : DateWindowOps::RefusalMessage(Side::Second, 0, options_.toKind));
 
     input_.firstDate.assign(first);
     input_.secondDate.clear();
@@ -192,22 +164,17 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     // difference is what a command that names its operation means.
     result_.out = Compute::Run(input_, [] { return MessageBoxes::Answer::Yes; });
     const Compute::Output& out = result_.out;
-    result_.message = MessageNumber(out.message);
-    if (result_.message >= 0) return result_;
+    result_.message = out.message;
+    if (result_.Failed()) return result_;
 
     result_.line = out.appended;
-    if (result_.line.size() >= 2 && result_.line.ends_with("\r\n"))
-        result_.line.resize(result_.line.size() - 2);
-    switch (command) {
-    case Command::Diff:
+    if (result_.line.ends_with("\r\n")) result_.line.resize(result_.line.size() - 2);
+    if (command == Command::Diff)
         result_.value = out.dateDiff;
-        break;
-    default:
+    else
         // The same calendar on both sides leaves the second window alone: the value is the
         // first date in its canonical form.
-        result_.value = out.secondDate.empty() ? out.firstDate : out.secondDate;
-        break;
-    }
+        result_.value = (out.second ? out.second : out.first)->text;
     return result_;
 }
 
@@ -234,9 +201,9 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
     }
     out += ']';
     AppendKey(out, "from");
-    Json::AppendString(out, KindName(options_.fromKind));
+    Json::AppendString(out, NameOf(options_.fromKind));
     AppendKey(out, "to");
-    Json::AppendString(out, KindName(options_.toKind));
+    Json::AppendString(out, NameOf(options_.toKind));
     if (result_.Failed()) {
         AppendKey(out, "error");
         Json::AppendString(out, ErrorText());
@@ -251,25 +218,17 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
         return;
     }
     const Compute::Output& o = result_.out;
-    AppendDate(out, "first", o.firstDate, options_.fromKind, options_);
-    AppendDate(out, "second", o.secondDate, options_.toKind, options_);
-    if (command != Command::Convert) {
-        int16_t status = 0;
-        const int32_t days = StrProc::ParseWholeNumber(o.dateDiff, status);
+    AppendDate(out, "first", o.first);
+    AppendDate(out, "second", o.second);
+    if (o.days) {
         AppendKey(out, "days");
-        AppendNumber(out, days);
+        AppendNumber(out, *o.days);
     }
-    // The breakdown is the bracket behind the day count, after the last " = ".
+    if (o.breakdown) {
+        AppendKey(out, "breakdown");
+        Json::AppendString(out, Compute::BreakdownText(*o.breakdown));
+    }
     const std::string& line = result_.line;
-    if (command == Command::Diff && line.ends_with(')')) {
-        const auto equals = line.rfind(" = ");
-        const auto open = line.find(" (", equals == std::string::npos ? 0 : equals);
-        if (open != std::string::npos) {
-            AppendKey(out, "breakdown");
-            Json::AppendString(out,
-                               std::string_view(line).substr(open + 2, line.size() - open - 3));
-        }
-    }
     AppendKey(out, "result");
     Json::AppendString(out, line);
     AppendKey(out, "value");
@@ -325,14 +284,21 @@ void ReportError(Streams& streams, const CaseRunner& runner, uint64_t lineNumber
 
 int RunToday(const Options& o, Streams& streams) {
     const DateWindowOps::Format format{o.order, o.separator, o.thousands};
-    const std::string text = DateWindowOps::DateTextFromToday(0, o.toKind, format);
+    const DatePr2::LocalNow now = DatePr2::Now();
+    const std::string text = DateWindowOps::DateTextFromToday(0, o.toKind, format, now);
     Writer writer(streams);
     std::string& buffer = writer.Buffer();
     if (o.json) {
         buffer += "{\"command\":\"today\"";
         AppendKey(buffer, "to");
-        Json::AppendString(buffer, KindName(o.toKind));
-        AppendDate(buffer, "today", text, o.toKind, o);
+        Json::AppendString(buffer, NameOf(o.toKind));
+        const int32_t jdn = DatePr2::TodaysJDN(now);
+        // A yyyyddd text beyond year 9999 is no date that can be read back.
+        if (DatePr2::FactsOf(o.toKind).form != DatePr2::Form::YearDay ||
+            !DatePr2::YyyydddText(jdn).empty())
+            AppendDate(
+                buffer, "today",
+                Compute::DateFacts{text, jdn, o.toKind, DateWindowOps::WeekdayName(jdn, o.toKind)});
         AppendKey(buffer, "value");
         Json::AppendString(buffer, text);
         buffer += '}';

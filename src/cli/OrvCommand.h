@@ -20,9 +20,9 @@ enum class Command { Convert, Add, Diff, Today };
 
 struct Options {
     Command command = Command::Convert;
-    int16_t fromKind = 0; // DatePr2::CE
-    int16_t toKind = 0;
-    int16_t order = 2; // DatePr2::YMD
+    DatePr2::Kind fromKind = DatePr2::Kind::CE;
+    DatePr2::Kind toKind = DatePr2::Kind::CE;
+    DatePr2::DateOrder order = DatePr2::DateOrder::YMD;
     std::string separator = "-";
     std::string thousands = ",";
     int16_t language = 0; // GEN_TEXT::langEnglish
@@ -52,10 +52,6 @@ Arguments ParseArguments(const std::vector<std::string>& args);
 // False when the file is missing or unreadable (the options stay as they are).
 bool ApplySettings(Arguments& arguments, const std::string& path);
 
-// The calendar kind of a --from or --to name (ce, jc, an, jdn, yyyyddd), and back.
-std::optional<int16_t> KindOf(std::string_view name);
-const char* KindName(int16_t kind);
-
 const char* UsageText();
 std::string HelpText();
 std::string VersionText();
@@ -64,9 +60,9 @@ std::string VersionText();
 enum class Problem { None, LineTooLong, ControlCharacter, InvalidUtf8, FieldCount };
 
 struct CaseResult {
-    int message = -1; // Compute's message number, or -1
+    WindowTexts::ComputeMessage message = WindowTexts::noMessage;
     Problem problem = Problem::None;
-    bool Failed() const { return message >= 0 || problem != Problem::None; }
+    bool Failed() const { return message != WindowTexts::noMessage || problem != Problem::None; }
     std::string line;  // the result line without its CR LF
     std::string value; // the computed value alone
     Compute::Output out;
@@ -86,12 +82,11 @@ class CaseRunner {
                     std::string_view second) const;
 
   private:
-    bool ConvertValueOnly(std::string_view date);
+    const CaseResult& Refuse(WindowTexts::ComputeMessage message);
 
     const Options& options_;
     Compute::Input input_;
     CaseResult result_;
-    std::string converted_;
 };
 
 // Where a run reads and writes.
