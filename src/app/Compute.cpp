@@ -1,5 +1,6 @@
 #include "app/Compute.h"
 
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -12,29 +13,31 @@ namespace Compute {
 
 namespace {
 
+using DatePr2::Form;
 using DatePr2::InDayNumberRange;
-using DatePr2::KnownKind;
+using DatePr2::Kind;
+using DateWindowOps::Side;
 using WindowTexts::ComputeMessage;
 
-// What the windows held once read: the dates, their echoes in the result line and the count.
+// What the windows held once read: the dates (a computed one too), their echoes in the
+// result line and the count.
 struct ReadWindows {
-    int16_t firstKind = DatePr2::CE;
-    int16_t secondKind = DatePr2::CE;
+    Kind firstKind = Kind::CE;
+    Kind secondKind = Kind::CE;
     DateRecord first{};
     DateRecord second{};
     std::string firstEcho;
     std::string secondEcho;
     int32_t count = 0; // the typed day count, then the difference of two dates
+    std::optional<Breakdown> breakdown;
 };
 
-const std::string& CodeOf(int16_t kind) {
-    return DatePr2::calendarCode[static_cast<std::size_t>(KnownKind(kind))];
-}
-
-// The text under which a date appears in the result line; yyyyddd carries no code.
-std::string EchoText(const std::string& windowText, int16_t kind) {
-    if (kind == DatePr2::YYYYDDD) return windowText;
-    return windowText + " " + CodeOf(kind);
+// The text under which a date appears in the result line; a kind without a code (yyyyddd)
+// shows the text alone.
+std::string EchoText(const std::string& windowText, Kind kind) {
+    const std::string_view code = DatePr2::FactsOf(kind).code;
+    if (code.empty()) return windowText;
+    return windowText + " " + std::string(code);
 }
 
 std::string CountWord(int32_t count, const GEN_TEXT::Entry& singular,
@@ -43,60 +46,42 @@ std::string CountWord(int32_t count, const GEN_TEXT::Entry& singular,
            GEN_TEXT::LowerUnlessGerman(GEN_TEXT::Text(count == 1 ? singular : plural));
 }
 
-// " (1 year, 2 months, 14 days)" for a positive difference of two dates of one calendar,
-// or nothing when the difference is under a month or cannot be counted.
-std::string Breakdown(DateRecord earlier, DateRecord later, int16_t kind) {
-    int32_t years = 0;
-    int16_t months = 0;
-    int16_t days = 0;
+// The breakdown of a positive difference of two dates of one calendar, or nothing when the
+// difference is under a month or cannot be counted.
+std::optional<Breakdown> BreakdownOf(DateRecord earlier, DateRecord later, Kind kind) {
+    Breakdown b;
     int32_t error = 0;
-    if (kind == DatePr2::YYYYDDD)
-        DatePr2::YearsDaysBetween(earlier, later, years, days, error);
+    if (DatePr2::FactsOf(kind).form == Form::YearDay)
+        DatePr2::YearsDaysBetween(earlier, later, b.years, b.days, error);
     else
-        DatePr2::YearsMonthsDaysBetween(earlier, later, years, months, days, error);
-    if (error != 0 || (years == 0 && months == 0)) return {};
-    std::string text = " (";
-    if (years > 0) text += CountWord(years, GEN_TEXT::txtYear, GEN_TEXT::txtYears);
-    if (months > 0) {
-        if (years > 0) text += ", ";
-        text += CountWord(months, GEN_TEXT::txtMonth, GEN_TEXT::txtMonths);
-    }
-    if (days > 0) {
-        if (years > 0 || months > 0) text += ", ";
-        text += CountWord(days, GEN_TEXT::txtDay, GEN_TEXT::txtDays);
-    }
-    return text + ")";
+        DatePr2::YearsMonthsDaysBetween(earlier, later, b.years, b.months, b.days, error);
+    if (error != 0 || (b.years == 0 && b.months == 0)) return std::nullopt;
+    return b;
 }
-
-// The messages of one date window: not a date, not an Annus Novus date, out of range.
-struct DateMessages {
-    ComputeMessage invalid, invalidAnnusNovus, outOfRange;
-};
-constexpr DateMessages firstDateMessages{WindowTexts::msgFirstDateInvalid,
-                                         WindowTexts::msgFirstDateInvalidAnnusNovus,
-                                         WindowTexts::msgFirstDateOutOfRange};
-constexpr DateMessages secondDateMessages{WindowTexts::msgSecondDateInvalid,
-                                          WindowTexts::msgSecondDateInvalidAnnusNovus,
-                                          WindowTexts::msgSecondDateOutOfRange};
 
 // A typed date read into rec and its window rewritten in canonical form; the refusal's
 // message, or noMessage.
-ComputeMessage ReadDate(std::string& window, int16_t kind, const Input& in, DateRecord& rec,
-                        const DateMessages& messages) {
+ComputeMessage ReadDate(std::string& window, Side side, Kind kind, const Input& in,
+                        DateRecord& rec) {
     const int16_t status = StrProc::ParseDate(window, in.separator, kind, in.order, rec);
-    if (status < 0) return messages.outOfRange;
-    if (status == 0) return kind == DatePr2::AN ? messages.invalidAnnusNovus : messages.invalid;
-    if (kind == DatePr2::JDN)
+    if (status != StrProc::statusRead) return DateWindowOps::RefusalMessage(side, status, kind);
+    switch (DatePr2::FactsOf(kind).form) {
+    case Form::DayNumber:
         window = StrProc::InsertThousandsSeparators(std::to_string(rec.jdn), in.thousands);
-    else if (kind != DatePr2::YYYYDDD)
+        break;
+    case Form::CalendarDate:
         window = StrProc::FormatDate(rec, in.order, in.separator, in.thousands);
+        break;
+    case Form::YearDay:
+        break;
+    }
     return WindowTexts::noMessage;
 }
 
 // Step 1, what the run does: the windows trimmed, today in the first window when both dates
 // are empty, and a difference beside two dates dropped ("0", or by the user's answer).
 // False when the user keeps it: the run ends there.
-bool DecideRun(const Input& in, int16_t firstKind, const AskClearDifference& ask, Output& out) {
+bool DecideRun(const Input& in, Kind firstKind, const AskClearDifference& ask, Output& out) {
     out.firstDate = StrProc::TrimBlanks(in.firstDate);
     out.secondDate = StrProc::TrimBlanks(in.secondDate);
     out.dateDiff = StrProc::TrimBlanks(in.dateDiff);
@@ -104,7 +89,6 @@ bool DecideRun(const Input& in, int16_t firstKind, const AskClearDifference& ask
         out.dateDiff.clear();
         out.firstDate = DateWindowOps::DateTextFromToday(
             0, firstKind, DateWindowOps::Format{in.order, in.separator, in.thousands});
-        out.todayFilled = true;
     }
     const bool bothDates = !out.firstDate.empty() && !out.secondDate.empty();
     if (bothDates && out.dateDiff == "0") out.dateDiff.clear();
@@ -122,7 +106,7 @@ bool DecideRun(const Input& in, int16_t firstKind, const AskClearDifference& ask
 ComputeMessage ReadAndEcho(const Input& in, Output& out, ReadWindows& read) {
     if (!out.firstDate.empty()) {
         const ComputeMessage refused =
-            ReadDate(out.firstDate, read.firstKind, in, read.first, firstDateMessages);
+            ReadDate(out.firstDate, Side::First, read.firstKind, in, read.first);
         if (refused != WindowTexts::noMessage) return refused;
         read.firstEcho = EchoText(out.firstDate, read.firstKind);
     }
@@ -135,7 +119,7 @@ ComputeMessage ReadAndEcho(const Input& in, Output& out, ReadWindows& read) {
     }
     if (!out.secondDate.empty()) {
         const ComputeMessage refused =
-            ReadDate(out.secondDate, read.secondKind, in, read.second, secondDateMessages);
+            ReadDate(out.secondDate, Side::Second, read.secondKind, in, read.second);
         if (refused != WindowTexts::noMessage) return refused;
         read.secondEcho = EchoText(out.secondDate, read.secondKind);
     }
@@ -173,28 +157,32 @@ bool ComputeDifference(const Input& in, ReadWindows& read, Output& out) {
     read.count = difference;
     out.dateDiff = StrProc::InsertThousandsSeparators(std::to_string(difference), in.thousands);
     out.appended += out.dateDiff + " " + GEN_TEXT::DayWord(difference);
-    if (difference > 0 && read.firstKind == read.secondKind && read.firstKind != DatePr2::JDN)
-        out.appended += Breakdown(read.first, read.second, read.firstKind);
+    if (difference > 0 && read.firstKind == read.secondKind &&
+        DatePr2::FactsOf(read.firstKind).form != Form::DayNumber)
+        read.breakdown = BreakdownOf(read.first, read.second, read.firstKind);
+    if (read.breakdown) out.appended += " (" + BreakdownText(*read.breakdown) + ")";
     return true;
 }
 
 // Step 4b, one date and the day count: the other date, later by the count when the first date
 // was given, earlier when the second was. False when out of range.
-bool ComputeOtherDate(const Input& in, const ReadWindows& read, bool sameCalendar, Output& out) {
+bool ComputeOtherDate(const Input& in, ReadWindows& read, bool sameCalendar, Output& out) {
     const bool fromFirst = out.secondDate.empty();
     const DateRecord& given = fromFirst ? read.first : read.second;
-    const int16_t kind = fromFirst ? read.secondKind : read.firstKind;
+    const Kind kind = fromFirst ? read.secondKind : read.firstKind;
     std::string& window = fromFirst ? out.secondDate : out.firstDate;
-    DateRecord result{};
+    DateRecord& result = fromFirst ? read.second : read.first;
+    result = DateRecord{};
     const bool overflow = fromFirst ? __builtin_add_overflow(given.jdn, read.count, &result.jdn)
                                     : __builtin_sub_overflow(given.jdn, read.count, &result.jdn);
     if (overflow || !InDayNumberRange(result.jdn)) return false;
     // With the same calendar on both sides the other window is left alone, but for yyyyddd,
     // whose text is the same date.
-    if (!sameCalendar || kind == DatePr2::YYYYDDD) {
+    if (!sameCalendar || DatePr2::FactsOf(kind).form == Form::YearDay) {
         std::string text;
         const DateWindowOps::Format format{in.order, in.separator, in.thousands};
-        if (!DateWindowOps::ResultDateText(result, kind, format, text)) return false;
+        DateRecord written = result;
+        if (!DateWindowOps::ResultDateText(written, kind, format, text)) return false;
         window = std::move(text);
     }
     if (!sameCalendar) out.appended += EchoText(window, kind);
@@ -202,22 +190,42 @@ bool ComputeOtherDate(const Input& in, const ReadWindows& read, bool sameCalenda
     return true;
 }
 
+// Step 5, the facts of the completed run, from what the windows hold.
+void KeepFacts(const ReadWindows& read, bool bothDates, Output& out) {
+    const auto facts = [](const std::string& text, int32_t jdn, Kind kind) {
+        return DateFacts{text, jdn, kind, DateWindowOps::WeekdayName(jdn, kind)};
+    };
+    if (!out.firstDate.empty()) out.first = facts(out.firstDate, read.first.jdn, read.firstKind);
+    if (!out.secondDate.empty())
+        out.second = facts(out.secondDate, read.second.jdn, read.secondKind);
+    if (bothDates || !out.dateDiff.empty()) out.days = read.count;
+    out.breakdown = read.breakdown;
+}
+
 } // namespace
+
+std::string BreakdownText(const Breakdown& b) {
+    std::string text;
+    if (b.years > 0) text += CountWord(b.years, GEN_TEXT::txtYear, GEN_TEXT::txtYears);
+    if (b.months > 0) {
+        if (b.years > 0) text += ", ";
+        text += CountWord(b.months, GEN_TEXT::txtMonth, GEN_TEXT::txtMonths);
+    }
+    if (b.days > 0) {
+        if (b.years > 0 || b.months > 0) text += ", ";
+        text += CountWord(b.days, GEN_TEXT::txtDay, GEN_TEXT::txtDays);
+    }
+    return text;
+}
 
 Output Run(const Input& in, const AskClearDifference& ask) {
     Output out;
     ReadWindows read;
-    read.firstKind = KnownKind(in.firstKind);
-    read.secondKind = KnownKind(in.secondKind);
-    if (!DecideRun(in, read.firstKind, ask, out)) {
-        out.inputError = in.inputError; // the run ends before InputError is reset
-        return out;
-    }
+    read.firstKind = in.firstKind;
+    read.secondKind = in.secondKind;
+    if (!DecideRun(in, read.firstKind, ask, out)) return out;
     out.message = ReadAndEcho(in, out, read);
-    if (out.message != WindowTexts::noMessage) {
-        out.inputError = true;
-        return out;
-    }
+    if (out.message != WindowTexts::noMessage) return out;
 
     // Step 4, compute, building the line on.
     const bool bothDates = !out.firstDate.empty() && !out.secondDate.empty();
@@ -236,6 +244,7 @@ Output Run(const Input& in, const AskClearDifference& ask) {
     out.appended += "\r\n";
     out.caret = Caret::EndMinusOne;
     out.dayWord = GEN_TEXT::DayWord(read.count);
+    KeepFacts(read, bothDates, out);
     return out;
 }
 

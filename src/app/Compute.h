@@ -13,6 +13,7 @@
 
 #include "app/MessageBoxes.h"
 #include "app/WindowTexts.h"
+#include "calendar/Kinds.h"
 
 namespace Compute {
 
@@ -20,12 +21,11 @@ struct Input {
     std::string firstDate;  // text of txbFirstDate
     std::string secondDate; // text of txbSecondDate
     std::string dateDiff;   // text of txbDateDiffDays
-    int16_t firstKind = 0;  // CalendarOfDate(1)
-    int16_t secondKind = 0; // CalendarOfDate(2)
-    int16_t order = 2;      // SelectedDateOrder()
+    DatePr2::Kind firstKind = DatePr2::Kind::CE;
+    DatePr2::Kind secondKind = DatePr2::Kind::CE;
+    DatePr2::DateOrder order = DatePr2::DateOrder::YMD;
     std::string separator = "-";
     std::string thousands = ",";
-    bool inputError = false; // InputError before the run (kept by a run the question ends)
 };
 
 enum class Caret {
@@ -33,6 +33,24 @@ enum class Caret {
     EndMinusOne, // a finished result line: caret to text length - 1
     End          // an out-of-range line: caret to the text length
 };
+
+// A date of the run: its window's text, its day number, its kind and its weekday.
+struct DateFacts {
+    std::string text;
+    int32_t jdn = 0;
+    DatePr2::Kind kind = DatePr2::Kind::CE;
+    std::string weekday; // in currentLanguage; the Annus Novus name for its calendar
+};
+
+// Whole years, months and days between two dates of one calendar (yyyyddd: years and days).
+struct Breakdown {
+    int32_t years = 0;
+    int16_t months = 0;
+    int16_t days = 0;
+};
+
+// "1 year, 2 months, 14 days" in currentLanguage, the parts that are not 0.
+std::string BreakdownText(const Breakdown& b);
 
 struct Output {
     // New texts of the three input windows (always set: trimmed, rewritten or filled in).
@@ -45,10 +63,13 @@ struct Output {
     Caret caret = Caret::Untouched;
     // New caption of lblDayOrDays, when the run completed.
     std::optional<std::string> dayWord;
-    // True when today's date was put into the first window (both date windows were empty).
-    bool todayFilled = false;
-    // InputError as the run left it.
-    bool inputError = false;
+
+    // The facts of a completed run (no message): the dates whose windows hold one (the
+    // second absent when a conversion into the same calendar leaves it empty), the day count
+    // of a sum or a difference, and the breakdown when the line shows one.
+    std::optional<DateFacts> first, second;
+    std::optional<int32_t> days;
+    std::optional<Breakdown> breakdown;
 };
 
 // Asked when all three windows are filled; Yes clears the difference, anything else (or no

@@ -17,7 +17,23 @@ namespace SettingsFile {
 namespace {
 
 constexpr int16_t lastLanguageSlot = 5;
-constexpr int16_t lastCalendarKind = 4;
+
+std::string DateSeparatorOf(int16_t code) {
+    return code == '.' ? "." : code == '/' ? "/" : "-";
+}
+
+std::string ThousandsSeparatorOf(int16_t code) {
+    return code == 0 ? "" : code == '.' ? "." : ",";
+}
+
+int16_t CodeOf(const std::string& separator) {
+    return separator.empty() ? int16_t{0}
+                             : static_cast<int16_t>(static_cast<unsigned char>(separator[0]));
+}
+
+DatePr2::Kind WindowKind(int16_t number) {
+    return DatePr2::KindOfNumber(number).value_or(DatePr2::Kind::CE);
+}
 
 // One line of the file without its line end, or nothing when the text has no such line.
 // `rest` moves past the line.
@@ -164,20 +180,19 @@ std::optional<Settings> Parse(std::string_view text, bool truncated) {
     Settings s;
     s.language = (*language)[0];
     if (s.language < 0 || s.language > lastLanguageSlot) s.language = 0;
-    s.dateOrder = (*separators)[0];
-    s.dateSeparatorCode = (*separators)[1];
-    s.thousandsSeparatorCode = (*separators)[2];
-    s.todayKind = (*kinds)[0];
-    if (s.todayKind < 0 || s.todayKind > lastCalendarKind) s.todayKind = 0;
-    s.firstKind = (*kinds)[1];
-    s.secondKind = (*kinds)[2];
+    s.dateOrder = DatePr2::DateOrderOfNumber((*separators)[0]).value_or(DatePr2::DateOrder::YMD);
+    s.dateSeparator = DateSeparatorOf((*separators)[1]);
+    s.thousandsSeparator = ThousandsSeparatorOf((*separators)[2]);
+    s.todayKind = WindowKind((*kinds)[0]);
+    s.firstKind = WindowKind((*kinds)[1]);
+    s.secondKind = WindowKind((*kinds)[2]);
     return s;
 }
 
 std::string Format(const Settings& s) {
-    const auto n = [](int16_t value) { return std::to_string(value); };
-    return n(s.language) + "\r\n" + n(s.dateOrder) + "," + n(s.dateSeparatorCode) + "," +
-           n(s.thousandsSeparatorCode) + "\r\n" + n(s.todayKind) + "," + n(s.firstKind) + "," +
+    const auto n = [](auto value) { return std::to_string(static_cast<int>(value)); };
+    return n(s.language) + "\r\n" + n(s.dateOrder) + "," + n(CodeOf(s.dateSeparator)) + "," +
+           n(CodeOf(s.thousandsSeparator)) + "\r\n" + n(s.todayKind) + "," + n(s.firstKind) + "," +
            n(s.secondKind) + "\r\n";
 }
 

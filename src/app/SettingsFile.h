@@ -14,6 +14,8 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/Kinds.h"
+
 namespace SettingsFile {
 
 inline constexpr const char* fileName = "orv5.usr";
@@ -21,24 +23,27 @@ inline constexpr const char* fileName = "orv5.usr";
 // The window never needs more of the file than this; a longer file is read only this far.
 inline constexpr std::size_t readLimit = 4096;
 
+// What the window keeps between runs, each value one the window offers.
 struct Settings {
     int16_t language = 0;
-    int16_t dateOrder = 2;               // YMD
-    int16_t dateSeparatorCode = 45;      // "-"
-    int16_t thousandsSeparatorCode = 44; // ","
-    int16_t todayKind = 0;
-    int16_t firstKind = 0;
-    int16_t secondKind = 0;
+    DatePr2::DateOrder dateOrder = DatePr2::DateOrder::YMD;
+    std::string dateSeparator = "-";      // "-", "/" or "."
+    std::string thousandsSeparator = ","; // ",", "." or "" for none
+    DatePr2::Kind todayKind = DatePr2::Kind::CE;
+    DatePr2::Kind firstKind = DatePr2::Kind::CE;
+    DatePr2::Kind secondKind = DatePr2::Kind::CE;
 };
 
 // The settings in the file's text, or nothing when the file is unreadable: fewer than three
 // lines, or a line that does not hold exactly its count of decimal whole numbers of 16 bits.
 // `truncated` says the text is only the first part of a longer file, so an unfinished third
-// line cannot be trusted. A language outside 0..5 reads as English and a TodayKind outside
-// 0..4 as CE, since both index tables; the other values are the window's to fall back on.
+// line cannot be trusted. Each value the window does not offer reads as its default: a
+// language outside 0..5 as English, a date order outside 0..2 as YMD, a date separator
+// other than "." and "/" as "-", a thousands separator other than 0 and "." as ",", a kind
+// outside the window's as CE.
 std::optional<Settings> Parse(std::string_view text, bool truncated = false);
 
-// The file's text for the settings.
+// The file's text for the settings: separators as their character codes, 0 for none.
 std::string Format(const Settings& settings);
 
 // The settings in the file at `path`, or nothing when there is no regular file there or it is

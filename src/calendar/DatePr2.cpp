@@ -1,20 +1,17 @@
 #include "calendar/DatePr2.h"
 
 #include <algorithm>
+#include <array>
 #include <ctime>
 #include <limits>
 #include <utility>
 
 namespace DatePr2 {
 
-std::string dateSeparator = "-";
-std::string thousandsSeparator = ",";
+namespace {
 
-const std::array<std::string, 5> calendarCode = {"CE", "JC", "JDN", "AN", ""};
 const std::array<std::string, 6> annusNovusDayName = {"Intercalarius", "Primidi",  "Secundi",
                                                       "Tertidi",       "Quartidi", "Quintidi"};
-
-namespace {
 
 NowFunction& NowOverride() {
     static NowFunction now;
@@ -99,15 +96,6 @@ LocalNow Now() {
     return now ? now() : SystemNow();
 }
 
-void InitializeGlobals() {
-    dateSeparator = "-";
-    thousandsSeparator = ",";
-}
-
-int16_t KnownKind(int16_t kind) {
-    return (kind >= CE && kind <= YYYYDDD) ? kind : CE;
-}
-
 bool InDayNumberRange(int32_t jdn) {
     return jdn >= smallestDayNumber && jdn <= largestDayNumber;
 }
@@ -120,14 +108,6 @@ void JDNToDate(DateRecord& rec) {
     }
 }
 
-void JDNToEuroDate(DateRecord& rec) {
-    jdn_to_euro_date(&rec);
-}
-
-int16_t JDNToAnnusNovusDate(DateRecord& rec) {
-    return static_cast<int16_t>(jdn_to_annus_novus_date(&rec));
-}
-
 int16_t EuroDayOfWeek(int32_t jdn) {
     return static_cast<int16_t>(euro_day_of_week(jdn));
 }
@@ -135,45 +115,14 @@ int16_t EuroDayOfWeek(int32_t jdn) {
 std::string AnnusNovusWeekdayName(int32_t jdn) {
     DateRecord rec{};
     rec.jdn = jdn;
-    const int16_t weekday = JDNToAnnusNovusDate(rec);
+    const auto weekday = jdn_to_annus_novus_date(&rec);
     if (weekday < 0 || static_cast<std::size_t>(weekday) >= annusNovusDayName.size()) return {};
     return annusNovusDayName[static_cast<std::size_t>(weekday)];
 }
 
-bool SetCalendarCode(int16_t kind, DateRecord& rec) {
-    switch (kind) {
-    case CE:
-        rec.calendar = letterGregorian;
-        return true;
-    case JC:
-        rec.calendar = letterJulian;
-        return true;
-    case AN:
-        rec.calendar = letterAnnusNovus;
-        return true;
-    default:
-        return false;
-    }
-}
+namespace {
 
-int16_t DayOfYear(int32_t jdn, int16_t kind) {
-    DateRecord r{};
-    r.jdn = jdn;
-    SetCalendarCode(kind, r);
-    if (kind == AN) {
-        jdn_to_annus_novus_date(&r);
-        r.month = 1;
-        r.day = 1;
-        annus_novus_date_to_jdn(&r);
-    } else {
-        jdn_to_euro_date(&r);
-        r.month = 1;
-        r.day = 1;
-        euro_date_to_jdn(&r);
-    }
-    return ToShort(int64_t{jdn} - r.jdn + 1);
-}
-
+// The day of the year of rec.jdn, its date left in rec (Gregorian unless Julian).
 int16_t DayOfGregorianYear(DateRecord& rec) {
     jdn_to_euro_date(&rec);
     DateRecord s{};
@@ -185,6 +134,8 @@ int16_t DayOfGregorianYear(DateRecord& rec) {
     return ToShort(int64_t{rec.jdn} - s.jdn + 1);
 }
 
+} // namespace
+
 int32_t TodaysJDN() {
     return TodaysJDN(Now());
 }
@@ -194,15 +145,9 @@ int32_t TodaysJDN(const LocalNow& now) {
     return euro_date_to_jdn(&rec);
 }
 
-int16_t TodaysDayOfWeek(int16_t kind) {
-    DateRecord rec = RecordOf(Now());
-    euro_date_to_jdn(&rec);
-    if (kind == AN) {
-        return static_cast<int16_t>(jdn_to_annus_novus_date(&rec));
-    }
-    return static_cast<int16_t>(euro_day_of_week(rec.jdn));
-}
+namespace {
 
+// The days of the Gregorian year rec.year; error := 1 and 0 for the largest year.
 int16_t DaysInYear(const DateRecord& rec, int32_t& error) {
     if (rec.year == std::numeric_limits<int32_t>::max()) {
         error = 1; // the following year has no number
@@ -219,6 +164,8 @@ int16_t DaysInYear(const DateRecord& rec, int32_t& error) {
     return ToShort(days_elapsed(&b, &a, &error));
 }
 
+// The days of rec's month; Decimus counts Intercalarius with it. error := 1 and 0 when the
+// next month has no year number.
 int16_t DaysInMonth(const DateRecord& rec, int32_t& error) {
     const int32_t lastMonth = rec.calendar == letterAnnusNovus ? 10 : 12;
     DateRecord a{};
@@ -243,6 +190,8 @@ int16_t DaysInMonth(const DateRecord& rec, int32_t& error) {
     b.day = 1;
     return ToShort(days_elapsed(&a, &b, &error));
 }
+
+} // namespace
 
 void YearsMonthsDaysBetween(const DateRecord& earlier, const DateRecord& later, int32_t& years,
                             int16_t& months, int16_t& days, int32_t& error) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 
 #include "app/DateWindowOps.h"
 #include "app/WindowTexts.h"
@@ -14,11 +15,6 @@
 namespace Cli {
 
 namespace {
-
-// Compute's message as the row of WindowTexts' table: the one place that knows its type.
-int MessageNumber(WindowTexts::ComputeMessage message) {
-    return message;
-}
 
 const char* ProblemName(Problem problem) {
     switch (problem) {
@@ -78,57 +74,26 @@ void AppendKey(std::string& out, std::string_view key) {
     out += ':';
 }
 
-// The day number and weekday of a date window's canonical text, as Compute would read it;
-// false (nothing written) when there is none.
-bool AppendDate(std::string& out, std::string_view key, const std::string& text, int16_t kind,
-                const Options& o, DateRecord& rec) {
-    if (text.empty() || StrProc::ParseDate(text, o.separator, kind, o.order, rec) != 1)
-        return false;
+// A date of the result: its text, day number and weekday, in words and as the ISO number of
+// the seven-day week (1 Monday .. 7 Sunday) for every kind.
+void AppendDate(std::string& out, std::string_view key,
+                const std::optional<Compute::DateFacts>& date) {
+    if (!date) return;
     AppendKey(out, key);
     out += "{\"text\":";
-    Json::AppendString(out, text);
+    Json::AppendString(out, date->text);
     out += ",\"jdn\":";
-    AppendNumber(out, rec.jdn);
+    AppendNumber(out, date->jdn);
     AppendKey(out, "weekday");
-    Json::AppendString(out, DateWindowOps::WeekdayName(rec.jdn, kind));
-    // The ISO number of the seven-day week, for every kind: 1 Monday .. 7 Sunday.
-    const int16_t sundayFirst = DatePr2::EuroDayOfWeek(rec.jdn);
-    AppendKey(out, "isoWeekday");
+    Json::AppendString(out, date->weekday);
+    const int16_t sundayFirst = DatePr2::EuroDayOfWeek(date->jdn);
+    out += ",\"isoWeekday\":";
     AppendNumber(out, sundayFirst == 0 ? 7 : sundayFirst);
     out += '}';
-    return true;
 }
 
-// The years, months and days from the earlier to the later date of one calendar, as the
-// result line's bracket gives them; nothing where the line has none.
-void AppendBreakdown(std::string& out, int32_t firstJdn, int32_t secondJdn, int16_t kind) {
-    if (secondJdn <= firstJdn || kind == DatePr2::JDN) return;
-    DateRecord earlier{};
-    DateRecord later{};
-    earlier.jdn = firstJdn;
-    later.jdn = secondJdn;
-    int32_t years = 0;
-    int16_t months = 0;
-    int16_t days = 0;
-    int32_t error = 0;
-    if (kind == DatePr2::YYYYDDD) {
-        DatePr2::YearsDaysBetween(earlier, later, years, days, error);
-    } else {
-        DatePr2::SetCalendarCode(kind, earlier);
-        DatePr2::SetCalendarCode(kind, later);
-        DatePr2::JDNToDate(earlier);
-        DatePr2::JDNToDate(later);
-        DatePr2::YearsMonthsDaysBetween(earlier, later, years, months, days, error);
-    }
-    if (error != 0 || (years == 0 && months == 0)) return;
-    AppendKey(out, "breakdown");
-    out += "{\"years\":";
-    AppendNumber(out, years);
-    out += ",\"months\":";
-    AppendNumber(out, months);
-    out += ",\"days\":";
-    AppendNumber(out, days);
-    out += '}';
+std::string_view NameOf(DatePr2::Kind kind) {
+    return DatePr2::FactsOf(kind).name;
 }
 
 const char* RefusalName(StrictRead::Refusal refusal) {
@@ -168,9 +133,17 @@ const CaseResult& CaseRunner::Fail(Problem problem) {
     return result_;
 }
 
-int16_t CaseRunner::KindOfField(int which) const {
+std::optional<DatePr2::Kind> CaseRunner::KindOfField(int which) const {
     if (which == 1) return options_.fromKind;
-    return options_.command == Command::Add ? dayCountKind : options_.toKind;
+    if (options_.command == Command::Add) return std::nullopt;
+    return options_.toKind;
+}
+
+StrictRead::Field CaseRunner::ReadStrictly(int which, std::string_view field) {
+    const std::optional<DatePr2::Kind> kind = KindOfField(which);
+    if (!kind) return StrictRead::ReadWholeNumber(field, notation_.thousands);
+    notation_.kind = *kind;
+    return StrictRead::ReadDate(field, notation_);
 }
 
 bool CaseRunner::Refuse(int which, std::string_view field, const StrictRead::Field& refusal) {
@@ -184,37 +157,17 @@ bool CaseRunner::Refuse(int which, std::string_view field, const StrictRead::Fie
 }
 
 bool CaseRunner::ReadField(int which, std::string_view field, std::string& text) {
-    const int16_t kind = KindOfField(which);
-    notation_.kind = kind;
-    const StrictRead::Field read = kind == dayCountKind
-                                       ? StrictRead::ReadWholeNumber(field, notation_.thousands)
-                                       : StrictRead::ReadDate(field, notation_);
+    const StrictRead::Field read = ReadStrictly(which, field);
     if (read.fromClock) {
         // Written without marks, so that the reader takes it back whatever the options.
         const DateWindowOps::Format plain{options_.order, options_.separator, ""};
-        text = DateWindowOps::DateTextFromToday(read.clockOffset, kind, plain);
+        text = DateWindowOps::DateTextFromToday(read.clockOffset, *KindOfField(which), plain);
         return true;
     }
     // The forgiving reader still refuses an empty field: Compute would read it as today.
     if (!read.Accepted() && (!options_.lenient || StrProc::TrimBlanks(field).empty()))
         return Refuse(which, field, read);
     text.assign(field);
-    return true;
-}
-
-// A conversion whose value alone is asked for takes the window's own conversion of a date
-// window's text into another calendar, which yields the text Compute writes into the second
-// window without building the result line. Anything else goes to Compute.
-bool CaseRunner::ConvertValueOnly(std::string_view date) {
-    if (options_.fromKind == options_.toKind) return false;
-    input_.firstDate.assign(StrProc::TrimBlanks(date));
-    const DateWindowOps::Format format{options_.order, options_.separator,
-                                       options_.outputThousands};
-    if (!DateWindowOps::ConvertDateText(input_.firstDate, options_.fromKind, options_.toKind,
-                                        format, converted_))
-        return false;
-    result_.line.clear();
-    result_.value.swap(converted_);
     return true;
 }
 
@@ -230,10 +183,7 @@ void CaseRunner::NameRefusedField(std::string_view first, std::string_view secon
         return;
     const int which = firstField ? 1 : 2;
     const std::string_view field = firstField ? first : second;
-    notation_.kind = KindOfField(which);
-    const StrictRead::Field read = notation_.kind == dayCountKind
-                                       ? StrictRead::ReadWholeNumber(field, notation_.thousands)
-                                       : StrictRead::ReadDate(field, notation_);
+    const StrictRead::Field read = ReadStrictly(which, field);
     if (!read.Accepted()) Refuse(which, field, read);
 }
 
@@ -250,8 +200,6 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     if (!ReadField(1, first, input_.firstDate)) return result_;
     if (command == Command::Add && !ReadField(2, second, input_.dateDiff)) return result_;
     if (command == Command::Diff && !ReadField(2, second, input_.secondDate)) return result_;
-    if (command == Command::Convert && options_.value && ConvertValueOnly(input_.firstDate))
-        return result_;
 
     result_.line.clear();
     result_.value.clear();
@@ -259,25 +207,20 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     // difference is what a command that names its operation means.
     result_.out = Compute::Run(input_, [] { return MessageBoxes::Answer::Yes; });
     const Compute::Output& out = result_.out;
-    result_.message = MessageNumber(out.message);
-    if (result_.message >= 0) {
+    result_.message = out.message;
+    if (result_.Failed()) {
         NameRefusedField(first, second);
         return result_;
     }
 
     result_.line = out.appended;
-    if (result_.line.size() >= 2 && result_.line.ends_with("\r\n"))
-        result_.line.resize(result_.line.size() - 2);
-    switch (command) {
-    case Command::Diff:
+    if (result_.line.ends_with("\r\n")) result_.line.resize(result_.line.size() - 2);
+    if (command == Command::Diff)
         result_.value = out.dateDiff;
-        break;
-    default:
+    else
         // The same calendar on both sides leaves the second window alone: the value is the
         // first date in its canonical form.
-        result_.value = out.secondDate.empty() ? out.firstDate : out.secondDate;
-        break;
-    }
+        result_.value = (out.second ? out.second : out.first)->text;
     return result_;
 }
 
@@ -326,27 +269,29 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
     }
     out += ']';
     AppendKey(out, "from");
-    Json::AppendString(out, KindName(options_.fromKind));
+    Json::AppendString(out, NameOf(options_.fromKind));
     AppendKey(out, "to");
-    Json::AppendString(out, KindName(options_.toKind));
+    Json::AppendString(out, NameOf(options_.toKind));
     if (result_.Failed()) {
         AppendJsonError(out);
         return;
     }
     const Compute::Output& o = result_.out;
-    DateRecord firstRec{};
-    DateRecord secondRec{};
-    AppendDate(out, "first", o.firstDate, options_.fromKind, options_, firstRec);
-    const bool second_ =
-        AppendDate(out, "second", o.secondDate, options_.toKind, options_, secondRec);
-    if (command != Command::Convert) {
-        int16_t status = 0;
-        const int32_t days = StrProc::ParseWholeNumber(o.dateDiff, status);
+    AppendDate(out, "first", o.first);
+    AppendDate(out, "second", o.second);
+    if (o.days) {
         AppendKey(out, "days");
-        AppendNumber(out, days);
+        AppendNumber(out, *o.days);
     }
-    if (command == Command::Diff && second_ && options_.fromKind == options_.toKind)
-        AppendBreakdown(out, firstRec.jdn, secondRec.jdn, options_.fromKind);
+    if (o.breakdown) {
+        out += ",\"breakdown\":{\"years\":";
+        AppendNumber(out, o.breakdown->years);
+        out += ",\"months\":";
+        AppendNumber(out, o.breakdown->months);
+        out += ",\"days\":";
+        AppendNumber(out, o.breakdown->days);
+        out += '}';
+    }
     AppendKey(out, "result");
     Json::AppendString(out, result_.line);
     AppendKey(out, "value");
@@ -409,14 +354,20 @@ void ReportError(Streams& streams, const CaseRunner& runner, uint64_t lineNumber
 
 int RunToday(const Options& o, Writer& writer) {
     const DateWindowOps::Format format{o.order, o.separator, o.outputThousands};
-    const std::string text = DateWindowOps::DateTextFromToday(0, o.toKind, format);
+    const DatePr2::LocalNow now = DatePr2::Now();
+    const std::string text = DateWindowOps::DateTextFromToday(0, o.toKind, format, now);
     std::string& buffer = writer.Buffer();
     if (o.json) {
         buffer += "{\"command\":\"today\"";
         AppendKey(buffer, "to");
-        Json::AppendString(buffer, KindName(o.toKind));
-        DateRecord rec{};
-        AppendDate(buffer, "today", text, o.toKind, o, rec);
+        Json::AppendString(buffer, NameOf(o.toKind));
+        const int32_t jdn = DatePr2::TodaysJDN(now);
+        // A yyyyddd text beyond year 9999 is no date that can be read back.
+        if (DatePr2::FactsOf(o.toKind).form != DatePr2::Form::YearDay ||
+            !DatePr2::YyyydddText(jdn).empty())
+            AppendDate(
+                buffer, "today",
+                Compute::DateFacts{text, jdn, o.toKind, DateWindowOps::WeekdayName(jdn, o.toKind)});
         AppendKey(buffer, "value");
         Json::AppendString(buffer, text);
         buffer += '}';

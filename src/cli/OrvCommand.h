@@ -20,9 +20,9 @@ namespace Cli {
 
 struct Options {
     Command command = Command::Convert;
-    int16_t fromKind = 0; // DatePr2::CE
-    int16_t toKind = 0;
-    int16_t order = 2; // DatePr2::YMD
+    DatePr2::Kind fromKind = DatePr2::Kind::CE;
+    DatePr2::Kind toKind = DatePr2::Kind::CE;
+    DatePr2::DateOrder order = DatePr2::DateOrder::YMD;
     std::string separator = "-";
     std::string thousands = ","; // as read
     // As written: --value and --json write bare numbers unless --thousands was given.
@@ -58,21 +58,19 @@ void SettleOutputThousands(Arguments& arguments);
 // False when the file is missing or unreadable (the options stay as they are).
 bool ApplySettings(Arguments& arguments, const std::string& path);
 
-// The calendar kind of a --from or --to name (ce, jc, an, jdn, yyyyddd), and back.
-std::optional<int16_t> KindOf(std::string_view name);
-const char* KindName(int16_t kind);
-
 std::string HelpText();
 std::string VersionText();
 
 struct CaseResult {
-    int message = -1; // Compute's message number, or -1
+    WindowTexts::ComputeMessage message = WindowTexts::noMessage;
     Problem problem = Problem::None;
     // A field the reader refused: its number (1 or 2), its text and the reason.
     int refusedField = 0;
     std::string refusedText;
     StrictRead::Field refusal;
-    bool Failed() const { return message >= 0 || problem != Problem::None || refusedField > 0; }
+    bool Failed() const {
+        return message != WindowTexts::noMessage || problem != Problem::None || refusedField > 0;
+    }
     std::string line;  // the result line without its CR LF
     std::string value; // the computed value alone
     Compute::Output out;
@@ -92,12 +90,12 @@ class CaseRunner {
                     std::string_view second) const;
 
   private:
-    bool ConvertValueOnly(std::string_view date);
     // Reads field 1 or 2 strictly into text (a word for today replaced by its date); false,
     // with the refusal noted, when the field is refused.
     bool ReadField(int which, std::string_view field, std::string& text);
     bool Refuse(int which, std::string_view field, const StrictRead::Field& refusal);
-    int16_t KindOfField(int which) const;
+    std::optional<DatePr2::Kind> KindOfField(int which) const; // none: a day count
+    StrictRead::Field ReadStrictly(int which, std::string_view field);
     void NameRefusedField(std::string_view first, std::string_view second);
     void AppendJsonError(std::string& out) const;
 
@@ -105,7 +103,6 @@ class CaseRunner {
     StrictRead::Notation notation_;
     Compute::Input input_;
     CaseResult result_;
-    std::string converted_;
 };
 
 // Where a run reads and writes. writeOutput writes all of the text or returns false with the

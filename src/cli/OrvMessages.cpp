@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "calendar/DatePr2.h"
+#include "calendar/Kinds.h"
 #include "lang/GEN_TEXT.h"
 
 namespace Cli {
@@ -17,7 +17,7 @@ std::size_t Slot(int16_t language) {
 
 using Texts = std::array<const char*, 3>;
 
-// By kind: CE, JC, JDN, AN, yyyyddd, day count.
+// By kind: CE, JC, JDN, AN, yyyyddd, then the day count.
 constexpr std::array<Texts, 6> notInKind{{
     {"is not a Common Era date", "ist kein Datum unserer Zeitrechnung",
      "no es una fecha de la era común"},
@@ -66,15 +66,16 @@ constexpr Texts outOfRange{
     "está fuera de rango: orv cuenta días de -2.100.000.000 a 2.100.000.000"};
 
 // "year-month-day, for example 2000-12-31" in the order and with the separator.
-std::string DatePattern(int16_t order, char separator, bool annusNovus, std::size_t slot) {
+std::string DatePattern(DatePr2::DateOrder order, char separator, bool annusNovus,
+                        std::size_t slot) {
     const std::array<std::string, 3> example = annusNovus
                                                    ? std::array<std::string, 3>{"10520", "01", "01"}
                                                    : std::array<std::string, 3>{"2000", "12", "31"};
     // Year, month and day positions in the written order.
     const std::array<std::size_t, 3> at =
-        order == DatePr2::YMD   ? std::array<std::size_t, 3>{0, 1, 2}
-        : order == DatePr2::DMY ? std::array<std::size_t, 3>{2, 1, 0}
-                                : std::array<std::size_t, 3>{1, 2, 0};
+        order == DatePr2::DateOrder::YMD   ? std::array<std::size_t, 3>{0, 1, 2}
+        : order == DatePr2::DateOrder::DMY ? std::array<std::size_t, 3>{2, 1, 0}
+                                           : std::array<std::size_t, 3>{1, 2, 0};
     std::string words;
     std::string sample;
     for (std::size_t i = 0; i < 3; ++i) {
@@ -88,37 +89,43 @@ std::string DatePattern(int16_t order, char separator, bool annusNovus, std::siz
     return words + forExample[slot] + sample;
 }
 
-// What a field of the kind should have been.
-std::string Expected(int16_t kind, const StrictRead::Notation& n, std::size_t slot) {
+// What a field of the kind (none: a day count) should have been.
+std::string Expected(std::optional<DatePr2::Kind> kind, const StrictRead::Notation& n,
+                     std::size_t slot) {
     const char m = n.thousands;
-    std::string text = write[slot];
-    switch (kind) {
-    case DatePr2::JDN:
-        return text + wholeNumber[slot] + forExample[slot] + "2451545" +
-               (m == 0 ? std::string() : orWord[slot] + std::string("2") + m + "451" + m + "545") +
-               markOption[slot];
-    case DatePr2::YYYYDDD:
-        return text + yearAndDay[slot];
-    case dayCountKind:
+    const std::string text = write[slot];
+    if (!kind)
         return text + wholeDays[slot] + forExample[slot] + "30" +
                (m == 0 ? std::string(orWord[slot]) + "-30"
                        : std::string(", -30") + orWord[slot] + "1" + m + "000") +
                markOption[slot];
-    case DatePr2::AN: {
-        const int16_t order = n.order == DatePr2::DMY ? DatePr2::DMY : DatePr2::YMD;
+    const DatePr2::KindFacts& facts = DatePr2::FactsOf(*kind);
+    switch (facts.form) {
+    case DatePr2::Form::DayNumber:
+        return text + wholeNumber[slot] + forExample[slot] + "2451545" +
+               (m == 0 ? std::string() : orWord[slot] + std::string("2") + m + "451" + m + "545") +
+               markOption[slot];
+    case DatePr2::Form::YearDay:
+        return text + yearAndDay[slot];
+    case DatePr2::Form::CalendarDate:
+        break;
+    }
+    if (facts.letter == DatePr2::letterAnnusNovus) {
+        const DatePr2::DateOrder order =
+            n.order == DatePr2::DateOrder::DMY ? DatePr2::DateOrder::DMY : DatePr2::DateOrder::YMD;
         return text + DatePattern(order, '-', true, slot) + orderOnly[slot];
     }
-    default:
-        return text + DatePattern(n.order, n.separator, false, slot) + orderAndSeparator[slot];
-    }
+    return text + DatePattern(n.order, n.separator, false, slot) + orderAndSeparator[slot];
 }
 
 } // namespace
 
-std::string RefusalText(std::string_view text, int16_t kind, const StrictRead::Notation& notation,
-                        const StrictRead::Field& field, int16_t language) {
+std::string RefusalText(std::string_view text, std::optional<DatePr2::Kind> kind,
+                        const StrictRead::Notation& notation, const StrictRead::Field& field,
+                        int16_t language) {
     const std::size_t slot = Slot(language);
-    const std::size_t row = kind >= 0 && kind <= dayCountKind ? static_cast<std::size_t>(kind) : 0;
+    // The rows of notInKind follow the kinds; the day count comes last.
+    const std::size_t row = kind ? static_cast<std::size_t>(*kind) : notInKind.size() - 1;
     std::string out = "\"";
     out += text;
     out += "\" ";
@@ -131,7 +138,8 @@ std::string RefusalText(std::string_view text, int16_t kind, const StrictRead::N
     case Refusal::NoSuchMonth:
         return out + monthsRun[slot] + limit;
     case Refusal::NoSuchDay:
-        return out + (kind == DatePr2::YYYYDDD ? yearHas : monthHas)[slot] + limit + daysWord[slot];
+        return out + (kind == DatePr2::Kind::YYYYDDD ? yearHas : monthHas)[slot] + limit +
+               daysWord[slot];
     case Refusal::NoSuchYear:
         return out + yearsRun[slot];
     default:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,13 +16,11 @@ enum class Command { Convert, Add, Diff, Today };
 // What went wrong with a case before its fields could be read.
 enum class Problem { None, LineTooLong, ControlCharacter, InvalidUtf8, FieldCount };
 
-// The notation kind of a day count, beside the date kinds DatePr2::CE .. YYYYDDD.
-inline constexpr int16_t dayCountKind = 5;
-
 // "\"TEXT\" is not a Common Era date: write year-month-day, for example 2000-12-31 (...)":
-// why text, read as kind (a date kind or dayCountKind) in the notation, was refused.
-std::string RefusalText(std::string_view text, int16_t kind, const StrictRead::Notation& notation,
-                        const StrictRead::Field& field, int16_t language);
+// why text, read as a date of kind (no kind: a day count) in the notation, was refused.
+std::string RefusalText(std::string_view text, std::optional<DatePr2::Kind> kind,
+                        const StrictRead::Notation& notation, const StrictRead::Field& field,
+                        int16_t language);
 
 // The text of a problem; command says which fields a batch line should hold.
 std::string ProblemText(Problem problem, Command command, int16_t language);

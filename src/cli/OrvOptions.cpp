@@ -15,33 +15,10 @@ namespace Cli {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, int16_t>, 5> kindNames{
-    {{"ce", DatePr2::CE},
-     {"jc", DatePr2::JC},
-     {"an", DatePr2::AN},
-     {"jdn", DatePr2::JDN},
-     {"yyyyddd", DatePr2::YYYYDDD}}};
-
-} // namespace
-
-std::optional<int16_t> KindOf(std::string_view name) {
-    for (const auto& [text, kind] : kindNames)
-        if (text == name) return kind;
-    return std::nullopt;
-}
-
-const char* KindName(int16_t kind) {
-    for (const auto& [text, known] : kindNames)
-        if (known == kind) return text.data();
-    return "ce";
-}
-
-namespace {
-
-std::optional<int16_t> OrderOf(std::string_view name) {
-    if (name == "ymd") return DatePr2::YMD;
-    if (name == "dmy") return DatePr2::DMY;
-    if (name == "mdy") return DatePr2::MDY;
+std::optional<DatePr2::DateOrder> OrderOf(std::string_view name) {
+    if (name == "ymd") return DatePr2::DateOrder::YMD;
+    if (name == "dmy") return DatePr2::DateOrder::DMY;
+    if (name == "mdy") return DatePr2::DateOrder::MDY;
     return std::nullopt;
 }
 
@@ -123,7 +100,7 @@ std::optional<std::string> TakeValue(const std::string& name, const std::string&
     Options& o = result.options;
     Arguments::Given& given = result.given;
     if (name == "--from" || name == "--to") {
-        const auto kind = KindOf(value);
+        const auto kind = DatePr2::KindOfName(value);
         if (!kind) return "unknown calendar \"" + value + "\" (ce, jc, an, jdn, yyyyddd)";
         (name == "--from" ? o.fromKind : o.toKind) = *kind;
     } else if (name == "--order") {
@@ -211,20 +188,10 @@ bool ApplySettings(Arguments& arguments, const std::string& path) {
     if (!read) return false;
     Options& o = arguments.options;
     const Arguments::Given& given = arguments.given;
-    // The fall-backs of the window's LoadSettings.
     if (!given.language) o.language = read->language;
-    if (!given.order)
-        o.order = read->dateOrder == DatePr2::MDY   ? DatePr2::MDY
-                  : read->dateOrder == DatePr2::DMY ? DatePr2::DMY
-                                                    : DatePr2::YMD;
-    if (!given.separator)
-        o.separator = read->dateSeparatorCode == '.'   ? "."
-                      : read->dateSeparatorCode == '/' ? "/"
-                                                       : "-";
-    if (!given.thousands)
-        o.thousands = read->thousandsSeparatorCode == 0     ? ""
-                      : read->thousandsSeparatorCode == '.' ? "."
-                                                            : ",";
+    if (!given.order) o.order = read->dateOrder;
+    if (!given.separator) o.separator = read->dateSeparator;
+    if (!given.thousands) o.thousands = read->thousandsSeparator;
     return true;
 }
 

@@ -9,7 +9,6 @@
 
 #include "app/SettingsFile.h"
 #include "app/WindowTexts.h"
-#include "calendar/DatePr2.h"
 #include "cli/OrvCommand.h"
 #include "lang/GEN_TEXT.h"
 
@@ -50,7 +49,6 @@ void WriteError(std::string_view text) {
 
 int main(int argc, char** argv) {
     GEN_TEXT::InitMessages();
-    DatePr2::InitializeGlobals();
     WindowTexts::LoadComputeErrorTexts();
 
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);

@@ -83,8 +83,8 @@ bool JdnShapeAllowed(const std::string& text, const std::string& separator) {
     }
 }
 
-int16_t ParseCalendarDate(std::string text, const std::string& separator, int16_t kind,
-                          int16_t order, DateRecord& rec) {
+int16_t ParseCalendarDate(std::string text, const std::string& separator, DatePr2::Kind kind,
+                          DatePr2::DateOrder order, DateRecord& rec) {
     KeepDateCharacters(text, separator);
     const int16_t dashes = CountChar(text, '-');
     bool shapeOk = false;
@@ -96,10 +96,8 @@ int16_t ParseCalendarDate(std::string text, const std::string& separator, int16_
     if (!shapeOk) {
         return statusInvalid;
     }
-    const int32_t letter = kind == DatePr2::JC   ? DatePr2::letterJulian
-                           : kind == DatePr2::AN ? DatePr2::letterAnnusNovus
-                                                 : DatePr2::letterGregorian;
-    const int32_t result = str_to_date(text.c_str(), order, &rec, letter);
+    const int32_t result =
+        str_to_date(text.c_str(), static_cast<int32_t>(order), &rec, DatePr2::FactsOf(kind).letter);
     if (result == 0) {
         if (rec.calendar == DatePr2::letterAnnusNovus) {
             annus_novus_date_to_jdn(&rec);
@@ -138,18 +136,20 @@ bool ControlKey(int keyCode) {
 
 } // namespace
 
-int16_t ParseDate(std::string text, std::string separator, int16_t kind, int16_t order,
-                  DateRecord& rec) {
-    if (kind == DatePr2::AN) {
+int16_t ParseDate(std::string text, std::string separator, DatePr2::Kind kind,
+                  DatePr2::DateOrder order, DateRecord& rec) {
+    const DatePr2::KindFacts& facts = DatePr2::FactsOf(kind);
+    // Annus Novus dates are written with "-" only, and never month first.
+    if (facts.letter == DatePr2::letterAnnusNovus) {
         separator = "-";
-        if (order == DatePr2::MDY) {
-            order = DatePr2::YMD;
+        if (order == DatePr2::DateOrder::MDY) {
+            order = DatePr2::DateOrder::YMD;
         }
     }
-    if (kind == DatePr2::YYYYDDD) {
+    if (facts.form == DatePr2::Form::YearDay) {
         return ParseYyyyddd(std::move(text), rec);
     }
-    if (kind == DatePr2::JDN) {
+    if (facts.form == DatePr2::Form::DayNumber) {
         if (!JdnShapeAllowed(text, separator)) {
             return statusInvalid;
         }
@@ -160,8 +160,9 @@ int16_t ParseDate(std::string text, std::string separator, int16_t kind, int16_t
     return ParseCalendarDate(std::move(text), separator, kind, order, rec);
 }
 
-std::string FormatDate(const DateRecord& rec, int16_t order, const std::string& separator,
-                       const std::string& thousands) {
+std::string FormatDate(const DateRecord& rec, DatePr2::DateOrder order,
+                       const std::string& separator, const std::string& thousands) {
+    using DatePr2::DateOrder;
     const bool annusNovus = rec.calendar == DatePr2::letterAnnusNovus;
     const std::string s = annusNovus ? std::string("-") : separator;
     const std::string d = TwoDigits(rec.day);
@@ -176,10 +177,10 @@ std::string FormatDate(const DateRecord& rec, int16_t order, const std::string& 
     }
     // A negative year never stands behind a separator without parentheses.
     const std::string trailingYear = rec.year < 0 ? "(" + y + ")" : y;
-    if (order == DatePr2::YMD || (order != DatePr2::DMY && annusNovus)) {
+    if (order == DateOrder::YMD || (order != DateOrder::DMY && annusNovus)) {
         return y + s + m + s + d;
     }
-    if (order == DatePr2::DMY) {
+    if (order == DateOrder::DMY) {
         return d + s + m + s + trailingYear;
     }
     return m + s + d + s + trailingYear;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/Kinds.h"
 #include "mibrexw.h"
 
 namespace StrProc {
@@ -15,17 +16,17 @@ inline constexpr int16_t statusRead = 1;
 inline constexpr int16_t statusInvalid = 0;
 inline constexpr int16_t statusOutOfRange = -1;
 
-// Reads a date of the given calendar kind (DatePr2::CE ..) typed with the date separator in
-// the date order. Returns 1 (rec filled, JDN included), 0 (not a valid date) or -1 (out of
-// range). Never fails on any text, of any length or content.
-int16_t ParseDate(std::string text, std::string separator, int16_t kind, int16_t order,
-                  DateRecord& rec);
+// Reads a date of the given calendar kind typed with the date separator in the date order. Returns
+// 1 (rec filled, JDN included), 0 (not a valid date) or -1 (out of range). Never fails on any text,
+// of any length or content.
+int16_t ParseDate(std::string text, std::string separator, DatePr2::Kind kind,
+                  DatePr2::DateOrder order, DateRecord& rec);
 
 // Writes rec's year, month and day (Gregorian, Julian or Annus Novus by rec's letter) in the
 // date order with two-digit months and days; years beyond four digits grouped with thousands
 // unless ParseDate could not drop that mark again. Annus Novus always uses "-".
-std::string FormatDate(const DateRecord& rec, int16_t order, const std::string& separator,
-                       const std::string& thousands);
+std::string FormatDate(const DateRecord& rec, DatePr2::DateOrder order,
+                       const std::string& separator, const std::string& thousands);
 
 // Removes every character that is neither a digit, nor "-", nor a character of separator.
 void KeepDateCharacters(std::string& text, const std::string& separator);
@@ -34,8 +35,9 @@ void KeepDateCharacters(std::string& text, const std::string& separator);
 int16_t CountChar(const std::string& text, char character);
 
 // Reads a whole number leniently (other characters dropped as CleanNumberText does); status
-// := 1 read, 0 not a number, -1 beyond smallestDayNumber .. largestDayNumber (then the
-// value is not to be used). Any text, of any length.
+// := 1 read, 0 not a number (value 0), -1 beyond smallestDayNumber .. largestDayNumber
+// (value: the number itself while its digits stay within 2,147,483,647, otherwise 0). Any
+// text, of any length.
 int32_t ParseWholeNumber(std::string text, int16_t& status);
 
 // Keeps only the digits and, before the first digit, the first "+" and (when minusAllowed)

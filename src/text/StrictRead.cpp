@@ -85,20 +85,15 @@ struct Ymd {
     int64_t year = 0, month = 0, day = 0;
 };
 
-bool ReadCalendarShape(Cursor& c, char s, char mark, int16_t order, Ymd& date) {
-    if (order == DatePr2::YMD)
+bool ReadCalendarShape(Cursor& c, char s, char mark, DatePr2::DateOrder order, Ymd& date) {
+    if (order == DatePr2::DateOrder::YMD)
         return ReadLeadYear(c, mark, date.year) && c.Take(s) && ReadMonthDay(c, date.month) &&
                c.Take(s) && ReadMonthDay(c, date.day) && c.AtEnd();
-    int64_t& first = order == DatePr2::DMY ? date.day : date.month;
-    int64_t& second = order == DatePr2::DMY ? date.month : date.day;
+    const bool dayFirst = order == DatePr2::DateOrder::DMY;
+    int64_t& first = dayFirst ? date.day : date.month;
+    int64_t& second = dayFirst ? date.month : date.day;
     return ReadMonthDay(c, first) && c.Take(s) && ReadMonthDay(c, second) && c.Take(s) &&
            ReadTrailYear(c, s, mark, date.year) && c.AtEnd();
-}
-
-int32_t LetterOf(int16_t kind) {
-    return kind == DatePr2::JC   ? DatePr2::letterJulian
-           : kind == DatePr2::AN ? DatePr2::letterAnnusNovus
-                                 : DatePr2::letterGregorian;
 }
 
 // The library's answer for a date written year-month-day: 0 valid, -1 no such date, -5 out of
@@ -106,19 +101,18 @@ int32_t LetterOf(int16_t kind) {
 int32_t CheckDate(const Ymd& date, int32_t letter, DateRecord& rec) {
     const std::string text = std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
                              std::to_string(date.day);
-    return str_to_date(text.c_str(), DatePr2::YMD, &rec, letter);
+    return str_to_date(text.c_str(), static_cast<int32_t>(DatePr2::DateOrder::YMD), &rec, letter);
 }
 
-Field CalendarDate(const Ymd& date, int16_t kind) {
+Field CalendarDate(const Ymd& date, int32_t letter) {
     Field field;
     if (date.year > largestYear || date.year < -largestYear) {
         field.refusal = Refusal::OutOfRange;
         return field;
     }
-    const int32_t letter = LetterOf(kind);
     DateRecord rec{};
     // Intercalarius, month 11, has its one day in leap years only.
-    const int64_t lastMonth = kind != DatePr2::AN                               ? 12
+    const int64_t lastMonth = letter != DatePr2::letterAnnusNovus               ? 12
                               : CheckDate({date.year, 11, 1}, letter, rec) == 0 ? 11
                                                                                 : 10;
     const int32_t answer = CheckDate(date, letter, rec);
@@ -218,26 +212,23 @@ Field ReadDate(std::string_view text, const Notation& notation) {
     text = Trim(text);
     Field field;
     if (ClockWord(text, field)) return field;
-    switch (notation.kind) {
-    case DatePr2::JDN:
-        return ReadWholeNumber(text, notation.thousands);
-    case DatePr2::YYYYDDD:
-        return YyyydddDate(text);
-    default:
-        break;
-    }
-    const bool annusNovus = notation.kind == DatePr2::AN;
+    const DatePr2::KindFacts& facts = DatePr2::FactsOf(notation.kind);
+    if (facts.form == DatePr2::Form::DayNumber) return ReadWholeNumber(text, notation.thousands);
+    if (facts.form == DatePr2::Form::YearDay) return YyyydddDate(text);
+    // Annus Novus dates are written with "-" and never in month-day-year order.
+    const bool annusNovus = facts.letter == DatePr2::letterAnnusNovus;
     const char s = annusNovus ? '-' : notation.separator;
     const char mark = annusNovus || notation.thousands == s ? '\0' : notation.thousands;
-    const int16_t order =
-        annusNovus && notation.order == DatePr2::MDY ? DatePr2::YMD : notation.order;
+    const DatePr2::DateOrder order = annusNovus && notation.order == DatePr2::DateOrder::MDY
+                                         ? DatePr2::DateOrder::YMD
+                                         : notation.order;
     Cursor c{text};
     Ymd date;
     if (!ReadCalendarShape(c, s, mark, order, date)) {
         field.refusal = Refusal::Shape;
         return field;
     }
-    return CalendarDate(date, notation.kind);
+    return CalendarDate(date, facts.letter);
 }
 
 } // namespace StrictRead

@@ -24,11 +24,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "calendar/Kinds.h"
+
 namespace StrictRead {
 
 struct Notation {
-    int16_t kind = 0;     // DatePr2::CE .. YYYYDDD
-    int16_t order = 2;    // DatePr2::MDY, DMY, YMD
+    DatePr2::Kind kind = DatePr2::Kind::CE;
+    DatePr2::DateOrder order = DatePr2::DateOrder::YMD;
     char separator = '-'; // '-', '.' or '/'
     char thousands = ','; // ',', '.' or 0 for none
 };

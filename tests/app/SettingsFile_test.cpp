@@ -14,11 +14,17 @@
 #include <set>
 #include <string>
 
+#include "support/Table.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 // The settings as the file writes them, with "/" for its line ends.
+using DatePr2::DateOrder;
+using DatePr2::Kind;
+const SettingsFile::Settings saved{1, DateOrder::DMY, "/", "", Kind::JDN, Kind::JC, Kind::AN};
+
 std::string Lines(const SettingsFile::Settings& s) {
     std::string text = SettingsFile::Format(s);
     for (auto end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n"))
@@ -27,36 +33,12 @@ std::string Lines(const SettingsFile::Settings& s) {
 }
 
 TEST(SettingsFile, ParseReadsOrRefuses) {
-    struct Read {
-        std::string text;
-        bool truncated;
-        const char* read;
-    };
-    // clang-format off
-    const char* const no = "unreadable"; // nothing of the file is used
-    for (const Read& c : {
-             Read{"4\n0,46,46\n4,4,4\n", false, "4/0,46,46/4,4,4/"},
-             {"0\r\n2,45,44\r\n0,0,0", false, "0/2,45,44/0,0,0/"},
-             {"0\r\n2,45,44\r\n0,0,0\r\nx\r\n", false, "0/2,45,44/0,0,0/"},
-             {"5\r\n2,45,44\r\n0,0,0\r\n", false, "5/2,45,44/0,0,0/"},
-             // A language or TodayKind that would index past the tables: English and CE.
-             {"6\r\n2,45,44\r\n0,0,0\r\n", false, "0/2,45,44/0,0,0/"}, {"-2\r\n2,45,44\r\n0,0,0\r\n", false, "0/2,45,44/0,0,0/"},
-             {"0\r\n2,45,44\r\n5,1,1\r\n", false, "0/2,45,44/0,1,1/"}, {"0\r\n2,45,44\r\n-1,1,1\r\n", false, "0/2,45,44/0,1,1/"},
-             {"0\r\n9,-7,32767\r\n4,-32768,99\r\n", false, "0/9,-7,32767/4,-32768,99/"}, // the window's to judge
-             {"0\r\n2,45,44\r\n0,0,0\r\n123", true, "0/2,45,44/0,0,0/"}, {"0\r\n2,45,44\r\n0,0,0", true, no},
-             {"", false, no}, {"0\r\n2,45,44\r\n", false, no}, {"0\r\n2,45,4x\r\n0,0,0\r\n", false, no},
-             {"-\r\n2,45,44\r\n0,0,0\r\n", false, no}, {"0\r\n2,45,44\r\n0,0,0,0\r\n", false, no},
-             {"0\r\n2,45\r\n0,0,0\r\n", false, no}, {"0\r\n2,45,32768\r\n0,0,0\r\n", false, no},
-             {"0\r\n2,45,44\r\n0,-32769,0\r\n", false, no}, {"0\r\n2,45,44\r\n0,0," + std::string(5000, '9'), false, no},
-             {"0\r2,45,44\r0,0,0\r", false, no}}) {
-        // clang-format on
-        const auto read = SettingsFile::Parse(c.text, c.truncated);
-        EXPECT_EQ(read ? Lines(*read) : no, c.read) << c.text.substr(0, 30);
+    for (const Row& r : Table("settings_parse.txt")) {
+        const auto read = SettingsFile::Parse(r[0], r[1] == "yes");
+        EXPECT_EQ(read ? Lines(*read) : "unreadable", r[2]) << "line " << r.line;
     }
-    const SettingsFile::Settings saved{1, 1, 47, 0, 2, 1, 3};
     EXPECT_EQ(SettingsFile::Format({}), "0\r\n2,45,44\r\n0,0,0\r\n");
     EXPECT_EQ(SettingsFile::Format(saved), "1\r\n1,47,0\r\n2,1,3\r\n");
-    EXPECT_EQ(Lines(SettingsFile::Parse(SettingsFile::Format(saved)).value()), "1/1,47,0/2,1,3/");
 }
 
 // A fresh folder for one test, removed at its end.
@@ -99,7 +81,7 @@ TEST(SettingsFile, ReadFileReadsOnlyARegularFile) {
     EXPECT_FALSE(SettingsFile::ReadFile(path)) << "folder";
 }
 
-const SettingsFile::Settings newSettings{4, 0, 46, 0, 3, 2, 1};
+const SettingsFile::Settings newSettings{4, DateOrder::MDY, ".", "", Kind::AN, Kind::JDN, Kind::JC};
 const std::string newText = "4\r\n0,46,0\r\n3,2,1\r\n";
 // Not even settings: the old file must come back exactly as it was.
 constexpr char oldBytes[] = "old bytes \xff\0 kept as they are";

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,37 +23,22 @@ int32_t JdnOf(DateRecord r) {
     return r.calendar == A ? annus_novus_date_to_jdn(&r) : euro_date_to_jdn(&r);
 }
 
-// Days of the year; DayOfGregorianYear refreshes the record from its JDN; YyyydddText is empty
-// outside its range; month and year lengths, 0 and an error where they cannot be counted.
-TEST(DatePr2, DaysOfTheYearLengthsAndYyyydddTexts) {
-    EXPECT_EQ(DayOfYear(JdnOf(Date(1900, 12, 31, J)), JC) + DayOfYear(JdnOf(Date(-4, 3, 1, G)), CE),
-              427);
-    EXPECT_EQ(DayOfYear(JdnOf(Date(10519, 11, 1, A)), AN), 366);
-    for (const auto& [jdn, day, year, text] : {std::tuple{firstYyyydddDay, 1, 1, "0001001"},
-                                               {lastYyyydddDay, 365, 9999, "9999365"},
-                                               {2451910, 366, 2000, "2000366"},
-                                               {firstYyyydddDay - 1, 366, 0, ""},
-                                               {lastYyyydddDay + 1, 1, 10000, ""}}) {
-        DateRecord r = Date(77, 7, 7, G);
-        r.jdn = jdn;
-        EXPECT_EQ(std::tuple(DayOfGregorianYear(r), r.year, YyyydddText(jdn)),
-                  std::tuple(day, year, text));
-    }
-    // DaysInYear counts the Gregorian year whatever the letter; Decimus takes Intercalarius along.
-    for (const auto& [inYear, date, days] : {std::tuple{false, Date(1900, 2, 1, G), 28},
-                                             {false, Date(1900, 2, 1, J), 29},
-                                             {false, Date(10519, 10, 1, A), 38},
-                                             {false, Date(10519, 11, 1, A), 1},
-                                             {false, Date(10520, 11, 1, A), 0},
-                                             {false, Date(INT32_MAX, 12, 1, G), 0},
-                                             {true, Date(1900, 6, 1, J), 365},
-                                             {true, Date(-100, 1, 1, G), 365},
-                                             {true, Date(INT32_MAX, 1, 1, G), 0}}) {
-        int32_t error = 0;
-        EXPECT_EQ(inYear ? DaysInYear(date, error) : DaysInMonth(date, error), days)
-            << date.year << date.month;
-        EXPECT_EQ(error != 0, days == 0);
-    }
+// The days of a month by the library (Decimus runs to New Year, Intercalarius with it).
+int32_t MonthLength(const DateRecord& r) {
+    const int32_t last = r.calendar == A ? 10 : 12;
+    const DateRecord next = r.month >= last ? Date(r.year + 1, 1, 1, r.calendar)
+                                            : Date(r.year, r.month + 1, 1, r.calendar);
+    return JdnOf(next) - JdnOf(Date(r.year, r.month, 1, r.calendar));
+}
+
+TEST(DatePr2, YyyydddTextsOnlyWithinTheirRange) {
+    for (const auto& [jdn, text] : {std::pair{firstYyyydddDay, "0001001"},
+                                    {lastYyyydddDay, "9999365"},
+                                    {2451910, "2000366"},
+                                    {firstYyyydddDay - 1, ""},
+                                    {lastYyyydddDay + 1, ""}})
+        EXPECT_EQ(YyyydddText(jdn), text);
+    EXPECT_EQ(GregorianYearDayText(lastYyyydddDay + 1), "10000001");
 }
 
 // The breakdown is exact for every pair up to 800 days apart from each day of a span with leap
@@ -72,12 +58,12 @@ TEST(DatePr2, YearsMonthsDaysMoveTheEarlierDateOntoTheLater) {
             const int32_t fromMonth = intercalarius ? 10 : e.month,
                           fromDay = intercalarius ? 38 : e.day;
             for (std::size_t k = i; k < i + 800; ++k, ++pairs) {
-                int32_t years = 0, error = 0, unused = 0;
+                int32_t years = 0, error = 0;
                 int16_t months = 0, days = 0;
                 YearsMonthsDaysBetween(e, dates[k], years, months, days, error);
                 const int32_t n = fromMonth - 1 + months, cal = e.calendar;
                 DateRecord moved = Date(e.year + years + n / perYear, n % perYear + 1, 1, cal);
-                moved.day = std::min<int32_t>(fromDay, DaysInMonth(moved, unused));
+                moved.day = std::min<int32_t>(fromDay, MonthLength(moved));
                 ASSERT_TRUE(error == 0 && days >= 0 && months >= 0 && months < perYear &&
                             years >= 0 && JdnOf(moved) + days == dates[k].jdn)
                     << char(cal) << " " << e.year << "-" << e.month << "-" << e.day << " + "
@@ -113,13 +99,10 @@ TEST(DatePr2, YearsDaysBetween) {
 TEST(DatePr2, WeekdaysKindsRangeAndToday) {
     EXPECT_EQ(AnnusNovusWeekdayName(2451910) + AnnusNovusWeekdayName(2451911),
               "IntercalariusPrimidi");
-    EXPECT_EQ(std::tuple(KnownKind(YYYYDDD), KnownKind(5), KnownKind(-1)),
-              std::tuple(YYYYDDD, CE, CE));
     EXPECT_TRUE(InDayNumberRange(smallestDayNumber) && InDayNumberRange(largestDayNumber));
     EXPECT_FALSE(InDayNumberRange(smallestDayNumber - 1) || InDayNumberRange(largestDayNumber + 1));
     SetNow([] { return LocalNow{2000, 12, 31, 12, 0, 0}; });
-    EXPECT_EQ(std::tuple(TodaysJDN(), TodaysDayOfWeek(JC), TodaysDayOfWeek(AN)),
-              std::tuple(2451910, 0, 0));
+    EXPECT_EQ(TodaysJDN(), 2451910);
     SetNow({});
     const LocalNow n = Now();
     EXPECT_TRUE(n.year > 2000 && n.month >= 1 && n.month <= 12 && n.day >= 1 && n.day <= 31);

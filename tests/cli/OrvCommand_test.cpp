@@ -1,162 +1,127 @@
+// orv in-process, by the transcripts of tests/data/orv.txt: each case starts with "$" and the
+// arguments (split at blanks; '...' keeps blanks, '' is an empty argument), then "<" lines of
+// standard input (a line feed after each; "<-" for a last line without one), ">" lines of
+// standard output, "!" lines of standard error and "? N" for the exit status (0 unless
+// given); ">..." or "!..." last: the output only starts so. "@settings TEXT" writes a settings file
+// for --settings (named SETTINGS in messages); "@terminal" runs with standard output at a terminal,
+// where each line must be handed on by itself.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
-#include "app/Compute.h"
-#include "app/WindowTexts.h"
-#include "calendar/DatePr2.h"
 #include "cli/OrvCommand.h"
-#include "lang/GEN_TEXT.h"
 #include "support/CoreTest.h"
 
 namespace {
 
-const auto kName = [](const auto& info) { return std::string(info.param.name); };
-
-constexpr int16_t CE = DatePr2::CE, JC = DatePr2::JC, JDN = DatePr2::JDN, AN = DatePr2::AN,
-                  DIY = DatePr2::YYYYDDD;
-
-struct Outcome {
-    int status = -1;
-    std::string out, err;
+struct Transcript {
+    int line = 0;
+    std::vector<std::string> args;
+    std::string input, out, err, settings;
+    int status = 0;
+    bool terminal = false;
+    bool outStart = false, errStart = false; // only the start of the output is given
 };
 
-// orv in-process: the arguments after the program name and standard input.
-Outcome Orv(std::vector<std::string> args, const std::string& input = {},
-            const std::string& settingsPath = {}) {
-    Outcome run;
-    std::size_t at = 0;
-    Cli::Streams streams;
-    // Three bytes at a time, so that lines cross the reads.
-    streams.readInput = [&](char* buffer, std::size_t size) {
-        const std::size_t n = std::min({size, input.size() - at, std::size_t{3}});
-        input.copy(buffer, n, at);
-        at += n;
-        return n;
-    };
-    streams.writeOutput = [&](std::string_view t, std::string&) {
-        run.out += t;
-        return true;
-    };
-    streams.writeError = [&](std::string_view t) { run.err += t; };
-    run.status = Cli::Main(args, streams, settingsPath);
-    return run;
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == ' ') {
+            ++i;
+        } else if (text[i] == '\'') {
+            const auto close = text.find('\'', i + 1);
+            words.push_back(Unescape(text.substr(i + 1, close - i - 1)));
+            i = close + 1;
+        } else {
+            const auto blank = std::min(text.find(' ', i), text.size());
+            words.push_back(Unescape(text.substr(i, blank - i)));
+            i = blank;
+        }
+    }
+    return words;
+}
+
+std::vector<Transcript> Transcripts(const std::string& name) {
+    std::ifstream file(std::string(ORV_TEST_DATA) + "/" + name);
+    EXPECT_TRUE(file.is_open()) << name;
+    std::vector<Transcript> cases;
+    std::string text;
+    for (int number = 1; std::getline(file, text); ++number) {
+        if (text.starts_with("$")) {
+            cases.emplace_back();
+            cases.back().line = number;
+            cases.back().args = Words(text.substr(1));
+        }
+        if (cases.empty() || text.size() < 1) continue;
+        Transcript& t = cases.back();
+        const std::string rest = Unescape(text.substr(std::min<std::size_t>(2, text.size())));
+        if (text.starts_with("<-"))
+            t.input += Unescape(text.substr(std::min<std::size_t>(3, text.size())));
+        else if (text[0] == '<')
+            t.input += rest + "\n";
+        else if (text == ">..." || text == "!...")
+            (text[0] == '>' ? t.outStart : t.errStart) = true;
+        else if (text[0] == '>')
+            t.out += rest + "\n";
+        else if (text[0] == '!')
+            t.err += rest + "\n";
+        else if (text[0] == '?')
+            t.status = std::stoi(rest);
+        else if (text.starts_with("@settings"))
+            t.settings = Unescape(text.substr(10));
+        else if (text == "@terminal")
+            t.terminal = true;
+    }
+    return cases;
 }
 
 class OrvTest : public CoreTest {};
 
-const char* const kindName[] = {"ce", "jc", "jdn", "an", "yyyyddd"};
+class OrvTranscripts : public OrvTest, public ::testing::WithParamInterface<const char*> {};
 
-struct Case {
-    const char* name;
-    const char* command;
-    const char* a; // the date
-    const char* b; // the day count or the second date, "" for convert
-    int16_t from, to;
-    int16_t order = DatePr2::YMD;
-    const char* order_ = "ymd";
-    const char* sep = "-";
-    const char* thousands = ",";
-    const char* lang = "en";
-    int16_t language = GEN_TEXT::langEnglish;
-};
-
-class SameAsCompute : public OrvTest, public ::testing::WithParamInterface<Case> {};
-
-// The line, the value and the message of orv are those of Compute with the same windows.
-TEST_P(SameAsCompute, LineValueAndMessage) {
-    const Case& c = GetParam();
-    const std::string command = c.command;
-    Compute::Input in;
-    in.firstDate = c.a;
-    (command == "add" ? in.dateDiff : in.secondDate) = c.b;
-    in.firstKind = c.from;
-    in.secondKind = c.to;
-    in.order = c.order;
-    in.separator = c.sep;
-    in.thousands = std::string(c.thousands) == "none" ? "" : c.thousands;
-    GEN_TEXT::currentLanguage = c.language;
-    const Compute::Output window = Compute::Run(in, [] {
-        ADD_FAILURE() << "unexpected question";
-        return MessageBoxes::Answer::No;
-    });
-    GEN_TEXT::currentLanguage = GEN_TEXT::langEnglish;
-
-    std::vector<std::string> args{c.command, c.a};
-    if (command != "convert") args.emplace_back(c.b);
-    for (const char* option :
-         {"--from", kindName[c.from], "--to", kindName[c.to], "--order", c.order_, "--sep", c.sep,
-          "--thousands", c.thousands, "--lang", c.lang})
-        args.emplace_back(option);
-    const Outcome line = Orv(args);
-    args.emplace_back("--value");
-    const Outcome value = Orv(args);
-
-    if (window.message >= 0) {
-        const std::string error =
-            "orv: " +
-            WindowTexts::ComputeErrorText[static_cast<std::size_t>(window.message)]
-                                         [static_cast<std::size_t>(c.language)] +
-            "\n";
-        EXPECT_EQ(line.status, 1);
-        EXPECT_EQ(line.out, "");
-        EXPECT_EQ(line.err, error);
-        EXPECT_EQ(value.status, 1);
-        EXPECT_EQ(value.err, error);
-        return;
+TEST_P(OrvTranscripts, Run) {
+    const std::string path = ::testing::TempDir() + "orv_transcript.usr";
+    for (const Transcript& t : Transcripts(GetParam())) {
+        std::remove(path.c_str());
+        if (!t.settings.empty()) std::ofstream(path, std::ios::binary) << t.settings;
+        std::string out, err;
+        bool linePerWrite = true;
+        std::size_t at = 0;
+        Cli::Streams streams;
+        // Three bytes at a time, so that lines cross the reads.
+        streams.readInput = [&](char* buffer, std::size_t size) {
+            const std::size_t n = std::min({size, t.input.size() - at, std::size_t{3}});
+            t.input.copy(buffer, n, at);
+            at += n;
+            return n;
+        };
+        streams.writeOutput = [&](std::string_view text, std::string&) {
+            linePerWrite = linePerWrite && text.find('\n') == text.size() - 1;
+            out += text;
+            return true;
+        };
+        streams.writeError = [&](std::string_view text) { err += text; };
+        streams.flushEachLine = t.terminal;
+        const int status = Cli::Main(t.args, streams, path);
+        for (auto p = err.find(path); p != std::string::npos; p = err.find(path))
+            err.replace(p, path.size(), "SETTINGS");
+        EXPECT_EQ(t.outStart ? out.substr(0, t.out.size()) : out, t.out) << "line " << t.line;
+        EXPECT_EQ(t.errStart ? err.substr(0, t.err.size()) : err, t.err) << "line " << t.line;
+        EXPECT_EQ(status, t.status) << "line " << t.line;
+        EXPECT_TRUE(linePerWrite || !t.terminal) << "line " << t.line;
+        GEN_TEXT::currentLanguage = GEN_TEXT::langEnglish;
     }
-    ASSERT_TRUE(window.appended.ends_with("\r\n"));
-    EXPECT_EQ(line.out, window.appended.substr(0, window.appended.size() - 2) + "\n");
-    EXPECT_EQ(line.status, 0);
-    EXPECT_EQ(line.err, "");
-    const std::string expected = command == "diff"           ? window.dateDiff
-                                 : window.secondDate.empty() ? window.firstDate
-                                                             : window.secondDate;
-    EXPECT_EQ(value.out, expected + "\n");
-    EXPECT_EQ(value.status, 0);
+    std::remove(path.c_str());
 }
 
-constexpr int16_t DMY = DatePr2::DMY, MDY = DatePr2::MDY;
-constexpr int16_t de = GEN_TEXT::langGerman, es = GEN_TEXT::langSpanish;
-
-// clang-format off
-const Case kCases[] = {
-    // Every kind into every other, and onto itself.
-    {"CeToJdn", "convert", "2000-01-01", "", CE, JDN},
-    {"CeToCe", "convert", " 2000-01-01 ", "", CE, CE},
-    {"CeToJc", "convert", "1582-10-15", "", CE, JC},
-    {"JcToAn", "convert", "2024-12-18", "", JC, AN},
-    {"AnToYyyyddd", "convert", "10543-11-01", "", AN, DIY},
-    {"YyyydddToCe", "convert", "2000060", "", DIY, CE},
-    {"YyyydddToYyyyddd", "convert", "2000001", "", DIY, DIY},
-    {"JdnToCeFarFuture", "convert", "2,100,000,000", "", JDN, CE},
-    {"JdnToYyyydddOutOfRange", "convert", "1721425", "", JDN, DIY},
-    // The orders and separators, the thousands separators and the languages.
-    {"DmyDotGerman", "convert", "01.01.2000", "", CE, JC, DMY, "dmy", ".", ".", "de", de},
-    {"MdySlashSpanish", "convert", "12/31/-4713", "", CE, JDN, MDY, "mdy", "/", "none", "es", es},
-    {"DmySlashLargeYear", "convert", "01/01/123456", "", JC, CE, DMY, "dmy", "/", ","},
-    // Sums: signs, the day word, the range, a refused count.
-    {"AddNegative", "add", "2000-01-11", "-10", CE, CE},
-    {"AddOneGerman", "add", "2000-01-01", "1", CE, JDN, DatePr2::YMD, "ymd", "-", ",", "de", de},
-    {"AddIntoAnSpanish", "add", "2024-12-30", "1", CE, AN, DatePr2::YMD, "ymd", "-", ",", "es", es},
-    {"AddOutOfRange", "add", "2,050,000,000", "60,000,000", JDN, JDN},
-    // Differences with and without a breakdown.
-    {"DiffBreakdown", "diff", "2000-01-01", "2001-03-15", CE, CE},
-    {"DiffBreakdownGerman", "diff", "2000-01-01", "2001-03-15", JC, JC, DatePr2::YMD, "ymd", "-", ",", "de", de},
-    {"DiffYyyydddSpanish", "diff", "2000001", "2003100", DIY, DIY, DatePr2::YMD, "ymd", "-", ".", "es", es},
-    {"DiffNegativeAcrossCalendars", "diff", "2000-01-01", "2451000", CE, JDN},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Cases, SameAsCompute, ::testing::ValuesIn(kCases), kName);
-
-TEST_F(OrvTest, TodayAsTheTodayButtonWritesIt) {
-    EXPECT_EQ(Orv({"today"}).out, "2026-12-07\n");
-    EXPECT_EQ(Orv({"today", "--to", "jdn", "--thousands", "."}).out, "2.461.382\n");
-    EXPECT_EQ(Orv({"today", "--to", "yyyyddd", "--value"}).out, "2026341\n");
-}
+INSTANTIATE_TEST_SUITE_P(Files, OrvTranscripts,
+                         ::testing::Values("orv.txt", "orv_typos.txt", "orv_batch.txt",
+                                           "orv_languages.txt", "orv_usage.txt",
+                                           "orv_numbers.txt"));
 
 // A write that fails ends the run at once, however much input is left: with SIGPIPE
 // ignored, "yes | orv | head -1" must end.
@@ -204,38 +169,6 @@ TEST_F(OrvTest, ClockReadingPast2262) {
               std::vector<int>({2262, 4, 12, 12}));
     EXPECT_EQ(std::vector<int>({last.year, last.month, last.day, last.second}),
               std::vector<int>({9999, 12, 31, 59}));
-}
-
-TEST_F(OrvTest, NegativeOperandsAreNoOptions) {
-    EXPECT_EQ(Orv({"add", "--value", "2000-01-11", "-10"}).out, "2000-01-01\n");
-    EXPECT_EQ(Orv({"--from", "jdn", "--value", "-5"}).out, "-4713-11-19\n");
-}
-
-TEST_F(OrvTest, SettingsFileFillsWhatTheOptionsLeaveOpen) {
-    const std::string path = ::testing::TempDir() + "orv_settings_test.usr";
-    {
-        FILE* f = std::fopen(path.c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        // German, DMY with "." and no thousands separator.
-        std::fputs("1\r\n1,46,0\r\n0,0,0\r\n", f);
-        std::fclose(f);
-    }
-    EXPECT_EQ(Orv({"--settings", "--to", "jdn", "01.01.2000"}, "", path).out,
-              "01.01.2000 CE = 2451545 JDN, Samstag\n");
-    EXPECT_EQ(Orv({"--settings", "--lang", "en", "--thousands", ",", "--to", "jdn", "01.01.2000"},
-                  "", path)
-                  .out,
-              "01.01.2000 CE = 2,451,545 JDN, Saturday\n");
-    const Outcome missing = Orv({"--settings", "--to", "jdn", "2000-01-01"}, "", path + ".none");
-    EXPECT_EQ(missing.out, "2000-01-01 CE = 2,451,545 JDN, Saturday\n");
-    EXPECT_NE(missing.err.find("no readable settings file"), std::string::npos);
-    std::remove(path.c_str());
-}
-
-TEST_F(OrvTest, HelpAndVersion) {
-    EXPECT_NE(Orv({"--help"}).out.find("usage: orv"), std::string::npos);
-    EXPECT_EQ(Orv({"--version"}).out, "orv (Orvandel) " + std::to_string(ORV_VERSION_MAJOR) + "." +
-                                          std::to_string(ORV_VERSION_MINOR) + "\n");
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // orv's batch reader against a plain split of the same bytes on LF, read in pieces whose sizes
 // and the line limit come from the first two bytes; every line then goes through a case with
 // JSON output, as orv --json would run it.
-#include "calendar/DatePr2.h"
 #include "cli/BatchReader.h"
 #include "cli/OrvCommand.h"
 #include "lang/GEN_TEXT.h"
@@ -27,7 +26,6 @@ void Require(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool initialised = [] {
         GEN_TEXT::InitMessages();
-        DatePr2::InitializeGlobals();
         return true;
     }();
     (void)initialised;

@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 4) {
         return 0;
     }
-    const auto kind = static_cast<int16_t>(data[0] % 5);
-    const auto order = static_cast<int16_t>(data[1] % 3);
+    const auto kind = static_cast<DatePr2::Kind>(data[0] % DatePr2::kinds.size());
+    const auto order = static_cast<DatePr2::DateOrder>(data[1] % 3);
     const std::string separator = kSeparators[data[2] % 3];
     const std::string thousands = kThousands[data[3] % 3];
     const std::string text(reinterpret_cast<const char*>(data) + 4, size - 4);
@@ -46,22 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // What the window writes back after a successful read must read as the same day.
     std::string canonical;
-    switch (kind) {
-    case DatePr2::JDN:
+    switch (DatePr2::FactsOf(kind).form) {
+    case DatePr2::Form::DayNumber:
         canonical = StrProc::InsertThousandsSeparators(std::to_string(rec.jdn), thousands);
         break;
-    case DatePr2::YYYYDDD:
+    case DatePr2::Form::YearDay:
         Require(rec.jdn >= DatePr2::firstYyyydddDay && rec.jdn <= DatePr2::lastYyyydddDay);
         canonical = DatePr2::YyyydddText(rec.jdn);
         break;
-    default: {
-        const int32_t letter = kind == DatePr2::JC   ? DatePr2::letterJulian
-                               : kind == DatePr2::AN ? DatePr2::letterAnnusNovus
-                                                     : DatePr2::letterGregorian;
-        Require(rec.calendar == letter);
+    case DatePr2::Form::CalendarDate:
+        Require(rec.calendar == DatePr2::FactsOf(kind).letter);
         canonical = StrProc::FormatDate(rec, order, separator, thousands);
         break;
-    }
     }
     DateRecord back{};
     Require(StrProc::ParseDate(canonical, separator, kind, order, back) == StrProc::statusRead);

@@ -18,9 +18,8 @@ void Require(bool condition) {
 
 bool Same(const SettingsFile::Settings& a, const SettingsFile::Settings& b) {
     return a.language == b.language && a.dateOrder == b.dateOrder &&
-           a.dateSeparatorCode == b.dateSeparatorCode &&
-           a.thousandsSeparatorCode == b.thousandsSeparatorCode && a.todayKind == b.todayKind &&
-           a.firstKind == b.firstKind && a.secondKind == b.secondKind;
+           a.dateSeparator == b.dateSeparator && a.thousandsSeparator == b.thousandsSeparator &&
+           a.todayKind == b.todayKind && a.firstKind == b.firstKind && a.secondKind == b.secondKind;
 }
 
 } // namespace
@@ -36,9 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!read) {
         return 0;
     }
-    // The two values that index tables are always in range.
+    // Every value is one the window offers.
     Require(read->language >= 0 && read->language <= 5);
-    Require(read->todayKind >= 0 && read->todayKind <= 4);
+    for (const DatePr2::Kind kind : {read->todayKind, read->firstKind, read->secondKind})
+        Require(DatePr2::FactsOf(kind).inWindow);
     // Knowing the file goes on only makes the reader stricter.
     const auto whole = SettingsFile::Parse(text, false);
     Require(whole && Same(*whole, *read));

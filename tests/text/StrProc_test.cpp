@@ -18,6 +18,9 @@ namespace {
 using namespace StrProc;
 using namespace DatePr2;
 using S = std::string;
+constexpr Kind CE = Kind::CE, JC = Kind::JC, JDN = Kind::JDN, AN = Kind::AN,
+               YYYYDDD = Kind::YYYYDDD;
+constexpr DateOrder MDY = DateOrder::MDY, DMY = DateOrder::DMY, YMD = DateOrder::YMD;
 constexpr int32_t G = letterGregorian, J = letterJulian, A = letterAnnusNovus;
 
 // The JDN is checked for status 1; the date in the record must then be that of its JDN.
@@ -25,7 +28,9 @@ TEST(ParseDate, StatusAndRecord) {
     struct Parse {
         S text;
         const char* sep;
-        int16_t kind, order, status;
+        Kind kind;
+        DateOrder order;
+        int16_t status;
         int32_t jdn = 0;
     };
     // clang-format off
@@ -69,7 +74,7 @@ TEST(ParseDate, StatusAndRecord) {
 TEST(FormatDate, Text) {
     struct Format {
         int32_t y, m, d, letter;
-        int16_t order;
+        DateOrder order;
         const char *sep, *thousands, *text;
     };
     // clang-format off
@@ -81,7 +86,7 @@ TEST(FormatDate, Text) {
              {12345, 6, 7, G, YMD, "-", ".", "12.345-06-07"}, {10520, 1, 1, A, DMY, "/", ",", "01-01-10520"},
              // A grouping mark that ParseDate would not drop again leaves the year ungrouped.
              {12345, 6, 7, G, YMD, ".", ".", "12345.06.07"}, {-12345, 6, 7, J, DMY, ".", ".", "07.06.(-12345)"},
-             {12345, 6, 7, G, YMD, "/", "-", "12345/06/07"}})
+             {12345, 6, 7, G, YMD, "/", "-", "12345/06/07"}, {9999, 12, 31, G, YMD, "-", ",", "9999-12-31"}})
         // clang-format on
         EXPECT_EQ(FormatDate({c.y, c.m, c.d, c.letter, 0, 0}, c.order, c.sep, c.thousands), c.text);
 }
@@ -164,7 +169,7 @@ int32_t NewYear(int32_t year) {
 }
 
 // Calendar, date order, date separator and thousands separator.
-class DateRoundTrip : public testing::TestWithParam<std::tuple<int16_t, int16_t, int, int>> {};
+class DateRoundTrip : public testing::TestWithParam<std::tuple<Kind, DateOrder, int, int>> {};
 TEST_P(DateRoundTrip, FormatDateReadsBackAsTheSameDay) {
     const auto [kind, order, s, t] = GetParam();
     const int32_t letter = kind == JC   ? letterJulian
@@ -177,7 +182,8 @@ TEST_P(DateRoundTrip, FormatDateReadsBackAsTheSameDay) {
                                                  {NewYear(10000), NewYear(100000) - 1},
                                                  {NewYear(-99999), NewYear(-9999) - 1}};
     std::vector<int32_t> days = {smallestDayNumber, largestDayNumber, 0, -1, 1721426, 5373484};
-    std::mt19937 random(static_cast<uint32_t>(1000 + kind * 100 + order * 10 + s * 3 + t));
+    std::mt19937 random(static_cast<uint32_t>(1000 + static_cast<int>(kind) * 100 +
+                                              static_cast<int>(order) * 10 + s * 3 + t));
     for (const auto& [low, high] : bands) {
         std::uniform_int_distribution<int32_t> pick(low, high);
         for (int i = 0; i < 100; ++i)

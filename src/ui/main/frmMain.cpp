@@ -442,7 +442,6 @@ void frmMain::Form_Load() {
         QString::number(ORV_VERSION_MAJOR) + QLatin1Char('.') + QString::number(ORV_VERSION_MINOR);
     setWindowTitle(titleText + QLatin1Char(' ') + versionText + QLatin1Char('d'));
     GEN_TEXT::InitMessages();
-    DatePr2::InitializeGlobals();
     InitialiseWindowState();
     SetWindowColours();
     UpdateCopyButton();
@@ -498,19 +497,20 @@ void frmMain::cmdQuit_Click() {
     QApplication::closeAllWindows();
 }
 
-int16_t frmMain::SelectedDateOrder() const {
-    if (optDateFormatIsYMD->isChecked()) return DatePr2::YMD;
-    if (optDateFormatIsDMY->isChecked()) return DatePr2::DMY;
-    return DatePr2::MDY;
+DatePr2::DateOrder frmMain::SelectedDateOrder() const {
+    if (optDateFormatIsYMD->isChecked()) return DatePr2::DateOrder::YMD;
+    if (optDateFormatIsDMY->isChecked()) return DatePr2::DateOrder::DMY;
+    return DatePr2::DateOrder::MDY;
 }
 
-int16_t frmMain::CalendarOfDate(int which) const {
+DatePr2::Kind frmMain::CalendarOfDate(int which) const {
     const bool first = which == 1;
-    if ((first ? optFirstDateIsJC : optSecondDateIsJC)->isChecked()) return DatePr2::JC;
-    if ((first ? optFirstDateIsAN : optSecondDateIsAN)->isChecked()) return DatePr2::AN;
-    if ((first ? optFirstDateIsJDN : optSecondDateIsJDN)->isChecked()) return DatePr2::JDN;
-    if ((first ? optFirstDateIsDIY : optSecondDateIsDIY)->isChecked()) return DatePr2::YYYYDDD;
-    return DatePr2::CE;
+    if ((first ? optFirstDateIsJC : optSecondDateIsJC)->isChecked()) return DatePr2::Kind::JC;
+    if ((first ? optFirstDateIsAN : optSecondDateIsAN)->isChecked()) return DatePr2::Kind::AN;
+    if ((first ? optFirstDateIsJDN : optSecondDateIsJDN)->isChecked()) return DatePr2::Kind::JDN;
+    if ((first ? optFirstDateIsDIY : optSecondDateIsDIY)->isChecked())
+        return DatePr2::Kind::YYYYDDD;
+    return DatePr2::Kind::CE;
 }
 
 QLineEdit* frmMain::DateWindow(int which) const {
@@ -527,7 +527,7 @@ void frmMain::FocusDateWindow(int which) {
 }
 
 DateWindowOps::Format frmMain::CurrentFormat() const {
-    return {SelectedDateOrder(), DatePr2::dateSeparator, DatePr2::thousandsSeparator};
+    return {SelectedDateOrder(), dateSeparator, thousandsSeparator};
 }
 
 void frmMain::ShowMessage(int message) {

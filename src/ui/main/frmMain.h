@@ -41,8 +41,8 @@ class frmMain : public QWidget {
     // Where the settings file lives (the folder is created when it is written).
     static QString SettingsPath();
 
-    int16_t SelectedDateOrder() const;
-    int16_t CalendarOfDate(int which) const;
+    DatePr2::DateOrder SelectedDateOrder() const;
+    DatePr2::Kind CalendarOfDate(int which) const;
     void FocusDateWindow(int which);
     void AppendToOutputWindow(const std::string& text);
 
@@ -67,7 +67,7 @@ class frmMain : public QWidget {
     void SetDefaultSettings();
     void LoadSettings();
     void SaveSettings();
-    void DateOrderSelected(int16_t order);
+    void DateOrderSelected(DatePr2::DateOrder order);
     void DateSeparatorSelected(const char* separator);
     void ThousandsSeparatorSelected(const char* separator);
     void optDateFormatIsYMD_Click();
@@ -79,7 +79,7 @@ class frmMain : public QWidget {
     void optThousSepIsComma_Click();
     void optThousSepIsDot_Click();
     void optThousSepNone_Click();
-    void CalendarSelected(int which, int16_t kind);
+    void CalendarSelected(int which, DatePr2::Kind kind);
     void optFirstDateIsCE_Click();
     void optFirstDateIsJC_Click();
     void optFirstDateIsAN_Click();
@@ -90,7 +90,6 @@ class frmMain : public QWidget {
     void optSecondDateIsAN_Click();
     void optSecondDateIsJDN_Click();
     void optSecondDateIsDIY_Click();
-    void ConvertDateText(bool& ok);
 
     // frmMainCompute.cpp
     void cmdCompute_Click();
@@ -204,17 +203,11 @@ class frmMain : public QWidget {
     QString titleText; // the product name (QWidget has windowTitle())
     QString versionText;
     QString settingsPath;
-    int16_t TodayKind = 0;
-    int16_t lastFirstKind = 0;
-    int16_t lastSecondKind = 0;
-    std::string convertSourceText;
-    int16_t convertFromKind = 0;
-    int16_t convertToKind = 0;
-    std::string convertedText;
-    int16_t savedDateOrder = 0;
-    int16_t savedDateSeparatorCode = 0;
-    int16_t savedThousandsSeparatorCode = 0;
+    DatePr2::Kind TodayKind = DatePr2::Kind::CE;
+    DatePr2::Kind lastFirstKind = DatePr2::Kind::CE;
+    DatePr2::Kind lastSecondKind = DatePr2::Kind::CE;
+    std::string dateSeparator = "-";      // "-", "/" or "."
+    std::string thousandsSeparator = ","; // ",", "." or "" for none
     int16_t maximumInputLength = 18;
-    bool InputError = false;
     bool quitting = false;
 };

@@ -25,8 +25,8 @@ void frmMain::cmdCompute_Click() {
     in.firstKind = CalendarOfDate(1);
     in.secondKind = CalendarOfDate(2);
     in.order = SelectedDateOrder();
-    in.separator = DatePr2::dateSeparator;
-    in.thousands = DatePr2::thousandsSeparator;
+    in.separator = dateSeparator;
+    in.thousands = thousandsSeparator;
 
     const Compute::Output out = Compute::Run(in, [] {
         MessageBoxes::Presenter* boxes = MessageBoxes::CurrentPresenter();
@@ -37,7 +37,6 @@ void frmMain::cmdCompute_Click() {
     txbFirstDate->setText(QString::fromStdString(out.firstDate));
     txbSecondDate->setText(QString::fromStdString(out.secondDate));
     txbDateDiffDays->setText(QString::fromStdString(out.dateDiff));
-    InputError = out.inputError;
     if (!out.appended.empty()) AppendToOutputWindow(out.appended);
     const int end = txbOutput->document()->characterCount() - 1;
     if (out.caret == Compute::Caret::EndMinusOne && end > 0)
@@ -86,9 +85,8 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
         const int code = character.unicode();
         const int present = static_cast<int>(qMin<qsizetype>(length, 0x7FFFFFFF));
         return dayCount ? StrProc::DayCountKeyAllowed(code, present, maximumInputLength,
-                                                      DatePr2::thousandsSeparator)
-                        : StrProc::DateKeyAllowed(code, present, maximumInputLength,
-                                                  DatePr2::dateSeparator);
+                                                      thousandsSeparator)
+                        : StrProc::DateKeyAllowed(code, present, maximumInputLength, dateSeparator);
     };
 
     if (event->type() == QEvent::InputMethod) {
@@ -191,7 +189,8 @@ void frmMain::VScroll_Change(int index) {
     const std::string text = window->text().toStdString();
     if (!window->text().trimmed().isEmpty()) {
         const DateWindowOps::StepResult step = DateWindowOps::StepDateText(
-            index + 1, text, value, CalendarOfDate(index + 1), CurrentFormat());
+            index == 0 ? DateWindowOps::Side::First : DateWindowOps::Side::Second, text, value,
+            CalendarOfDate(index + 1), CurrentFormat());
         if (step.outOfRange) {
             AppendToOutputWindow(GEN_TEXT::Text(GEN_TEXT::txtOutOfRange) + "\r\n");
             PlaceOutputCaret(txbOutput->document()->characterCount() - 1);

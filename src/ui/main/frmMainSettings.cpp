@@ -12,15 +12,6 @@
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
 
-namespace {
-
-int16_t CharacterCode(const std::string& separator) {
-    return separator.empty() ? int16_t{0}
-                             : static_cast<int16_t>(static_cast<unsigned char>(separator[0]));
-}
-
-} // namespace
-
 QString frmMain::SettingsPath() {
     // Not QStandardPaths: Qt 6.4 takes a relative XDG_CONFIG_HOME and, without HOME, the root
     // folder. The command-line program finds the file by the same rules.
@@ -42,7 +33,7 @@ void frmMain::SetDefaultSettings() {
     optDateFormatIsYMD->setChecked(true);
     optSeparatorIsDash->setChecked(true);
     optThousSepIsComma->setChecked(true);
-    TodayKind = DatePr2::CE;
+    TodayKind = DatePr2::Kind::CE;
     optFirstDateIsCE->setChecked(true);
     optSecondDateIsCE->setChecked(true);
 }
@@ -56,41 +47,40 @@ void frmMain::LoadSettings() {
         return;
     }
     GEN_TEXT::currentLanguage = read->language;
-    savedDateOrder = read->dateOrder;
-    savedDateSeparatorCode = read->dateSeparatorCode;
-    savedThousandsSeparatorCode = read->thousandsSeparatorCode;
     TodayKind = read->todayKind;
 
-    if (savedDateOrder == DatePr2::MDY)
+    using DatePr2::DateOrder;
+    if (read->dateOrder == DateOrder::MDY)
         optDateFormatIsMDY->setChecked(true);
-    else if (savedDateOrder == DatePr2::DMY)
+    else if (read->dateOrder == DateOrder::DMY)
         optDateFormatIsDMY->setChecked(true);
     else
         optDateFormatIsYMD->setChecked(true);
 
-    if (savedDateSeparatorCode == '.')
+    if (read->dateSeparator == ".")
         optSeparatorIsDot->setChecked(true);
-    else if (savedDateSeparatorCode == '/')
+    else if (read->dateSeparator == "/")
         optSeparatorIsSlash->setChecked(true);
     else
         optSeparatorIsDash->setChecked(true);
 
-    if (savedThousandsSeparatorCode == 0)
+    if (read->thousandsSeparator.empty())
         optThousSepNone->setChecked(true);
-    else if (savedThousandsSeparatorCode == '.')
+    else if (read->thousandsSeparator == ".")
         optThousSepIsDot->setChecked(true);
     else
         optThousSepIsComma->setChecked(true);
 
-    const auto selectKind = [](int16_t kind, QRadioButton* jc, QRadioButton* an, QRadioButton* jdn,
-                               QRadioButton* diy, QRadioButton* ce) {
-        if (kind == DatePr2::JC)
+    const auto selectKind = [](DatePr2::Kind kind, QRadioButton* jc, QRadioButton* an,
+                               QRadioButton* jdn, QRadioButton* diy, QRadioButton* ce) {
+        using DatePr2::Kind;
+        if (kind == Kind::JC)
             jc->setChecked(true);
-        else if (kind == DatePr2::AN)
+        else if (kind == Kind::AN)
             an->setChecked(true);
-        else if (kind == DatePr2::JDN)
+        else if (kind == Kind::JDN)
             jdn->setChecked(true);
-        else if (kind == DatePr2::YYYYDDD)
+        else if (kind == Kind::YYYYDDD)
             diy->setChecked(true);
         else
             ce->setChecked(true);
@@ -102,14 +92,11 @@ void frmMain::LoadSettings() {
 }
 
 void frmMain::SaveSettings() {
-    savedDateOrder = SelectedDateOrder();
-    savedDateSeparatorCode = CharacterCode(DatePr2::dateSeparator);
-    savedThousandsSeparatorCode = CharacterCode(DatePr2::thousandsSeparator);
     SettingsFile::Settings s;
     s.language = GEN_TEXT::currentLanguage;
-    s.dateOrder = savedDateOrder;
-    s.dateSeparatorCode = savedDateSeparatorCode;
-    s.thousandsSeparatorCode = savedThousandsSeparatorCode;
+    s.dateOrder = SelectedDateOrder();
+    s.dateSeparator = dateSeparator;
+    s.thousandsSeparator = thousandsSeparator;
     s.todayKind = TodayKind;
     s.firstKind = CalendarOfDate(1);
     s.secondKind = CalendarOfDate(2);
@@ -119,12 +106,12 @@ void frmMain::SaveSettings() {
 
 // The settings option buttons.
 
-void frmMain::DateOrderSelected(int16_t order) {
+void frmMain::DateOrderSelected(DatePr2::DateOrder order) {
     const auto caption = [order](const char* separator) {
         const QString s = QString::fromLatin1(separator);
-        if (order == DatePr2::YMD)
+        if (order == DatePr2::DateOrder::YMD)
             return QStringLiteral("2012") + s + QStringLiteral("12") + s + QStringLiteral("31");
-        if (order == DatePr2::DMY)
+        if (order == DatePr2::DateOrder::DMY)
             return QStringLiteral("31") + s + QStringLiteral("12") + s + QStringLiteral("2012");
         return QStringLiteral("12") + s + QStringLiteral("31") + s + QStringLiteral("2012");
     };
@@ -136,24 +123,24 @@ void frmMain::DateOrderSelected(int16_t order) {
 }
 
 void frmMain::DateSeparatorSelected(const char* separator) {
-    DatePr2::dateSeparator = separator;
+    dateSeparator = separator;
     cmdClearInputWindows_Click();
     ShowTodayLabels();
 }
 
 void frmMain::ThousandsSeparatorSelected(const char* separator) {
-    DatePr2::thousandsSeparator = separator;
+    thousandsSeparator = separator;
     FocusDateWindow(1);
 }
 
 void frmMain::optDateFormatIsYMD_Click() {
-    DateOrderSelected(DatePr2::YMD);
+    DateOrderSelected(DatePr2::DateOrder::YMD);
 }
 void frmMain::optDateFormatIsDMY_Click() {
-    DateOrderSelected(DatePr2::DMY);
+    DateOrderSelected(DatePr2::DateOrder::DMY);
 }
 void frmMain::optDateFormatIsMDY_Click() {
-    DateOrderSelected(DatePr2::MDY);
+    DateOrderSelected(DatePr2::DateOrder::MDY);
 }
 void frmMain::optSeparatorIsDash_Click() {
     DateSeparatorSelected("-");
@@ -177,60 +164,51 @@ void frmMain::optThousSepNone_Click() {
 // The calendar option buttons: a date already typed is rewritten in the newly chosen
 // calendar; one that cannot be read stays and is from now on read in the new one.
 
-void frmMain::CalendarSelected(int which, int16_t kind) {
+void frmMain::CalendarSelected(int which, DatePr2::Kind kind) {
     QLineEdit* window = DateWindow(which);
-    int16_t& lastKind = which == 1 ? lastFirstKind : lastSecondKind;
-    const std::string typed = window->text().toStdString();
-    window->setText(QString::fromStdString(std::string(StrProc::TrimBlanks(typed))));
-    convertFromKind = lastKind;
-    convertSourceText = window->text().toStdString();
-    convertToKind = kind;
-    bool ok = false;
-    ConvertDateText(ok);
-    if (ok) window->setText(QString::fromStdString(convertedText));
+    DatePr2::Kind& lastKind = which == 1 ? lastFirstKind : lastSecondKind;
+    const std::string source(StrProc::TrimBlanks(window->text().toStdString()));
+    window->setText(QString::fromStdString(source));
+    // As the order and separator buttons do, a calendar button redraws the today labels:
+    // nothing in them depends on the calendars of the date windows, so this only brings the
+    // clock's minute up to date before the next tick.
+    ShowTodayLabels();
+    std::string converted;
+    if (DateWindowOps::ConvertDateText(source, lastKind, kind, CurrentFormat(), converted)) {
+        txbDateDiffDays->setCursorPosition(static_cast<int>(txbDateDiffDays->text().size()));
+        txbDateDiffDays->setFocus(Qt::OtherFocusReason);
+        window->setText(QString::fromStdString(converted));
+    }
     lastKind = kind;
 }
 
-void frmMain::ConvertDateText(bool& ok) {
-    ShowTodayLabels();
-    ok = false;
-    std::string converted;
-    if (!DateWindowOps::ConvertDateText(convertSourceText, convertFromKind, convertToKind,
-                                        CurrentFormat(), converted))
-        return;
-    convertedText = converted;
-    txbDateDiffDays->setCursorPosition(static_cast<int>(txbDateDiffDays->text().size()));
-    txbDateDiffDays->setFocus(Qt::OtherFocusReason);
-    ok = true;
-}
-
 void frmMain::optFirstDateIsCE_Click() {
-    CalendarSelected(1, DatePr2::CE);
+    CalendarSelected(1, DatePr2::Kind::CE);
 }
 void frmMain::optFirstDateIsJC_Click() {
-    CalendarSelected(1, DatePr2::JC);
+    CalendarSelected(1, DatePr2::Kind::JC);
 }
 void frmMain::optFirstDateIsAN_Click() {
-    CalendarSelected(1, DatePr2::AN);
+    CalendarSelected(1, DatePr2::Kind::AN);
 }
 void frmMain::optFirstDateIsJDN_Click() {
-    CalendarSelected(1, DatePr2::JDN);
+    CalendarSelected(1, DatePr2::Kind::JDN);
 }
 void frmMain::optFirstDateIsDIY_Click() {
-    CalendarSelected(1, DatePr2::YYYYDDD);
+    CalendarSelected(1, DatePr2::Kind::YYYYDDD);
 }
 void frmMain::optSecondDateIsCE_Click() {
-    CalendarSelected(2, DatePr2::CE);
+    CalendarSelected(2, DatePr2::Kind::CE);
 }
 void frmMain::optSecondDateIsJC_Click() {
-    CalendarSelected(2, DatePr2::JC);
+    CalendarSelected(2, DatePr2::Kind::JC);
 }
 void frmMain::optSecondDateIsAN_Click() {
-    CalendarSelected(2, DatePr2::AN);
+    CalendarSelected(2, DatePr2::Kind::AN);
 }
 void frmMain::optSecondDateIsJDN_Click() {
-    CalendarSelected(2, DatePr2::JDN);
+    CalendarSelected(2, DatePr2::Kind::JDN);
 }
 void frmMain::optSecondDateIsDIY_Click() {
-    CalendarSelected(2, DatePr2::YYYYDDD);
+    CalendarSelected(2, DatePr2::Kind::YYYYDDD);
 }
