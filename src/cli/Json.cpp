@@ -1,6 +1,8 @@
 #include "cli/Json.h"
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace Json {
 
@@ -60,55 +62,93 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-void AppendString(std::string& out, std::string_view text) {
+namespace {
+
+// Bytes that stand for themselves in a JSON string: printable ASCII but '"' and '\'.
+constexpr std::array<bool, 256> plainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (std::size_t b = 0x20; b < 0x80; ++b)
+        plain[b] = b != '"' && b != '\\';
+    return plain;
+}();
+
+// One byte or UTF-8 sequence at text[i] that is not plain; returns the bytes used.
+std::size_t AppendSpecial(std::string& out, std::string_view text, std::size_t i) {
     static constexpr char hex[] = "0123456789abcdef";
+    const uint8_t b = Byte(text, i);
+    if (b >= 0x80) {
+        const std::size_t length = Utf8SequenceLength(text.substr(i));
+        if (length == 0) {
+            out += "\\ufffd";
+            return 1;
+        }
+        out.append(text.substr(i, length));
+        return length;
+    }
+    switch (b) {
+    case '"':
+        out += "\\\"";
+        break;
+    case '\\':
+        out += "\\\\";
+        break;
+    case '\n':
+        out += "\\n";
+        break;
+    case '\r':
+        out += "\\r";
+        break;
+    case '\t':
+        out += "\\t";
+        break;
+    case '\b':
+        out += "\\b";
+        break;
+    case '\f':
+        out += "\\f";
+        break;
+    default:
+        out += "\\u00";
+        out += hex[b >> 4];
+        out += hex[b & 0xF];
+    }
+    return 1;
+}
+
+// True when none of the eight bytes of w needs escaping or is beyond ASCII (a byte below
+// 0x20, '"', '\\' or from 0x80); it may say false for plain bytes too, never true wrongly.
+bool EightPlain(uint64_t w) {
+    constexpr uint64_t ones = 0x0101010101010101;
+    constexpr uint64_t highs = 0x8080808080808080;
+    const auto hasZero = [](uint64_t v) { return (v - ones) & ~v & highs; };
+    const uint64_t below = (w - ones * 0x20) & ~w & highs;
+    return ((w & highs) | below | hasZero(w ^ (ones * '"')) | hasZero(w ^ (ones * '\\'))) == 0;
+}
+
+// The end of the run of plain bytes that starts at i.
+std::size_t PlainRunEnd(std::string_view text, std::size_t i) {
+    uint64_t w = 0;
+    while (i + 8 <= text.size()) {
+        std::memcpy(&w, text.data() + i, 8);
+        if (!EightPlain(w)) break;
+        i += 8;
+    }
+    while (i < text.size() && plainBytes[Byte(text, i)])
+        ++i;
+    return i;
+}
+
+} // namespace
+
+void AppendString(std::string& out, std::string_view text) {
     out += '"';
+    // Runs of plain bytes are copied whole: they are nearly all of what orv writes.
     std::size_t i = 0;
     while (i < text.size()) {
-        const uint8_t b = Byte(text, i);
-        if (b >= 0x80) {
-            const std::size_t length = Utf8SequenceLength(text.substr(i));
-            if (length == 0) {
-                out += "\\ufffd";
-                ++i;
-            } else {
-                out.append(text.substr(i, length));
-                i += length;
-            }
-            continue;
-        }
-        ++i;
-        switch (b) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\f':
-            out += "\\f";
-            break;
-        default:
-            if (b < 0x20) {
-                out += "\\u00";
-                out += hex[b >> 4];
-                out += hex[b & 0xF];
-            } else {
-                out += static_cast<char>(b);
-            }
-        }
+        const std::size_t end = PlainRunEnd(text, i);
+        out.append(text.data() + i, end - i);
+        i = end;
+        if (i < text.size()) i += AppendSpecial(out, text, i);
     }
     out += '"';
 }

@@ -68,9 +68,16 @@ void AppendNumber(std::string& out, int64_t value) {
     out.append(digits.data(), end);
 }
 
+// orv's own words (keys, command and kind names) need no escaping.
+void AppendWord(std::string& out, std::string_view word) {
+    out += '"';
+    out += word;
+    out += '"';
+}
+
 void AppendKey(std::string& out, std::string_view key) {
     out += ',';
-    Json::AppendString(out, key);
+    AppendWord(out, key);
     out += ':';
 }
 
@@ -213,7 +220,7 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
         return result_;
     }
 
-    result_.line = out.appended;
+    result_.line.swap(result_.out.appended); // the line is read from here on
     if (result_.line.ends_with("\r\n")) result_.line.resize(result_.line.size() - 2);
     if (command == Command::Diff)
         result_.value = out.dateDiff;
@@ -255,7 +262,7 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
                             std::string_view second) const {
     const Command command = options_.command;
     out += "{\"command\":";
-    Json::AppendString(out, CommandName(command));
+    AppendWord(out, CommandName(command));
     if (lineNumber > 0) {
         AppendKey(out, "line");
         AppendNumber(out, static_cast<int64_t>(lineNumber));
@@ -269,9 +276,9 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
     }
     out += ']';
     AppendKey(out, "from");
-    Json::AppendString(out, NameOf(options_.fromKind));
+    AppendWord(out, NameOf(options_.fromKind));
     AppendKey(out, "to");
-    Json::AppendString(out, NameOf(options_.toKind));
+    AppendWord(out, NameOf(options_.toKind));
     if (result_.Failed()) {
         AppendJsonError(out);
         return;
@@ -360,7 +367,7 @@ int RunToday(const Options& o, Writer& writer) {
     if (o.json) {
         buffer += "{\"command\":\"today\"";
         AppendKey(buffer, "to");
-        Json::AppendString(buffer, NameOf(o.toKind));
+        AppendWord(buffer, NameOf(o.toKind));
         const int32_t jdn = DatePr2::TodaysJDN(now);
         // A yyyyddd text beyond year 9999 is no date that can be read back.
         if (DatePr2::FactsOf(o.toKind).form != DatePr2::Form::YearDay ||

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstddef>
-#include <string>
 
 #include "calendar/DatePr2.h"
 #include "mibrexw.h"
@@ -99,9 +99,16 @@ bool ReadCalendarShape(Cursor& c, char s, char mark, DatePr2::DateOrder order, Y
 // The library's answer for a date written year-month-day: 0 valid, -1 no such date, -5 out of
 // range.
 int32_t CheckDate(const Ymd& date, int32_t letter, DateRecord& rec) {
-    const std::string text = std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-                             std::to_string(date.day);
-    return str_to_date(text.c_str(), static_cast<int32_t>(DatePr2::DateOrder::YMD), &rec, letter);
+    // Three numbers of at most nine digits and a sign each.
+    std::array<char, 40> text{};
+    char* end = text.data() + text.size() - 1;
+    char* at = std::to_chars(text.data(), end, date.year).ptr;
+    *at++ = '-';
+    at = std::to_chars(at, end, date.month).ptr;
+    *at++ = '-';
+    at = std::to_chars(at, end, date.day).ptr;
+    *at = '\0';
+    return str_to_date(text.data(), static_cast<int32_t>(DatePr2::DateOrder::YMD), &rec, letter);
 }
 
 Field CalendarDate(const Ymd& date, int32_t letter) {
