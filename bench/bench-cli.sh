@@ -7,8 +7,10 @@
 #      of wall and CPU time, lines per second, the ratio (goal: orv >= 1.5x dconv) and
 #      orv's peak RSS from /usr/bin/time -v (goal: < 8 MiB). hyperfine then times the same
 #      pair once more as a cross-check.
-#   2. The full result lines (`orv convert --to jdn`), and both forms for one million dates
-#      of years -1,000,000 .. 1,000,000, which dconv cannot read.
+#   2. The full result lines (`orv convert --to jdn`) and JSON (`--json`) on the same file in
+#      the same rounds, each with its ratio to dconv (lines per second, goal for JSON: >= 1x)
+#      and peak RSS; and --value and full lines for one million dates of years -1,000,000 ..
+#      1,000,000, which dconv cannot read.
 #   Every orv answer of the first file is checked against dconv's before the figures count.
 #
 # Environment: ORV_BENCH_ROUNDS (7), ORV_BENCH_BUILD_DIR (build/release, configured and
@@ -79,6 +81,7 @@ for ((r = 0; r < rounds; r++)); do
     record orv "$(timed "$work/iso.txt" "$orv" convert --to jdn --value)"
   fi
   record full "$(timed "$work/iso.txt" "$orv" convert --to jdn)"
+  record json "$(timed "$work/iso.txt" "$orv" convert --to jdn --json)"
   record farValue "$(timed "$work/far.txt" "$orv" convert --to jdn --value)"
   record farFull "$(timed "$work/far.txt" "$orv" convert --to jdn)"
 done
@@ -99,13 +102,20 @@ row() { # name label
 row orv "orv convert --to jdn --value (1601-4000)"
 row dconv "dateutils.dconv -f jdn (1601-4000)"
 row full "orv convert --to jdn (full lines)"
+row json "orv convert --to jdn --json"
 row farValue "orv --value, years +-1,000,000"
 row farFull "orv full lines, years +-1,000,000"
-printf '\nratio orv / dconv, lines per second: %.2fx wall, %.2fx cpu (goal >= 1.5x)\n' \
-  "$(bc -l <<<"$(med "${wall[dconv]}") / $(med "${wall[orv]}")")" \
-  "$(bc -l <<<"$(med "${cpu[dconv]}") / $(med "${cpu[orv]}")")"
-printf 'orv peak RSS: %s KiB (goal < 8192 KiB)\n\n' \
-  "$(tr ' ' '\n' <<<"${rss[orv]}" | grep . | sort -g | tail -1)"
+peak() { tr ' ' '\n' <<<"${rss[$1]}" | grep . | sort -g | tail -1; }
+printf '\n%-28s %12s %12s %14s\n' "ratio to dconv (lines/s)" "wall" "cpu" "peak RSS KiB"
+ratio() { # name label
+  printf '%-28s %11.2fx %11.2fx %14s\n' "$2" \
+    "$(bc -l <<<"$(med "${wall[dconv]}") / $(med "${wall[$1]}")")" \
+    "$(bc -l <<<"$(med "${cpu[dconv]}") / $(med "${cpu[$1]}")")" "$(peak "$1")"
+}
+ratio orv "orv --value"
+ratio full "orv full lines"
+ratio json "orv --json (goal >= 1x)"
+printf '%-28s %12s %12s %14s\n\n' "dconv" "1.00x" "1.00x" "$(peak dconv)"
 
 # The same pair through hyperfine, as a cross-check of the wall times.
 hyperfine --warmup 1 --runs "$rounds" --style basic \
