@@ -150,6 +150,24 @@ std::optional<std::string> CheckOperands(const Options& o) {
 
 } // namespace
 
+namespace {
+
+// An option that takes a value, "--from jdn" or "--from=jdn", at args[i] (i moves past the
+// value); the usage error, or nothing when it was taken.
+std::optional<std::string> TakeOptionWithValue(const std::vector<std::string>& args, std::size_t& i,
+                                               Arguments& result) {
+    const std::string& arg = args[i];
+    const auto eq = arg.find('=');
+    const std::string name = arg.substr(0, eq);
+    if (!TakesValue(name)) return "unknown option \"" + arg + "\"";
+    if (eq == std::string::npos && i + 1 >= args.size())
+        return "option \"" + name + "\" needs a value";
+    const std::string value = eq != std::string::npos ? arg.substr(eq + 1) : args[++i];
+    return TakeValue(name, value, result);
+}
+
+} // namespace
+
 Arguments ParseArguments(const std::vector<std::string>& args) {
     Arguments result;
     const auto usage = [&result](std::string message) {
@@ -161,23 +179,17 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        std::optional<std::string> error;
         if (optionsEnded || !IsOption(arg)) {
-            if (auto error = TakeOperand(arg, commandSeen, result.options))
-                return usage(std::move(*error));
+            error = TakeOperand(arg, commandSeen, result.options);
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (TakeFlag(arg, result)) {
             if (result.action != Arguments::Action::Run) return result;
         } else {
-            // "--from jdn" or "--from=jdn".
-            const auto eq = arg.find('=');
-            const std::string name = arg.substr(0, eq);
-            if (!TakesValue(name)) return usage("unknown option \"" + arg + "\"");
-            if (eq == std::string::npos && i + 1 >= args.size())
-                return usage("option \"" + name + "\" needs a value");
-            const std::string value = eq != std::string::npos ? arg.substr(eq + 1) : args[++i];
-            if (auto error = TakeValue(name, value, result)) return usage(std::move(*error));
+            error = TakeOptionWithValue(args, i, result);
         }
+        if (error) return usage(std::move(*error));
     }
     if (auto error = CheckOperands(result.options)) return usage(std::move(*error));
     return result;
