@@ -58,6 +58,7 @@ void SettleOutputThousands(Arguments& arguments);
 // False when the file is missing or unreadable (the options stay as they are).
 bool ApplySettings(Arguments& arguments, const std::string& path);
 
+const char* UsageText();
 std::string HelpText();
 std::string VersionText();
 

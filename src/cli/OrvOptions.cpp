@@ -213,8 +213,6 @@ void SettleOutputThousands(Arguments& arguments) {
     o.outputThousands = (o.value || o.json) && !arguments.given.thousands ? "" : o.thousands;
 }
 
-namespace {
-
 const char* UsageText() {
     return "usage: orv [convert] [DATE] [--from KIND] [--to KIND]\n"
            "       orv add [DATE DAYS]\n"
@@ -225,8 +223,6 @@ const char* UsageText() {
            "KIND: ce jc an jdn yyyyddd. Without DATE a command reads one case a line from\n"
            "standard input (add: DATE TAB DAYS, diff: DATE1 TAB DATE2).\n";
 }
-
-} // namespace
 
 std::string HelpText() {
     return std::string(
