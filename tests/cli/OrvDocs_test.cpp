@@ -46,7 +46,9 @@ TEST(OrvDocs, ManPageAndCompletionNameTheParsersOptionsAndKinds) {
     for (const DatePr2::KindFacts& row : DatePr2::kinds)
         kinds.insert(std::string(row.name));
     const std::string listed =
-        Matches(completion, "--from\\|--to\\) COMPREPLY=\\(\\$\\(compgen -W \"([^\"]*)\"").begin()->c_str();
+        Matches(completion, "--from\\|--to\\) COMPREPLY=\\(\\$\\(compgen -W \"([^\"]*)\"")
+            .begin()
+            ->c_str();
     EXPECT_EQ(Matches(listed, "([a-z]+)"), kinds);
     EXPECT_EQ(Matches(man.substr(man.find(".SH OPTIONS"), 400), "\\\\fB([a-z]+)\\\\fR"), kinds);
     EXPECT_EQ(Matches(Cli::UsageText(), "KIND: ([a-z ]+)\\.").size(), 1U);
