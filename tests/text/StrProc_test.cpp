@@ -102,9 +102,7 @@ int32_t NewYear(int32_t year) {
 class DateRoundTrip : public testing::TestWithParam<std::tuple<Kind, DateOrder, int, int>> {};
 TEST_P(DateRoundTrip, FormatDateReadsBackAsTheSameDay) {
     const auto [kind, order, s, t] = GetParam();
-    const int32_t letter = kind == JC   ? letterJulian
-                           : kind == AN ? letterAnnusNovus
-                                        : letterGregorian;
+    const int32_t letter = FactsOf(kind).letter;
     // The whole range (years of up to seven digits), years of at most four digits and
     // five-digit years on both sides of zero.
     const std::pair<int32_t, int32_t> bands[] = {{smallestDayNumber, largestDayNumber},
