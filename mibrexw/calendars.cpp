@@ -87,10 +87,10 @@ int64_t HebrewMonthDays(int64_t m, int64_t length) {
     if (m == 9) {
         return length % 10 == 3 ? 29 : 30;
     }
-    if (m == 12) {
-        return length > 380 ? 30 : 29;
+    if (m >= 12) { // Adar I of a leap year has 30 days, Adar and Adar II 29
+        return m == 12 && length > 380 ? 30 : 29;
     }
-    // Nisan 30, Iyyar 29, ... Tishri 30; Tevet 29, Shevat 30, Adar II 29.
+    // Nisan 30, Iyyar 29, ... Tishri 30; Tevet 29, Shevat 30.
     return m % 2 == 1 ? 30 : 29;
 }
 
