@@ -7,6 +7,8 @@
 
 #include "mibrexw_impl.h"
 
+#include <algorithm>
+
 using namespace mibrexw::detail;
 
 namespace {
@@ -16,6 +18,14 @@ constexpr int64_t kLastDay = MIBREXW_LARGEST_DAY_NUMBER;
 
 constexpr int64_t FloorMod(int64_t a, int64_t b) {
     return a - b * FloorDiv(a, b);
+}
+
+bool DayWithin(int64_t d, int64_t length) {
+    return static_cast<uint64_t>(d - 1) < static_cast<uint64_t>(length);
+}
+
+bool MonthWithin(int64_t m, int64_t months) {
+    return static_cast<uint64_t>(m - 1) < static_cast<uint64_t>(months);
 }
 
 // ---- Hebrew ---------------------------------------------------------------------------------
@@ -38,60 +48,89 @@ int64_t HebrewMonthsBefore(int64_t y) {
     return FloorDiv(235 * y - 234, 19);
 }
 
-// 1 Tishri of year y: the day of the molad, put off by the four rules.
-int64_t HebrewNewYear(int64_t y) {
-    const auto parts =
-        static_cast<uint64_t>(kMoladOne + kMonthParts * HebrewMonthsBefore(y) +
-                              kMoladShiftDays * kPartsPerDay); // in [0, 2^56)
-    static_assert(kHebrewEpoch % 7 == 0);
-    const auto dayOffset = static_cast<int64_t>(parts / kPartsPerDay);
-    const auto time = static_cast<int64_t>(parts % kPartsPerDay);
-    int64_t day = kHebrewEpoch + dayOffset - kMoladShiftDays;
-    // 0 Sunday .. 6 Saturday; JDN 0 was a Monday.
-    int64_t weekday = (dayOffset + 1) % 7;
-    if (time >= 18 * 1080) { // molad zaken: from noon on, the next day
-        ++day;
-        weekday = (weekday + 1) % 7;
-    } else if (weekday == 2 && time >= 9 * 1080 + 204 && !HebrewLeap(y)) {
-        return day + 2; // GaTaRaD: Tuesday to Thursday
-    } else if (weekday == 1 && time >= 15 * 1080 + 589 && HebrewLeap(y - 1)) {
-        return day + 1; // BeTUTaKPaT: Monday to Tuesday
-    }
-    // Lo ADU Rosh: never Sunday, Wednesday or Friday.
-    return day + ((weekday == 0 || weekday == 3 || weekday == 5) ? 1 : 0);
+// Days by which 1 Tishri follows the day of its molad, by the four rules, without a branch.
+// weekday: the molad's, 0 Sunday; time: its parts into the day (from 6 p.m.); leap and
+// afterLeap: this year and the one before have 13 months.
+uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
+    // Molad zaken: from noon on, the next day.
+    const uint64_t zaken = time >= 18 * 1080 ? 1 : 0;
+    // Lo ADU Rosh: never Sunday, Wednesday or Friday: bits 0, 3, 5 and 7 (Sunday again, after
+    // a Saturday molad put off by zaken).
+    const uint64_t adu = (0xA9u >> (weekday + zaken)) & 1u;
+    // GaTaRaD: a common year's Tuesday molad from 9 h 204 p goes to Thursday. BeTUTaKPaT: after
+    // a leap year, a Monday molad from 15 h 589 p goes to Tuesday.
+    const uint64_t gatarad = (zaken == 0) & (weekday == 2) & (time >= 9 * 1080 + 204) & !leap;
+    const uint64_t betutakpat =
+        (zaken == 0) & (weekday == 1) & (time >= 15 * 1080 + 589) & afterLeap;
+    return zaken + adu + 2 * gatarad + betutakpat;
 }
 
-// Days from 1 Tishri to the first of month m (1 Nisan .. 13 Adar II) in a year of the given
-// length; a long year lengthens Heshvan, a short one shortens Kislev.
-int64_t HebrewDaysBefore(int64_t m, int64_t length) {
-    static constexpr int16_t kCommon[13] = {0,   177, 207, 236, 266, 295, 325,
-                                            0,   30,  59,  89,  118, 148};
+struct HebrewYear {
+    int64_t start;  // JDN of 1 Tishri
+    int64_t length; // 353..355 or 383..385 days
+    int64_t before; // months from the first molad to this year's
+    bool leap;
+};
+
+// 235 y - 234 moved by whole 19-year cycles to be positive for every int32 year.
+constexpr int64_t kHebrewShiftCycles = 27'000'000'000;
+
+HebrewYear HebrewYearOf(int64_t y) {
+    const auto u = static_cast<uint64_t>(235 * y - 234 + 19 * kHebrewShiftCycles);
+    const int64_t before = static_cast<int64_t>(u / 19) - kHebrewShiftCycles;
+    // u mod 19 = (7 y + 13) mod 19 tells the leap years of y - 1, y and y + 1 (a leap year has
+    // (7 y + 1) mod 19 < 7).
+    const uint64_t s = u % 19;
+    const bool leap = s >= 12;
+    const bool afterLeap = s < 7;
+    const bool nextLeap = s >= 5 && s < 12;
+    const auto parts =
+        static_cast<uint64_t>(kMoladOne + kMonthParts * before +
+                              kMoladShiftDays * kPartsPerDay); // in [0, 2^56)
+    static_assert(kHebrewEpoch % 7 == 0 && kMoladShiftDays % 7 == 0);
+    const uint64_t days = parts / kPartsPerDay;
+    const uint64_t time = parts % kPartsPerDay;
+    const uint64_t weekday = (days + 1) % 7; // JDN 0 was a Monday
+    // The next molad, 12 months (354 d 9516 p) or 13 months (383 d 23269 p) on.
+    const uint64_t nextTime = time + (leap ? 23269 : 9516);
+    const uint64_t carry = nextTime >= kPartsPerDay ? 1 : 0;
+    uint64_t nextWeekday = weekday + (leap ? 5 : 4) + carry;
+    nextWeekday -= nextWeekday >= 7 ? 7 : 0;
+    const uint64_t delay = Postponement(weekday, time, leap, afterLeap);
+    const uint64_t nextDelay =
+        Postponement(nextWeekday, nextTime - carry * kPartsPerDay, nextLeap, leap);
+    const auto span = static_cast<int64_t>((leap ? 383 : 354) + carry + nextDelay - delay);
+    return {kHebrewEpoch + static_cast<int64_t>(days + delay) - kMoladShiftDays, span, before,
+            leap};
+}
+
+// A year's kind: -1 short (Kislev of 29 days), 0 regular, 1 long (Heshvan of 30 days).
+int64_t HebrewKind(int64_t length) {
+    return length - (length > 380 ? 384 : 354);
+}
+
+// Days from 1 Tishri to the first of month m (1 Nisan .. 13 Adar II).
+int64_t HebrewDaysBefore(int64_t m, bool leap, int64_t kind) {
+    static constexpr int16_t kCommon[14] = {0,   177, 207, 236, 266, 295, 325,
+                                            0,   30,  59,  89,  118, 148, 0};
     static constexpr int16_t kLeap[14] = {0,   207, 237, 266, 296, 325, 355,
                                           0,   30,  59,  89,  118, 148, 178};
-    int64_t days = length > 380 ? kLeap[m] : kCommon[m];
-    if (length % 10 == 5 && m != 7 && m != 8) {
-        ++days;
-    } else if (length % 10 == 3 && m != 7 && m != 8 && m != 9) {
-        --days;
-    }
-    return days;
+    // A long year's extra day ends Heshvan (8), a short year's missing one Kislev (9).
+    const int64_t days = leap ? kLeap[m] : kCommon[m];
+    return days + ((kind > 0) & (m != 7) & (m != 8)) - ((kind < 0) & (m != 7) & (m != 8) & (m != 9));
+}
+
+// Month m in 1..13 (Adar II of a common year has 0 days).
+int64_t HebrewMonthLength(int64_t m, bool leap, int64_t kind) {
+    // Nisan 30, Iyyar 29, ... Elul 29, Tishri 30, Heshvan 29, Kislev 30, Tevet 29, Shevat 30,
+    // Adar 29, Adar II 29: in a regular common year.
+    static constexpr int8_t kRegular[14] = {0, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 29};
+    return kRegular[m] + ((m == 8) & (kind > 0)) - ((m == 9) & (kind < 0)) + ((m == 12) & leap) -
+           29 * ((m == 13) & !leap);
 }
 
 int64_t HebrewMonthDays(int64_t m, int64_t length) {
-    if (m < 1 || m > (length > 380 ? 13 : 12)) {
-        return 0;
-    }
-    if (m == 8) {
-        return length % 10 == 5 ? 30 : 29;
-    }
-    if (m == 9) {
-        return length % 10 == 3 ? 29 : 30;
-    }
-    if (m >= 12) { // Adar I of a leap year has 30 days, Adar and Adar II 29
-        return m == 12 && length > 380 ? 30 : 29;
-    }
-    // Nisan 30, Iyyar 29, ... Tishri 30; Tevet 29, Shevat 30.
-    return m % 2 == 1 ? 30 : 29;
+    return MonthWithin(m, 13) ? HebrewMonthLength(m, length > 380, HebrewKind(length)) : 0;
 }
 
 // ---- Calendars of regular year starts ------------------------------------------------------
@@ -220,7 +259,7 @@ int64_t MonthDays(Cal cal, int64_t y, int64_t m) {
     case Cal::AnnusNovus:
         return m == 11 ? 1 : 36 + (m % 2 == 0 ? 1 : 0);
     case Cal::Hebrew:
-        return HebrewMonthDays(m, HebrewNewYear(y + 1) - HebrewNewYear(y));
+        return HebrewMonthDays(m, HebrewYearOf(y).length);
     case Cal::Islamic:
         return m == 12 ? 29 + (FloorMod(14 + 11 * y, 30) < 11 ? 1 : 0) : 30 - (m + 1) % 2;
     case Cal::Persian:
@@ -240,37 +279,125 @@ int64_t MonthDays(Cal cal, int64_t y, int64_t m) {
     return 0;
 }
 
-// JDN of a valid date.
-int64_t ToJdn(Cal cal, int64_t y, int64_t m, int64_t d) {
-    switch (cal) {
-    case Cal::Gregorian:
-        return GregorianToJdn(y, m, d);
-    case Cal::Julian:
-        return JulianToJdn(y, m, d);
-    case Cal::AnnusNovus:
-        return AnnusNovusToJdn(y, m, d);
-    case Cal::Hebrew: {
-        const int64_t start = HebrewNewYear(y);
-        return start + HebrewDaysBefore(m, HebrewNewYear(y + 1) - start) + d - 1;
+// ---- Date -> JDN, one function a calendar ---------------------------------------------------
+// Each checks the date and answers kInvalid for one its calendar lacks. Floor divisions of
+// signed numbers are unsigned divisions of the number moved by whole periods.
+constexpr int64_t kInvalid = INT64_MIN;
+
+constexpr int64_t kShiftPeriods = 2'000'000'000; // > |11 y + 14| / 30, |8 y + 21| / 33
+
+int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
+    if (!MonthWithin(m, 13)) {
+        return kInvalid;
     }
-    case Cal::Islamic:
-        return IslamicYearStart(y) + 29 * (m - 1) + m / 2 + d - 1;
-    case Cal::Persian:
-        return PersianYearStart(y) + PersianDaysBefore(m) + d - 1;
-    case Cal::Coptic:
-        return AlexandrianYearStart(kCopticEpoch, y) + 30 * (m - 1) + d - 1;
-    case Cal::Ethiopic:
-        return AlexandrianYearStart(kEthiopicEpoch, y) + 30 * (m - 1) + d - 1;
-    case Cal::Indian:
-        return IndianYearStart(y) + IndianDaysBefore(m, IsGregorianLeap(y + 78)) + d - 1;
-    case Cal::French:
-        return FrenchYearStart(y) + 30 * (m - 1) + d - 1;
-    case Cal::IsoWeek:
-        return IsoYearStart(y) + 7 * (m - 1) + d - 1;
-    case Cal::None:
-        break;
+    const HebrewYear h = HebrewYearOf(y);
+    const int64_t kind = HebrewKind(h.length);
+    if (!DayWithin(d, HebrewMonthLength(m, h.leap, kind))) {
+        return kInvalid;
     }
-    return 0;
+    return h.start + HebrewDaysBefore(m, h.leap, kind) + d - 1;
+}
+
+int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
+    // 11 y + 14 = 30 q + r: the year is leap when r < 11, and floor((11 y + 3) / 30), the leap
+    // days before it, is q less that.
+    const auto shifted = static_cast<uint64_t>(11 * y + 14 + 30 * kShiftPeriods);
+    const int64_t q = static_cast<int64_t>(shifted / 30) - kShiftPeriods;
+    const int64_t leap = shifted % 30 < 11 ? 1 : 0;
+    const int64_t length = 29 + (m & 1) + (m == 12 ? leap : 0);
+    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    return kIslamicEpoch + 354 * (y - 1) + q - leap + 29 * (m - 1) + (m >> 1) + d - 1;
+}
+
+int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
+    // 8 y + 21 = 33 q + r: q leap days lie before the year, which is leap when r >= 25, that is
+    // when (25 y + 11) mod 33 < 8.
+    const auto shifted = static_cast<uint64_t>(8 * y + 21 + 33 * kShiftPeriods);
+    const int64_t q = static_cast<int64_t>(shifted / 33) - kShiftPeriods;
+    const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
+    const int64_t length = m <= 6 ? 31 : m <= 11 ? 30 : 29 + leap;
+    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    const int64_t before = 30 * (m - 1) + (m <= 7 ? m - 1 : 6);
+    return kPersianEpoch + 365 * (y - 1) + q + before + d - 1;
+}
+
+int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
+    const int64_t length = m <= 12 ? 30 : 5 + ((y & 3) == 3 ? 1 : 0);
+    if (!MonthWithin(m, 13) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    return epoch + 365 * (y - 1) + (y >> 2) + 30 * (m - 1) + d - 1; // y >> 2 = floor(y / 4)
+}
+
+int64_t IndianToJdn(int64_t y, int64_t m, int64_t d) {
+    // 1 Chaitra, 22 March or 21 in a leap year, is day 80 after 1 January either way.
+    const int64_t g = y + 78;
+    const int64_t leap = IsGregorianLeap(g) ? 1 : 0;
+    const int64_t length = m == 1 ? 30 + leap : m <= 6 ? 31 : 30;
+    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    const int64_t before = m == 1 ? 0 : 30 * (m - 1) + (m <= 7 ? m - 1 : 6) - 1 + leap;
+    return GregorianNewYearJdn(g) + 80 + before + d - 1;
+}
+
+int64_t FrenchToJdn(int64_t y, int64_t m, int64_t d) {
+    const int64_t length = m <= 12 ? 30 : 5 + (FrenchLeap(y) ? 1 : 0);
+    if (!MonthWithin(m, 13) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    return FrenchYearStart(y) + 30 * (m - 1) + d - 1;
+}
+
+int64_t IsoWeekToJdn(int64_t y, int64_t m, int64_t d) {
+    const int64_t start = IsoYearStart(y);
+    if (!DayWithin(d, 7) || !MonthWithin(m, 53) ||
+        (m == 53 && IsoYearStart(y + 1) - start != 53 * 7)) {
+        return kInvalid;
+    }
+    return start + 7 * (m - 1) + d - 1;
+}
+
+int64_t CopticToJdn(int64_t y, int64_t m, int64_t d) {
+    return AlexandrianToJdn(kCopticEpoch, y, m, d);
+}
+int64_t EthiopicToJdn(int64_t y, int64_t m, int64_t d) {
+    return AlexandrianToJdn(kEthiopicEpoch, y, m, d);
+}
+int64_t GregorianLetterToJdn(int64_t y, int64_t m, int64_t d) {
+    if (!MonthWithin(m, 12) || !DayWithin(d, EuroMonthDays(m, IsGregorianLeap(y)))) {
+        return kInvalid;
+    }
+    return GregorianToJdn(y, m, d);
+}
+int64_t JulianLetterToJdn(int64_t y, int64_t m, int64_t d) {
+    if (!MonthWithin(m, 12) || !DayWithin(d, EuroMonthDays(m, IsJulianLeap(y)))) {
+        return kInvalid;
+    }
+    return JulianToJdn(y, m, d);
+}
+int64_t AnnusNovusLetterToJdn(int64_t y, int64_t m, int64_t d) {
+    if (!DayWithin(d, MonthDays(Cal::AnnusNovus, y, m))) {
+        return kInvalid;
+    }
+    return AnnusNovusToJdn(y, m, d);
+}
+
+// One function a calendar behind the exported call, each with only the registers it needs.
+template <int64_t (*kToJdn)(int64_t, int64_t, int64_t)>
+[[gnu::noinline]] int32_t RecordToJdn(DateRecord* rec) {
+    const int64_t jdn = kToJdn(rec->year, rec->month, rec->day);
+    if (jdn == kInvalid) {
+        return -1;
+    }
+    rec->jdn = Saturate(jdn);
+    return static_cast<uint64_t>(jdn - kFirstDay) > static_cast<uint64_t>(kLastDay - kFirstDay)
+               ? -5
+               : 0;
 }
 
 // The year holding jdn, from an estimate within a few years, and that year's first day.
@@ -288,21 +415,41 @@ int64_t SettleYear(int64_t jdn, int64_t year, Start start, int64_t& first) {
 }
 
 Ymd HebrewFromJdn(int64_t jdn) {
-    int64_t first = 0;
-    const int64_t y = SettleYear(jdn, 1 + FloorDiv((jdn - kHebrewEpoch) * 98496, 35975351),
-                                 HebrewNewYear, first);
-    const int64_t length = HebrewNewYear(y + 1) - first;
-    const int64_t dayOfYear = jdn - first;
-    // Months in the order of the year; the last whose first day is not after jdn holds it.
-    static constexpr int8_t kOrder[13] = {7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6};
-    int64_t month = 7;
-    for (const int8_t m : kOrder) {
-        if ((m != 13 || length > 380) && HebrewDaysBefore(m, length) <= dayOfYear) {
-            month = m;
-        }
+    // The lunar month holding jdn by the mean month of 765433 parts gives the year and the
+    // month's place in it, each at most one off, near the start of a year or a month.
+    const int64_t lunation = FloorDiv((jdn - kHebrewEpoch) * kPartsPerDay - kMoladOne, kMonthParts);
+    int64_t y = FloorDiv(19 * lunation + 252, 235);
+    HebrewYear h = HebrewYearOf(y);
+    while (jdn < h.start) {
+        h = HebrewYearOf(--y);
     }
-    return {static_cast<int32_t>(y), static_cast<int32_t>(month),
-            static_cast<int32_t>(dayOfYear - HebrewDaysBefore(month, length) + 1)};
+    while (jdn >= h.start + h.length) {
+        h = HebrewYearOf(++y);
+    }
+    const int64_t dayOfYear = jdn - h.start;
+    // The months by their place in the year, from Tishri, and their first days in a regular
+    // year; a long year adds a day from the third month on, a short one takes one from the
+    // fourth.
+    static constexpr int8_t kCommon[13] = {7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 0};
+    static constexpr int8_t kLeap[13] = {7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6};
+    static constexpr int16_t kCommonStart[14] = {0,   30,  59,  89,  118, 148, 177,
+                                                 207, 236, 266, 295, 325, 999, 999};
+    static constexpr int16_t kLeapStart[14] = {0,   30,  59,  89,  118, 148, 178,
+                                               207, 237, 266, 296, 325, 355, 999};
+    const int8_t* order = h.leap ? kLeap : kCommon;
+    const int16_t* starts = h.leap ? kLeapStart : kCommonStart;
+    const int64_t kind = HebrewKind(h.length);
+    const auto start = [&](int64_t p) {
+        return starts[p] + ((kind > 0) & (p >= 2)) - ((kind < 0) & (p >= 3));
+    };
+    int64_t p = std::clamp<int64_t>(lunation - h.before, 0, 11);
+    while (p > 0 && start(p) > dayOfYear) {
+        --p;
+    }
+    while (start(p + 1) <= dayOfYear) {
+        ++p;
+    }
+    return {static_cast<int32_t>(y), order[p], static_cast<int32_t>(dayOfYear - start(p) + 1)};
 }
 
 Ymd MakeYmd(int64_t y, int64_t m, int64_t d) {
@@ -372,37 +519,37 @@ Ymd IsoWeekFromJdn(int32_t jdn) {
     return MakeYmd(y, (thursday - GregorianNewYearJdn(y)) / 7 + 1, weekday + 1);
 }
 
-Ymd FromJdn(Cal cal, int32_t jdn) {
-    switch (cal) {
-    case Cal::Gregorian:
-        return JdnToGregorian(jdn);
-    case Cal::Julian:
-        return JdnToJulian(jdn);
-    case Cal::AnnusNovus: {
-        Ymd out{};
-        JdnToAnnusNovus(jdn, out);
-        return out;
-    }
-    case Cal::Hebrew:
-        return HebrewFromJdn(jdn);
-    case Cal::Islamic:
-        return IslamicFromJdn(jdn);
-    case Cal::Persian:
-        return PersianFromJdn(jdn);
-    case Cal::Coptic:
-        return AlexandrianFromJdn(kCopticEpoch, jdn);
-    case Cal::Ethiopic:
-        return AlexandrianFromJdn(kEthiopicEpoch, jdn);
-    case Cal::Indian:
-        return IndianFromJdn(jdn);
-    case Cal::French:
-        return FrenchFromJdn(jdn);
-    case Cal::IsoWeek:
-        return IsoWeekFromJdn(jdn);
-    case Cal::None:
-        break;
-    }
-    return {};
+Ymd AnnusNovusFromJdn(int32_t jdn) {
+    Ymd out{};
+    JdnToAnnusNovus(jdn, out);
+    return out;
+}
+Ymd CopticFromJdn(int32_t jdn) {
+    return AlexandrianFromJdn(kCopticEpoch, jdn);
+}
+Ymd EthiopicFromJdn(int32_t jdn) {
+    return AlexandrianFromJdn(kEthiopicEpoch, jdn);
+}
+Ymd HebrewFromJdn32(int32_t jdn) {
+    return HebrewFromJdn(jdn);
+}
+Ymd IslamicFromJdn32(int32_t jdn) {
+    return IslamicFromJdn(jdn);
+}
+Ymd PersianFromJdn32(int32_t jdn) {
+    return PersianFromJdn(jdn);
+}
+Ymd FrenchFromJdn32(int32_t jdn) {
+    return FrenchFromJdn(jdn);
+}
+
+template <Ymd (*kFromJdn)(int32_t)>
+[[gnu::noinline]] int32_t RecordFromJdn(DateRecord* rec) {
+    const Ymd d = kFromJdn(rec->jdn);
+    rec->year = d.year;
+    rec->month = d.month;
+    rec->day = d.day;
+    return 0;
 }
 
 // ---- Month ordinals -------------------------------------------------------------------------
@@ -433,26 +580,63 @@ bool FitsInt32(int64_t v) {
 extern "C" {
 
 MIBREXW_API int32_t mibrexw_date_to_jdn(DateRecord* rec) {
-    const Cal cal = CalOf(rec->calendar);
-    const int64_t d = rec->day;
-    if (d < 1 || d > MonthDays(cal, rec->year, rec->month)) {
-        return -1;
+    switch (CalOf(rec->calendar)) {
+    case Cal::Gregorian:
+        return RecordToJdn<GregorianLetterToJdn>(rec);
+    case Cal::Julian:
+        return RecordToJdn<JulianLetterToJdn>(rec);
+    case Cal::AnnusNovus:
+        return RecordToJdn<AnnusNovusLetterToJdn>(rec);
+    case Cal::Hebrew:
+        return RecordToJdn<HebrewToJdn>(rec);
+    case Cal::Islamic:
+        return RecordToJdn<IslamicToJdn>(rec);
+    case Cal::Persian:
+        return RecordToJdn<PersianToJdn>(rec);
+    case Cal::Coptic:
+        return RecordToJdn<CopticToJdn>(rec);
+    case Cal::Ethiopic:
+        return RecordToJdn<EthiopicToJdn>(rec);
+    case Cal::Indian:
+        return RecordToJdn<IndianToJdn>(rec);
+    case Cal::French:
+        return RecordToJdn<FrenchToJdn>(rec);
+    case Cal::IsoWeek:
+        return RecordToJdn<IsoWeekToJdn>(rec);
+    case Cal::None:
+        break;
     }
-    const int64_t jdn = ToJdn(cal, rec->year, rec->month, d);
-    rec->jdn = Saturate(jdn);
-    return jdn < kFirstDay || jdn > kLastDay ? -5 : 0;
+    return -1;
 }
 
 MIBREXW_API int32_t mibrexw_jdn_to_date(DateRecord* rec) {
-    const Cal cal = CalOf(rec->calendar);
-    if (cal == Cal::None) {
-        return -1;
+    switch (CalOf(rec->calendar)) {
+    case Cal::Gregorian:
+        return RecordFromJdn<JdnToGregorian>(rec);
+    case Cal::Julian:
+        return RecordFromJdn<JdnToJulian>(rec);
+    case Cal::AnnusNovus:
+        return RecordFromJdn<AnnusNovusFromJdn>(rec);
+    case Cal::Hebrew:
+        return RecordFromJdn<HebrewFromJdn32>(rec);
+    case Cal::Islamic:
+        return RecordFromJdn<IslamicFromJdn32>(rec);
+    case Cal::Persian:
+        return RecordFromJdn<PersianFromJdn32>(rec);
+    case Cal::Coptic:
+        return RecordFromJdn<CopticFromJdn>(rec);
+    case Cal::Ethiopic:
+        return RecordFromJdn<EthiopicFromJdn>(rec);
+    case Cal::Indian:
+        return RecordFromJdn<IndianFromJdn>(rec);
+    case Cal::French:
+        return RecordFromJdn<FrenchFromJdn32>(rec);
+    case Cal::IsoWeek:
+        return RecordFromJdn<IsoWeekFromJdn>(rec);
+    case Cal::None:
+        break;
     }
-    const Ymd d = FromJdn(cal, rec->jdn);
-    rec->year = d.year;
-    rec->month = d.month;
-    rec->day = d.day;
-    return 0;
+    return -1;
 }
 
 MIBREXW_API int32_t mibrexw_months_in_year(int32_t letter, int32_t year) {
