@@ -365,10 +365,14 @@ struct LetterCalendar {
     const char* icuLocale; // nullptr: no ICU counterpart; "iso": ICU's Gregorian ISO weeks
 };
 constexpr LetterCalendar kLetterCalendars[] = {
-    {"Hebrew", 'H', "@calendar=hebrew"},         {"Islamic", 'I', "@calendar=islamic-civil"},
-    {"Persian", 'P', "@calendar=persian"},       {"Coptic", 'C', "@calendar=coptic"},
-    {"Ethiopic", 'E', "@calendar=ethiopic"},     {"Indian", 'S', "@calendar=indian"},
-    {"French", 'F', nullptr},                    {"IsoWeek", 'W', "iso"},
+    {"Hebrew", 'H', "@calendar=hebrew"},
+    {"Islamic", 'I', "@calendar=islamic-civil"},
+    {"Persian", 'P', "@calendar=persian"},
+    {"Coptic", 'C', "@calendar=coptic"},
+    {"Ethiopic", 'E', "@calendar=ethiopic"},
+    {"Indian", 'S', "@calendar=indian"},
+    {"French", 'F', nullptr},
+    {"IsoWeek", 'W', "iso"},
 };
 
 // ICU's calendar in UTC; for ISO weeks the proleptic Gregorian one with Monday weeks of which
@@ -429,7 +433,8 @@ const LetterInputs& InputsOf(const LetterCalendar& c) {
     static std::map<int32_t, LetterInputs> all;
     LetterInputs& in = all[c.letter];
     if (in.dates.empty()) {
-        std::unique_ptr<icu::Calendar> cal = c.icuLocale != nullptr ? MakeIcu(c.icuLocale) : nullptr;
+        std::unique_ptr<icu::Calendar> cal =
+            c.icuLocale != nullptr ? MakeIcu(c.icuLocale) : nullptr;
         for (const int32_t jdn : WideInputs().jdns) {
             DateRecord r{0, 0, 0, c.letter, jdn, 0};
             mibrexw_jdn_to_date(&r);
@@ -485,7 +490,8 @@ void LongCountToDate(benchmark::State& state) {
     LongCount c{};
     size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(mibrexw_jdn_to_long_count(WideInputs().jdns[i++ & (kSamples - 1)], &c));
+        benchmark::DoNotOptimize(
+            mibrexw_jdn_to_long_count(WideInputs().jdns[i++ & (kSamples - 1)], &c));
         benchmark::DoNotOptimize(c);
     }
 }
@@ -517,8 +523,8 @@ int LetterInputsDisagree() {
             DateRecord r = in.dates[i];
             wrong += mibrexw_date_to_jdn(&r) != 0 || r.jdn != WideInputs().jdns[i];
             const IcuFields& f = in.icu[i];
-            wrong += compareIcu && (f.year != r.year || f.month + monthBase != r.month ||
-                                    f.day != r.day);
+            wrong += compareIcu &&
+                     (f.year != r.year || f.month + monthBase != r.month || f.day != r.day);
         }
     }
     if (wrong != 0) {

@@ -32,9 +32,9 @@ bool MonthWithin(int64_t m, int64_t months) {
 // Day numbers of 1 Tishri AM 1 (a Monday) and the molad of that Tishri: 5 hours 204 parts into
 // the day, the day counted from 6 p.m. of the evening before; 1080 parts make an hour.
 constexpr int64_t kHebrewEpoch = 347998;
-constexpr int64_t kPartsPerDay = 24 * 1080;
-constexpr int64_t kMoladOne = 5 * 1080 + 204;
-constexpr int64_t kMonthParts = 29 * kPartsPerDay + 12 * 1080 + 793;
+constexpr int64_t kPartsPerDay = int64_t{24} * 1080;
+constexpr int64_t kMoladOne = int64_t{5} * 1080 + 204;
+constexpr int64_t kMonthParts = 29 * kPartsPerDay + int64_t{12} * 1080 + 793;
 // Whole weeks added to the molad so that the division by a day's parts sees a positive number
 // (the epoch is a multiple of 7, so the day's weekday is then read off the quotient).
 constexpr int64_t kMoladShiftDays = 7 * 200'000'000'000;
@@ -53,7 +53,7 @@ int64_t HebrewMonthsBefore(int64_t y) {
 // afterLeap: this year and the one before have 13 months.
 uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
     // Molad zaken: from noon on, the next day.
-    const uint64_t zaken = time >= 18 * 1080 ? 1 : 0;
+    const uint64_t zaken = time >= uint64_t{18} * 1080 ? 1 : 0;
     // Lo ADU Rosh: never Sunday, Wednesday or Friday: bits 0, 3, 5 and 7 (Sunday again, after
     // a Saturday molad put off by zaken).
     const uint64_t adu = (0xA9u >> (weekday + zaken)) & 1u;
@@ -84,9 +84,8 @@ HebrewYear HebrewYearOf(int64_t y) {
     const bool leap = s >= 12;
     const bool afterLeap = s < 7;
     const bool nextLeap = s >= 5 && s < 12;
-    const auto parts =
-        static_cast<uint64_t>(kMoladOne + kMonthParts * before +
-                              kMoladShiftDays * kPartsPerDay); // in [0, 2^56)
+    const auto parts = static_cast<uint64_t>(kMoladOne + kMonthParts * before +
+                                             kMoladShiftDays * kPartsPerDay); // in [0, 2^56)
     static_assert(kHebrewEpoch % 7 == 0 && kMoladShiftDays % 7 == 0);
     const uint64_t days = parts / kPartsPerDay;
     const uint64_t time = parts % kPartsPerDay;
@@ -111,13 +110,14 @@ int64_t HebrewKind(int64_t length) {
 
 // Days from 1 Tishri to the first of month m (1 Nisan .. 13 Adar II).
 int64_t HebrewDaysBefore(int64_t m, bool leap, int64_t kind) {
-    static constexpr int16_t kCommon[14] = {0,   177, 207, 236, 266, 295, 325,
-                                            0,   30,  59,  89,  118, 148, 0};
-    static constexpr int16_t kLeap[14] = {0,   207, 237, 266, 296, 325, 355,
-                                          0,   30,  59,  89,  118, 148, 178};
+    static constexpr int16_t kCommon[14] = {0, 177, 207, 236, 266, 295, 325,
+                                            0, 30,  59,  89,  118, 148, 0};
+    static constexpr int16_t kLeap[14] = {0, 207, 237, 266, 296, 325, 355,
+                                          0, 30,  59,  89,  118, 148, 178};
     // A long year's extra day ends Heshvan (8), a short year's missing one Kislev (9).
     const int64_t days = leap ? kLeap[m] : kCommon[m];
-    return days + ((kind > 0) & (m != 7) & (m != 8)) - ((kind < 0) & (m != 7) & (m != 8) & (m != 9));
+    return days + ((kind > 0) & (m != 7) & (m != 8)) -
+           ((kind < 0) & (m != 7) & (m != 8) & (m != 9));
 }
 
 // Month m in 1..13 (Adar II of a common year has 0 days).
@@ -187,8 +187,20 @@ int64_t IsoYearStart(int64_t y) {
 }
 
 // ---- Dispatch -------------------------------------------------------------------------------
-enum class Cal { Gregorian, Julian, AnnusNovus, Hebrew, Islamic, Persian, Coptic, Ethiopic,
-                 Indian, French, IsoWeek, None };
+enum class Cal {
+    Gregorian,
+    Julian,
+    AnnusNovus,
+    Hebrew,
+    Islamic,
+    Persian,
+    Coptic,
+    Ethiopic,
+    Indian,
+    French,
+    IsoWeek,
+    None
+};
 
 Cal CalOf(int32_t letter) {
     switch (letter) {
@@ -246,9 +258,39 @@ int64_t MonthsInYear(Cal cal, int64_t y) {
     }
 }
 
+// Month lengths by the leap rules, for a month the year has.
+int64_t IslamicMonthLength(int64_t y, int64_t m) {
+    if (m == 12) {
+        return FloorMod(14 + 11 * y, 30) < 11 ? 30 : 29;
+    }
+    return m % 2 == 1 ? 30 : 29;
+}
+
+int64_t PersianMonthLength(int64_t y, int64_t m) {
+    if (m == 12) {
+        return FloorMod(25 * y + 11, 33) < 8 ? 30 : 29;
+    }
+    return m <= 6 ? 31 : 30;
+}
+
+int64_t IndianMonthLength(int64_t y, int64_t m) {
+    if (m == 1) {
+        return IsGregorianLeap(y + 78) ? 31 : 30;
+    }
+    return m <= 6 ? 31 : 30;
+}
+
+// Coptic, Ethiopic and French: twelve months of 30 days and the complementary days.
+int64_t ThirteenthMonthLength(int64_t m, bool leap) {
+    if (m <= 12) {
+        return 30;
+    }
+    return leap ? 6 : 5;
+}
+
 // Length of month m of year y, 0 when the year has no such month.
 int64_t MonthDays(Cal cal, int64_t y, int64_t m) {
-    if (m < 1 || m > MonthsInYear(cal, y)) {
+    if (!MonthWithin(m, MonthsInYear(cal, y))) {
         return 0;
     }
     switch (cal) {
@@ -261,16 +303,16 @@ int64_t MonthDays(Cal cal, int64_t y, int64_t m) {
     case Cal::Hebrew:
         return HebrewMonthDays(m, HebrewYearOf(y).length);
     case Cal::Islamic:
-        return m == 12 ? 29 + (FloorMod(14 + 11 * y, 30) < 11 ? 1 : 0) : 30 - (m + 1) % 2;
+        return IslamicMonthLength(y, m);
     case Cal::Persian:
-        return m <= 6 ? 31 : m <= 11 ? 30 : 29 + (FloorMod(25 * y + 11, 33) < 8 ? 1 : 0);
+        return PersianMonthLength(y, m);
     case Cal::Coptic:
     case Cal::Ethiopic:
-        return m <= 12 ? 30 : 5 + (FloorMod(y, 4) == 3 ? 1 : 0);
+        return ThirteenthMonthLength(m, FloorMod(y, 4) == 3);
     case Cal::Indian:
-        return m == 1 ? 30 + (IsGregorianLeap(y + 78) ? 1 : 0) : m <= 6 ? 31 : 30;
+        return IndianMonthLength(y, m);
     case Cal::French:
-        return m <= 12 ? 30 : 5 + (FrenchLeap(y) ? 1 : 0);
+        return ThirteenthMonthLength(m, FrenchLeap(y));
     case Cal::IsoWeek:
         return 7;
     case Cal::None:
@@ -356,7 +398,7 @@ int64_t FrenchToJdn(int64_t y, int64_t m, int64_t d) {
 int64_t IsoWeekToJdn(int64_t y, int64_t m, int64_t d) {
     const int64_t start = IsoYearStart(y);
     if (!DayWithin(d, 7) || !MonthWithin(m, 53) ||
-        (m == 53 && IsoYearStart(y + 1) - start != 53 * 7)) {
+        (m == 53 && IsoYearStart(y + 1) - start != int64_t{53} * 7)) {
         return kInvalid;
     }
     return start + 7 * (m - 1) + d - 1;
@@ -395,9 +437,8 @@ template <int64_t (*kToJdn)(int64_t, int64_t, int64_t)>
         return -1;
     }
     rec->jdn = Saturate(jdn);
-    return static_cast<uint64_t>(jdn - kFirstDay) > static_cast<uint64_t>(kLastDay - kFirstDay)
-               ? -5
-               : 0;
+    return static_cast<uint64_t>(jdn - kFirstDay) > static_cast<uint64_t>(kLastDay - kFirstDay) ? -5
+                                                                                                : 0;
 }
 
 // The year holding jdn, from an estimate within a few years, and that year's first day.
@@ -481,15 +522,16 @@ Ymd PersianFromJdn(int64_t jdn) {
 
 Ymd AlexandrianFromJdn(int64_t epoch, int64_t jdn) {
     int64_t first = 0;
-    const int64_t y =
-        SettleYear(jdn, FloorDiv(4 * (jdn - epoch) + 1463, 1461),
-                   [epoch](int64_t year) { return AlexandrianYearStart(epoch, year); }, first);
+    const int64_t y = SettleYear(
+        jdn, FloorDiv(4 * (jdn - epoch) + 1463, 1461),
+        [epoch](int64_t year) { return AlexandrianYearStart(epoch, year); }, first);
     return ThirtyDayMonths(y, jdn - first);
 }
 
 Ymd IndianFromJdn(int32_t jdn) {
     int64_t first = 0;
-    const int64_t y = SettleYear(jdn, int64_t{JdnToGregorian(jdn).year} - 78, IndianYearStart, first);
+    const int64_t y =
+        SettleYear(jdn, int64_t{JdnToGregorian(jdn).year} - 78, IndianYearStart, first);
     const int64_t dayOfYear = jdn - first;
     const bool leap = IsGregorianLeap(y + 78);
     int64_t m = 1;
@@ -543,8 +585,7 @@ Ymd FrenchFromJdn32(int32_t jdn) {
     return FrenchFromJdn(jdn);
 }
 
-template <Ymd (*kFromJdn)(int32_t)>
-[[gnu::noinline]] int32_t RecordFromJdn(DateRecord* rec) {
+template <Ymd (*kFromJdn)(int32_t)> [[gnu::noinline]] int32_t RecordFromJdn(DateRecord* rec) {
     const Ymd d = kFromJdn(rec->jdn);
     rec->year = d.year;
     rec->month = d.month;

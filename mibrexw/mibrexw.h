@@ -72,7 +72,6 @@ MIBREXW_API int32_t separate_thousands(const char* number, int32_t separator, ch
  * calendar or the difference does not fit int32. error may be NULL. */
 MIBREXW_API int32_t days_elapsed(const DateRecord* a, const DateRecord* b, int32_t* error);
 
-
 /* ---- Every calendar by its letter (since 1.1.0) ------------------------------------------
  * rec->calendar names the calendar; years, months and days are the calendar's own, years
  * numbered astronomically (a year 0 before year 1) in every calendar:

@@ -299,8 +299,8 @@ Maya MayaSuccessor(Maya c) {
         --i;
     }
     --c.place[i];
-    const bool zero = c.place[0] == 0 && c.place[1] == 0 && c.place[2] == 0 && c.place[3] == 0 &&
-                      c.place[4] == 0;
+    const bool zero =
+        c.place[0] == 0 && c.place[1] == 0 && c.place[2] == 0 && c.place[3] == 0 && c.place[4] == 0;
     c.negative = zero ? 0 : 1;
     return c;
 }
@@ -324,8 +324,8 @@ bool HebrewYearIsRegular(int32_t newYear, int32_t year) {
     mibrexw_date_to_jdn(&r);
     const int32_t length = r.jdn - newYear;
     const int32_t weekday = euro_day_of_week(newYear);
-    return ((length >= 353 && length <= 355) || (length >= 383 && length <= 385)) &&
-           weekday != 0 && weekday != 3 && weekday != 5;
+    return ((length >= 353 && length <= 355) || (length >= 383 && length <= 385)) && weekday != 0 &&
+           weekday != 3 && weekday != 5;
 }
 
 // One day in the calendars by letter and the Long Count, against the day before; the date
@@ -346,15 +346,17 @@ void CheckLetterDay(int32_t jdn, Date (&previous)[8], Maya& maya, char* problem,
                           DateText(got).c_str(), calendar, r.jdn, status);
         } else if (calendar == 'H' && got.month == 7 && got.day == 1 &&
                    !HebrewYearIsRegular(jdn, r.year)) {
-            std::snprintf(problem, size, "JDN %d: Hebrew year %d has an impossible length or "
-                          "weekday", jdn, r.year);
+            std::snprintf(problem, size,
+                          "JDN %d: Hebrew year %d has an impossible length or "
+                          "weekday",
+                          jdn, r.year);
         }
         previous[c] = got;
     }
     const Maya expected = MayaSuccessor(maya);
     const Maya got = LongCountOf(jdn);
-    LongCount lc{got.negative, {got.place[0], got.place[1], got.place[2], got.place[3],
-                                got.place[4]}};
+    LongCount lc{got.negative,
+                 {got.place[0], got.place[1], got.place[2], got.place[3], got.place[4]}};
     int32_t back = 0;
     if (problem[0] == '\0' &&
         (!(got == expected) || mibrexw_long_count_to_jdn(&lc, &back) != 0 || back != jdn)) {
@@ -373,8 +375,8 @@ bool CheckLetterAnchors(uint64_t& checked) {
         Date date;
     };
     static constexpr LetterAnchor kAnchors[] = {
-        {2460587, 'H', {5785, 7, 1}}, {2460500, 'I', {1446, 1, 1}}, {2460390, 'P', {1403, 1, 1}},
-        {2460565, 'C', {1741, 1, 1}}, {2460565, 'E', {2017, 1, 1}}, {2460391, 'S', {1946, 1, 1}},
+        {2460587, 'H', {5785, 7, 1}}, {2460500, 'I', {1446, 1, 1}},  {2460390, 'P', {1403, 1, 1}},
+        {2460565, 'C', {1741, 1, 1}}, {2460565, 'E', {2017, 1, 1}},  {2460391, 'S', {1946, 1, 1}},
         {2378444, 'F', {8, 2, 18}},   {2461382, 'W', {2026, 50, 1}},
     };
     for (const LetterAnchor& a : kAnchors) {

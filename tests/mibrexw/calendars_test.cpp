@@ -197,24 +197,31 @@ TEST(Hebrew, Icu72DisagreesOnYearStarts) {
 int32_t RuleMonthDays(char cal, int64_t y, int32_t m) {
     static constexpr int32_t kEuro[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     switch (cal) {
-    case 'G': return m == 2 && GregorianLeap(y) ? 29 : kEuro[m];
-    case 'J': return m == 2 && y % 4 == 0 ? 29 : kEuro[m];
-    case 'A': return m == 11 ? GregorianLeap(y - 8519) : m % 2 == 1 ? 36 : 37;
+    case 'G':
+        return m == 2 && GregorianLeap(y) ? 29 : kEuro[m];
+    case 'J':
+        return m == 2 && y % 4 == 0 ? 29 : kEuro[m];
+    case 'A':
+        return m == 11 ? GregorianLeap(y - 8519) : m % 2 == 1 ? 36 : 37;
     case 'I': {
         const int64_t k = Mod(y - 1, 30) + 1;
-        const bool leap = k == 2 || k == 5 || k == 7 || k == 10 || k == 13 || k == 16 ||
-                          k == 18 || k == 21 || k == 24 || k == 26 || k == 29;
+        const bool leap = k == 2 || k == 5 || k == 7 || k == 10 || k == 13 || k == 16 || k == 18 ||
+                          k == 21 || k == 24 || k == 26 || k == 29;
         return m == 12 ? 29 + leap : m % 2 == 1 ? 30 : 29;
     }
-    case 'P': return m <= 6 ? 31 : m <= 11 ? 30 : 29 + (Mod(25 * y + 11, 33) < 8);
+    case 'P':
+        return m <= 6 ? 31 : m <= 11 ? 30 : 29 + (Mod(25 * y + 11, 33) < 8);
     case 'C':
-    case 'E': return m <= 12 ? 30 : 5 + (Mod(y + 1, 4) == 0);
-    case 'S': return m == 1 ? 30 + GregorianLeap(y + 78) : m <= 6 ? 31 : 30;
+    case 'E':
+        return m <= 12 ? 30 : 5 + (Mod(y + 1, 4) == 0);
+    case 'S':
+        return m == 1 ? 30 + GregorianLeap(y + 78) : m <= 6 ? 31 : 30;
     case 'F': {
         const bool leap = y >= 1 && y <= 14 ? y == 3 || y == 7 || y == 11 : GregorianLeap(y);
         return m <= 12 ? 30 : 5 + leap;
     }
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -246,8 +253,20 @@ TEST(Hebrew, MonthLengthsFollowTheYearLength) {
         const int32_t length = Jdn('H', y + 1, 7, 1) - Jdn('H', y, 7, 1);
         const bool leap = length > 380;
         // Nisan .. Adar II; Heshvan long in a 355/385-day year, Kislev short in 353/383.
-        const int32_t expected[14] = {0,  30, 29, 30, 29, 30, 29, 30, 29 + (length % 10 == 5),
-                                      30 - (length % 10 == 3), 29, 30, 29 + leap, 29 * leap};
+        const int32_t expected[14] = {0,
+                                      30,
+                                      29,
+                                      30,
+                                      29,
+                                      30,
+                                      29,
+                                      30,
+                                      29 + (length % 10 == 5),
+                                      30 - (length % 10 == 3),
+                                      29,
+                                      30,
+                                      29 + leap,
+                                      29 * leap};
         for (int32_t m = 1; m <= 13; ++m) {
             ASSERT_EQ(mibrexw_days_in_month('H', y, m), expected[m]) << y << "-" << m;
             if (expected[m] > 0) {
@@ -278,17 +297,15 @@ TEST(Calendars, RandomDaysRoundTripAndAreValid) {
     std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX);
     for (int i = 0; i < 1100000; ++i) {
         const char cal = kLetters[i % 11];
-        const int32_t jdn = i < 44 ? (i % 4 < 2 ? INT32_MIN + i % 4 : INT32_MAX - i % 4)
-                                   : any(rng);
+        const int32_t jdn = i < 44 ? (i % 4 < 2 ? INT32_MIN + i % 4 : INT32_MAX - i % 4) : any(rng);
         const auto [y, m, d] = FromJdn(cal, jdn);
         ASSERT_TRUE(m >= 1 && m <= mibrexw_months_in_year(cal, y) && d >= 1 &&
                     d <= mibrexw_days_in_month(cal, y, m))
             << cal << " JDN " << jdn;
         int32_t status = 0;
         ASSERT_EQ(Jdn(cal, y, m, d, &status), jdn) << cal << " " << y << "-" << m << "-" << d;
-        ASSERT_EQ(status, jdn >= MIBREXW_SMALLEST_DAY_NUMBER && jdn <= MIBREXW_LARGEST_DAY_NUMBER
-                              ? 0
-                              : -5);
+        ASSERT_EQ(status,
+                  jdn >= MIBREXW_SMALLEST_DAY_NUMBER && jdn <= MIBREXW_LARGEST_DAY_NUMBER ? 0 : -5);
         int64_t index = 0;
         int32_t y2 = 0, m2 = 0;
         if (cal == 'A') continue;
@@ -309,33 +326,46 @@ TEST(Calendars, RandomDaysRoundTripAndAreValid) {
 TEST(Calendars, InvalidDatesAndRangeEnds) {
     int32_t status = 0;
     using Day = std::tuple<int32_t, int32_t, int32_t, int32_t>;
-    for (const auto& [cal, y, m, d] :
-         {Day{'H', 5785, 13, 1}, {'H', 5784, 14, 1}, {'H', 5784, 8, 30}, {'I', 1446, 12, 30},
-          {'P', 1404, 12, 30}, {'C', 1741, 13, 7}, {'E', 2016, 13, 6}, {'S', 1945, 1, 31},
-          {'F', 4, 13, 6}, {'W', 2026, 54, 1}, {'W', 2026, 1, 8}, {'G', 2026, 1, 0},
-          {'Q', 2026, 1, 1}, {'A', 10520, 11, 1}}) {
+    for (const auto& [cal, y, m, d] : {Day{'H', 5785, 13, 1},
+                                       {'H', 5784, 14, 1},
+                                       {'H', 5784, 8, 30},
+                                       {'I', 1446, 12, 30},
+                                       {'P', 1404, 12, 30},
+                                       {'C', 1741, 13, 7},
+                                       {'E', 2016, 13, 6},
+                                       {'S', 1945, 1, 31},
+                                       {'F', 4, 13, 6},
+                                       {'W', 2026, 54, 1},
+                                       {'W', 2026, 1, 8},
+                                       {'G', 2026, 1, 0},
+                                       {'Q', 2026, 1, 1},
+                                       {'A', 10520, 11, 1}}) {
         Jdn(cal, y, m, d, &status);
         EXPECT_EQ(status, -1) << char(cal) << " " << y << "-" << m << "-" << d;
     }
-    for (const auto& [cal, y, m, d] :
-         {Day{'H', 5784, 13, 29}, {'I', 1445, 12, 30}, {'P', 1403, 12, 30}, {'C', 1739, 13, 6},
-          {'E', 2015, 13, 6}, {'S', 1946, 1, 31}, {'F', 3, 13, 6}, {'W', 2026, 53, 7}}) {
+    for (const auto& [cal, y, m, d] : {Day{'H', 5784, 13, 29},
+                                       {'I', 1445, 12, 30},
+                                       {'P', 1403, 12, 30},
+                                       {'C', 1739, 13, 6},
+                                       {'E', 2015, 13, 6},
+                                       {'S', 1946, 1, 31},
+                                       {'F', 3, 13, 6},
+                                       {'W', 2026, 53, 7}}) {
         Jdn(cal, y, m, d, &status);
         EXPECT_EQ(status, 0) << char(cal) << " " << y << "-" << m << "-" << d;
     }
     // The published first and last years are those of the range's ends.
-    const int32_t bounds[11][2] = {
-        {MIBREXW_GREGORIAN_FIRST_YEAR, MIBREXW_GREGORIAN_LAST_YEAR},
-        {MIBREXW_JULIAN_FIRST_YEAR, MIBREXW_JULIAN_LAST_YEAR},
-        {MIBREXW_ANNUS_NOVUS_FIRST_YEAR, MIBREXW_ANNUS_NOVUS_LAST_YEAR},
-        {MIBREXW_HEBREW_FIRST_YEAR, MIBREXW_HEBREW_LAST_YEAR},
-        {MIBREXW_ISLAMIC_FIRST_YEAR, MIBREXW_ISLAMIC_LAST_YEAR},
-        {MIBREXW_PERSIAN_FIRST_YEAR, MIBREXW_PERSIAN_LAST_YEAR},
-        {MIBREXW_COPTIC_FIRST_YEAR, MIBREXW_COPTIC_LAST_YEAR},
-        {MIBREXW_ETHIOPIC_FIRST_YEAR, MIBREXW_ETHIOPIC_LAST_YEAR},
-        {MIBREXW_INDIAN_FIRST_YEAR, MIBREXW_INDIAN_LAST_YEAR},
-        {MIBREXW_FRENCH_FIRST_YEAR, MIBREXW_FRENCH_LAST_YEAR},
-        {MIBREXW_ISO_WEEK_FIRST_YEAR, MIBREXW_ISO_WEEK_LAST_YEAR}};
+    const int32_t bounds[11][2] = {{MIBREXW_GREGORIAN_FIRST_YEAR, MIBREXW_GREGORIAN_LAST_YEAR},
+                                   {MIBREXW_JULIAN_FIRST_YEAR, MIBREXW_JULIAN_LAST_YEAR},
+                                   {MIBREXW_ANNUS_NOVUS_FIRST_YEAR, MIBREXW_ANNUS_NOVUS_LAST_YEAR},
+                                   {MIBREXW_HEBREW_FIRST_YEAR, MIBREXW_HEBREW_LAST_YEAR},
+                                   {MIBREXW_ISLAMIC_FIRST_YEAR, MIBREXW_ISLAMIC_LAST_YEAR},
+                                   {MIBREXW_PERSIAN_FIRST_YEAR, MIBREXW_PERSIAN_LAST_YEAR},
+                                   {MIBREXW_COPTIC_FIRST_YEAR, MIBREXW_COPTIC_LAST_YEAR},
+                                   {MIBREXW_ETHIOPIC_FIRST_YEAR, MIBREXW_ETHIOPIC_LAST_YEAR},
+                                   {MIBREXW_INDIAN_FIRST_YEAR, MIBREXW_INDIAN_LAST_YEAR},
+                                   {MIBREXW_FRENCH_FIRST_YEAR, MIBREXW_FRENCH_LAST_YEAR},
+                                   {MIBREXW_ISO_WEEK_FIRST_YEAR, MIBREXW_ISO_WEEK_LAST_YEAR}};
     for (int c = 0; c < 11; ++c) {
         const char cal = kLetters[c];
         EXPECT_EQ(std::get<0>(FromJdn(cal, MIBREXW_SMALLEST_DAY_NUMBER)), bounds[c][0]) << cal;
@@ -373,9 +403,9 @@ TEST(LongCount, PlacesRoundTripAndAreChecked) {
     for (int i = 0; i < 200000; ++i) {
         const int32_t jdn = i == 0 ? INT32_MIN : i == 1 ? INT32_MAX : any(rng);
         const LongCount c = Count(jdn);
-        const int64_t days = (((int64_t{c.place[0]} * 20 + c.place[1]) * 20 + c.place[2]) * 18 + c.place[3]) *
-                   20 +
-               c.place[4];
+        const int64_t days =
+            (((int64_t{c.place[0]} * 20 + c.place[1]) * 20 + c.place[2]) * 18 + c.place[3]) * 20 +
+            c.place[4];
         ASSERT_EQ(584283 + (c.negative ? -days : days), jdn);
         ASSERT_TRUE(c.place[1] < 20 && c.place[2] < 20 && c.place[3] < 18 && c.place[4] < 20);
         int32_t back = 0, status = 0;
