@@ -323,6 +323,30 @@ TEST(Calendars, RandomDaysRoundTripAndAreValid) {
     }
 }
 
+// Any fields at all: a date is either refused or goes to a JDN that comes back to it.
+TEST(Calendars, RandomFieldsAreRefusedOrRoundTrip) {
+    std::mt19937 rng(4242u);
+    std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX), near(-2, 60),
+        years(-6000000, 6000000);
+    std::uniform_int_distribution<int64_t> index(INT64_MIN, INT64_MAX);
+    int accepted = 0;
+    for (int i = 0; i < 1100000; ++i) {
+        const char cal = kLetters[i % 11];
+        const int32_t y = i % 2 ? years(rng) : any(rng), m = i % 5 ? near(rng) : any(rng),
+                      d = i % 7 ? near(rng) : any(rng);
+        int32_t status = 0, y2 = 0, m2 = 0;
+        const int32_t jdn = Jdn(cal, y, m, d, &status);
+        ASSERT_TRUE(status == 0 || status == -1 || status == -5) << status;
+        if (status == 0) {
+            ASSERT_EQ(FromJdn(cal, jdn), Date(y, m, d)) << cal << " " << y << "-" << m << "-" << d;
+            ++accepted;
+        }
+        const int32_t r = mibrexw_month_of_index(cal, index(rng) >> (i % 40), &y2, &m2);
+        ASSERT_TRUE(r == 0 ? m2 >= 1 && m2 <= mibrexw_months_in_year(cal, y2) : r == -1 || r == -5);
+    }
+    EXPECT_GT(accepted, 1000);
+}
+
 TEST(Calendars, InvalidDatesAndRangeEnds) {
     int32_t status = 0;
     using Day = std::tuple<int32_t, int32_t, int32_t, int32_t>;
