@@ -154,7 +154,10 @@ MIBREXW_API int32_t mibrexw_month_of_index(int32_t letter, int64_t index, int32_
 /* Maya Long Count: baktun.katun.tun.uinal.kin (place[0] .. place[4]), days since the creation
  * JDN 584283 (0.0.0.0.0; 2012-12-21 is 13.0.0.0.0); katun and tun 0..19, uinal 0..17, kin
  * 0..19, baktun any non-negative number. A day before the creation has negative = 1 and the
- * places of its distance back: -0.0.0.0.1 is JDN 584282. */
+ * places of its distance back: -0.0.0.0.1 is JDN 584282. The day numbers +-2,100,000,000 are
+ * -14587.7.16.6.3 and 14579.5.10.5.17: baktuns up to these are in range. */
+#define MIBREXW_LONG_COUNT_FIRST_BAKTUN (-14587)
+#define MIBREXW_LONG_COUNT_LAST_BAKTUN 14579
 typedef struct LongCount {
     int32_t negative; /* 0 or 1 */
     int32_t place[5];

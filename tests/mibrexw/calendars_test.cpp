@@ -444,6 +444,8 @@ TEST(LongCount, PlacesRoundTripAndAreChecked) {
         EXPECT_EQ(mibrexw_long_count_to_jdn(&bad, &jdn), -1);
     EXPECT_EQ(jdn, 7);
     EXPECT_EQ(mibrexw_jdn_to_long_count(0, nullptr), -1);
+    EXPECT_EQ(-Count(MIBREXW_SMALLEST_DAY_NUMBER).place[0], MIBREXW_LONG_COUNT_FIRST_BAKTUN);
+    EXPECT_EQ(Count(MIBREXW_LARGEST_DAY_NUMBER).place[0], MIBREXW_LONG_COUNT_LAST_BAKTUN);
 }
 
 // ---- Published dates ------------------------------------------------------------------------
