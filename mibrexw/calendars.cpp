@@ -458,8 +458,17 @@ int64_t SettleYear(int64_t jdn, int64_t year, Start start, int64_t& first) {
 Ymd HebrewFromJdn(int64_t jdn) {
     // The lunar month holding jdn by the mean month of 765433 parts gives the year and the
     // month's place in it, each at most one off, near the start of a year or a month.
-    const int64_t lunation = FloorDiv((jdn - kHebrewEpoch) * kPartsPerDay - kMoladOne, kMonthParts);
-    int64_t y = FloorDiv(19 * lunation + 252, 235);
+    // Both floor divisions on numbers moved by whole periods to be positive for any int32 jdn.
+    constexpr int64_t kLunations = 100'000'000; // > 2^32 days / 29.5
+    constexpr int64_t kCycles = 10'000'000;     // > 19 * kLunations / 235
+    const int64_t lunation =
+        static_cast<int64_t>(static_cast<uint64_t>((jdn - kHebrewEpoch) * kPartsPerDay - kMoladOne +
+                                                   kLunations * kMonthParts) /
+                             kMonthParts) -
+        kLunations;
+    int64_t y =
+        static_cast<int64_t>(static_cast<uint64_t>(19 * lunation + 252 + 235 * kCycles) / 235) -
+        kCycles;
     HebrewYear h = HebrewYearOf(y);
     while (jdn < h.start) {
         h = HebrewYearOf(--y);
@@ -621,63 +630,64 @@ bool FitsInt32(int64_t v) {
 extern "C" {
 
 MIBREXW_API int32_t mibrexw_date_to_jdn(DateRecord* rec) {
-    switch (CalOf(rec->calendar)) {
-    case Cal::Gregorian:
+    // On the letter itself, so that one jump table leads to the calendar's function.
+    switch (rec->calendar) {
+    case 0:
+    case MIBREXW_GREGORIAN:
         return RecordToJdn<GregorianLetterToJdn>(rec);
-    case Cal::Julian:
+    case MIBREXW_JULIAN:
         return RecordToJdn<JulianLetterToJdn>(rec);
-    case Cal::AnnusNovus:
+    case MIBREXW_ANNUS_NOVUS:
         return RecordToJdn<AnnusNovusLetterToJdn>(rec);
-    case Cal::Hebrew:
+    case MIBREXW_HEBREW:
         return RecordToJdn<HebrewToJdn>(rec);
-    case Cal::Islamic:
+    case MIBREXW_ISLAMIC:
         return RecordToJdn<IslamicToJdn>(rec);
-    case Cal::Persian:
+    case MIBREXW_PERSIAN:
         return RecordToJdn<PersianToJdn>(rec);
-    case Cal::Coptic:
+    case MIBREXW_COPTIC:
         return RecordToJdn<CopticToJdn>(rec);
-    case Cal::Ethiopic:
+    case MIBREXW_ETHIOPIC:
         return RecordToJdn<EthiopicToJdn>(rec);
-    case Cal::Indian:
+    case MIBREXW_INDIAN:
         return RecordToJdn<IndianToJdn>(rec);
-    case Cal::French:
+    case MIBREXW_FRENCH:
         return RecordToJdn<FrenchToJdn>(rec);
-    case Cal::IsoWeek:
+    case MIBREXW_ISO_WEEK:
         return RecordToJdn<IsoWeekToJdn>(rec);
-    case Cal::None:
-        break;
+    default:
+        return -1;
     }
-    return -1;
 }
 
 MIBREXW_API int32_t mibrexw_jdn_to_date(DateRecord* rec) {
-    switch (CalOf(rec->calendar)) {
-    case Cal::Gregorian:
+    switch (rec->calendar) {
+    case 0:
+    case MIBREXW_GREGORIAN:
         return RecordFromJdn<JdnToGregorian>(rec);
-    case Cal::Julian:
+    case MIBREXW_JULIAN:
         return RecordFromJdn<JdnToJulian>(rec);
-    case Cal::AnnusNovus:
+    case MIBREXW_ANNUS_NOVUS:
         return RecordFromJdn<AnnusNovusFromJdn>(rec);
-    case Cal::Hebrew:
+    case MIBREXW_HEBREW:
         return RecordFromJdn<HebrewFromJdn32>(rec);
-    case Cal::Islamic:
+    case MIBREXW_ISLAMIC:
         return RecordFromJdn<IslamicFromJdn32>(rec);
-    case Cal::Persian:
+    case MIBREXW_PERSIAN:
         return RecordFromJdn<PersianFromJdn32>(rec);
-    case Cal::Coptic:
+    case MIBREXW_COPTIC:
         return RecordFromJdn<CopticFromJdn>(rec);
-    case Cal::Ethiopic:
+    case MIBREXW_ETHIOPIC:
         return RecordFromJdn<EthiopicFromJdn>(rec);
-    case Cal::Indian:
+    case MIBREXW_INDIAN:
         return RecordFromJdn<IndianFromJdn>(rec);
-    case Cal::French:
+    case MIBREXW_FRENCH:
         return RecordFromJdn<FrenchFromJdn32>(rec);
-    case Cal::IsoWeek:
+    case MIBREXW_ISO_WEEK:
         return RecordFromJdn<IsoWeekFromJdn>(rec);
-    case Cal::None:
-        break;
+    default:
+        return -1;
     }
-    return -1;
 }
 
 MIBREXW_API int32_t mibrexw_months_in_year(int32_t letter, int32_t year) {
