@@ -8,6 +8,7 @@
 #include "mibrexw_impl.h"
 
 #include <algorithm>
+#include <array>
 
 using namespace mibrexw::detail;
 
@@ -108,26 +109,45 @@ int64_t HebrewKind(int64_t length) {
     return length - (length > 380 ? 384 : 354);
 }
 
+// Days from 1 Tishri to the first of month m (1 Nisan .. 13 Adar II) in a regular year.
+constexpr int16_t kCommonBefore[14] = {0, 177, 207, 236, 266, 295, 325, 0, 30, 59, 89, 118, 148, 0};
+constexpr int16_t kLeapBefore[14] = {0, 207, 237, 266, 296, 325, 355, 0, 30, 59, 89, 118, 148, 178};
+// Nisan 30, Iyyar 29, ... Elul 29, Tishri 30, Heshvan 29, Kislev 30, Tevet 29, Shevat 30,
+// Adar 29, Adar II 29: in a regular common year.
+constexpr int8_t kRegular[14] = {0, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 29};
+
 // Days from 1 Tishri to the first of month m (1 Nisan .. 13 Adar II).
-int64_t HebrewDaysBefore(int64_t m, bool leap, int64_t kind) {
-    static constexpr int16_t kCommon[14] = {0, 177, 207, 236, 266, 295, 325,
-                                            0, 30,  59,  89,  118, 148, 0};
-    static constexpr int16_t kLeap[14] = {0, 207, 237, 266, 296, 325, 355,
-                                          0, 30,  59,  89,  118, 148, 178};
+constexpr int64_t HebrewDaysBefore(int64_t m, bool leap, int64_t kind) {
     // A long year's extra day ends Heshvan (8), a short year's missing one Kislev (9).
-    const int64_t days = leap ? kLeap[m] : kCommon[m];
+    const int64_t days = leap ? kLeapBefore[m] : kCommonBefore[m];
     return days + ((kind > 0) & (m != 7) & (m != 8)) -
            ((kind < 0) & (m != 7) & (m != 8) & (m != 9));
 }
 
 // Month m in 1..13 (Adar II of a common year has 0 days).
-int64_t HebrewMonthLength(int64_t m, bool leap, int64_t kind) {
-    // Nisan 30, Iyyar 29, ... Elul 29, Tishri 30, Heshvan 29, Kislev 30, Tevet 29, Shevat 30,
-    // Adar 29, Adar II 29: in a regular common year.
-    static constexpr int8_t kRegular[14] = {0, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 29};
+constexpr int64_t HebrewMonthLength(int64_t m, bool leap, int64_t kind) {
     return kRegular[m] + ((m == 8) & (kind > 0)) - ((m == 9) & (kind < 0)) + ((m == 12) & leap) -
            29 * ((m == 13) & !leap);
 }
+
+// Both for every month of the six kinds of year, by leap * 3 + kind + 1: one load a date.
+struct HebrewMonth {
+    int16_t before;
+    int16_t length;
+};
+constexpr auto kHebrewMonths = [] {
+    std::array<std::array<HebrewMonth, 14>, 6> table{};
+    for (int64_t row = 0; row < 6; ++row) {
+        for (int64_t m = 1; m <= 13; ++m) {
+            const bool leap = row >= 3;
+            const int64_t kind = row % 3 - 1;
+            table[static_cast<size_t>(row)][static_cast<size_t>(m)] = {
+                static_cast<int16_t>(HebrewDaysBefore(m, leap, kind)),
+                static_cast<int16_t>(HebrewMonthLength(m, leap, kind))};
+        }
+    }
+    return table;
+}();
 
 int64_t HebrewMonthDays(int64_t m, int64_t length) {
     return MonthWithin(m, 13) ? HebrewMonthLength(m, length > 380, HebrewKind(length)) : 0;
@@ -333,11 +353,12 @@ int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
         return kInvalid;
     }
     const HebrewYear h = HebrewYearOf(y);
-    const int64_t kind = HebrewKind(h.length);
-    if (!DayWithin(d, HebrewMonthLength(m, h.leap, kind))) {
+    const auto row = static_cast<size_t>((h.leap ? 4 : 1) + HebrewKind(h.length));
+    const HebrewMonth& month = kHebrewMonths[row][static_cast<size_t>(m)];
+    if (!DayWithin(d, month.length)) {
         return kInvalid;
     }
-    return h.start + HebrewDaysBefore(m, h.leap, kind) + d - 1;
+    return h.start + month.before + d - 1;
 }
 
 int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
