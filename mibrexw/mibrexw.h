@@ -1,4 +1,5 @@
-/* mibrexw: calendar computations in the Gregorian, Julian and Annus Novus calendars.
+/* mibrexw: calendar computations in the Gregorian, Julian and Annus Novus calendars and, by
+ * letter, eight more (below), and the Maya Long Count.
  *
  * Every date meets in the chronological Julian day number (JDN): the number of days
  * since the start of -4712-01-01 in the Julian calendar. Years are astronomical
@@ -24,7 +25,7 @@ typedef struct DateRecord {
     int32_t year;     /* astronomical numbering: 1 BC is 0 */
     int32_t month;    /* 1..12; Annus Novus 1..10, 11 for Intercalarius */
     int32_t day;      /* 1..31 */
-    int32_t calendar; /* 'G' 71, 'J' 74, 'A' 65; 0 reads as Gregorian */
+    int32_t calendar; /* 'G' 71, 'J' 74, 'A' 65, the letters below; 0 reads as Gregorian */
     int32_t jdn;
     int32_t reserved; /* set to 0, never read */
 } DateRecord;         /* 24 bytes */
