@@ -10,16 +10,25 @@
 // "NeriSchneider" rows call a plain Neri-Schneider library (ns_baseline.cpp, a shared library
 // of its own) through the same kind of C call; the library's goal is 1.3x of it. On a busy
 // machine compare them with --benchmark_repetitions=9 --benchmark_enable_random_interleaving.
+//
+// The calendars reached by letter (mibrexw_date_to_jdn / mibrexw_jdn_to_date) run against ICU
+// 72 converting the same days (Calendar::set + getTime, setTime + get), and against the
+// library's own Gregorian call; the Long Count against the Gregorian call only.
 #include "mibrexw.h"
 #include "mibrexw_impl.h"
 #include "ns_baseline.h"
 
 #include <benchmark/benchmark.h>
+#include <unicode/calendar.h>
+#include <unicode/gregocal.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -349,6 +358,181 @@ BENCHMARK(BM_Chrono_ToDate_Chrono);
 BENCHMARK(BM_Chrono_ToDate_Library);
 BENCHMARK(BM_Chrono_ToDate_Inline);
 
+// ---- Calendars by letter against ICU ---------------------------------------------------------
+struct LetterCalendar {
+    const char* name;
+    int32_t letter;
+    const char* icuLocale; // nullptr: no ICU counterpart; "iso": ICU's Gregorian ISO weeks
+};
+constexpr LetterCalendar kLetterCalendars[] = {
+    {"Hebrew", 'H', "@calendar=hebrew"},
+    {"Islamic", 'I', "@calendar=islamic-civil"},
+    {"Persian", 'P', "@calendar=persian"},
+    {"Coptic", 'C', "@calendar=coptic"},
+    {"Ethiopic", 'E', "@calendar=ethiopic"},
+    {"Indian", 'S', "@calendar=indian"},
+    {"French", 'F', nullptr},
+    {"IsoWeek", 'W', "iso"},
+};
+
+// ICU's calendar in UTC; for ISO weeks the proleptic Gregorian one with Monday weeks of which
+// the first holds four days of the year.
+std::unique_ptr<icu::Calendar> MakeIcu(const char* locale) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::TimeZone* utc = icu::TimeZone::createTimeZone("Etc/UTC");
+    if (std::string(locale) == "iso") {
+        auto g = std::make_unique<icu::GregorianCalendar>(utc, status);
+        g->setGregorianChange(U_DATE_MIN, status);
+        g->setFirstDayOfWeek(UCAL_MONDAY);
+        g->setMinimalDaysInFirstWeek(4);
+        return g;
+    }
+    return std::unique_ptr<icu::Calendar>(
+        icu::Calendar::createInstance(utc, icu::Locale(locale), status));
+}
+
+bool IsIso(const LetterCalendar& c) {
+    return c.letter == 'W';
+}
+
+// ICU's own fields of a day: the year, month and day it answers, read back as it sets them.
+struct IcuFields {
+    int32_t year, month, day;
+};
+IcuFields IcuFromJdn(icu::Calendar& cal, bool iso, int32_t jdn) {
+    UErrorCode status = U_ZERO_ERROR;
+    cal.setTime((static_cast<double>(jdn) - kUnixEpochJdn) * U_MILLIS_PER_DAY, status);
+    if (iso) {
+        return {cal.get(UCAL_YEAR_WOY, status), cal.get(UCAL_WEEK_OF_YEAR, status),
+                cal.get(UCAL_DOW_LOCAL, status)};
+    }
+    return {cal.get(UCAL_EXTENDED_YEAR, status), cal.get(UCAL_MONTH, status),
+            cal.get(UCAL_DATE, status)};
+}
+double IcuToMillis(icu::Calendar& cal, bool iso, const IcuFields& f) {
+    UErrorCode status = U_ZERO_ERROR;
+    cal.clear();
+    if (iso) {
+        cal.set(UCAL_YEAR_WOY, f.year);
+        cal.set(UCAL_WEEK_OF_YEAR, f.month);
+        cal.set(UCAL_DOW_LOCAL, f.day);
+    } else {
+        cal.set(UCAL_EXTENDED_YEAR, f.year);
+        cal.set(UCAL_MONTH, f.month);
+        cal.set(UCAL_DATE, f.day);
+    }
+    return cal.getTime(status);
+}
+
+// The same wide days as the other rows: the library's dates and ICU's fields of each.
+struct LetterInputs {
+    std::vector<DateRecord> dates;
+    std::vector<IcuFields> icu;
+};
+const LetterInputs& InputsOf(const LetterCalendar& c) {
+    static std::map<int32_t, LetterInputs> all;
+    LetterInputs& in = all[c.letter];
+    if (in.dates.empty()) {
+        std::unique_ptr<icu::Calendar> cal =
+            c.icuLocale != nullptr ? MakeIcu(c.icuLocale) : nullptr;
+        for (const int32_t jdn : WideInputs().jdns) {
+            DateRecord r{0, 0, 0, c.letter, jdn, 0};
+            mibrexw_jdn_to_date(&r);
+            in.dates.push_back(r);
+            in.icu.push_back(cal ? IcuFromJdn(*cal, IsIso(c), jdn) : IcuFields{});
+        }
+    }
+    return in;
+}
+
+void LetterToJdn(benchmark::State& state, const LetterCalendar& c) {
+    DateToJdnLoop(state, InputsOf(c).dates, [](DateRecord& r) { return mibrexw_date_to_jdn(&r); });
+}
+void LetterToDate(benchmark::State& state, const LetterCalendar& c) {
+    LibraryToDateLoop(state, WideInputs().jdns, c.letter, mibrexw_jdn_to_date);
+}
+void IcuToJdn(benchmark::State& state, const LetterCalendar& c) {
+    const std::unique_ptr<icu::Calendar> cal = MakeIcu(c.icuLocale);
+    const std::vector<IcuFields>& fields = InputsOf(c).icu;
+    const bool iso = IsIso(c);
+    size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(IcuToMillis(*cal, iso, fields[i++ & (kSamples - 1)]));
+    }
+}
+void IcuToDate(benchmark::State& state, const LetterCalendar& c) {
+    const std::unique_ptr<icu::Calendar> cal = MakeIcu(c.icuLocale);
+    const bool iso = IsIso(c);
+    JdnToDateLoop(state, WideInputs().jdns, [&](int32_t jdn) {
+        const IcuFields f = IcuFromJdn(*cal, iso, jdn);
+        return Ymd{f.year, f.month, f.day};
+    });
+}
+
+void LongCountToJdn(benchmark::State& state) {
+    static const std::vector<LongCount> counts = [] {
+        std::vector<LongCount> v;
+        for (const int32_t jdn : WideInputs().jdns) {
+            LongCount c{};
+            mibrexw_jdn_to_long_count(jdn, &c);
+            v.push_back(c);
+        }
+        return v;
+    }();
+    size_t i = 0;
+    int32_t jdn = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(mibrexw_long_count_to_jdn(&counts[i++ & (kSamples - 1)], &jdn));
+        benchmark::DoNotOptimize(jdn);
+    }
+}
+void LongCountToDate(benchmark::State& state) {
+    LongCount c{};
+    size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            mibrexw_jdn_to_long_count(WideInputs().jdns[i++ & (kSamples - 1)], &c));
+        benchmark::DoNotOptimize(c);
+    }
+}
+
+void RegisterLetterBenchmarks() {
+    for (const LetterCalendar& c : kLetterCalendars) {
+        const std::string name = c.name;
+        benchmark::RegisterBenchmark(("BM_ToJdn_Letter_" + name).c_str(), LetterToJdn, c);
+        benchmark::RegisterBenchmark(("BM_ToDate_Letter_" + name).c_str(), LetterToDate, c);
+        if (c.icuLocale != nullptr) {
+            benchmark::RegisterBenchmark(("BM_ToJdn_Icu_" + name).c_str(), IcuToJdn, c);
+            benchmark::RegisterBenchmark(("BM_ToDate_Icu_" + name).c_str(), IcuToDate, c);
+        }
+    }
+    benchmark::RegisterBenchmark("BM_ToJdn_Letter_LongCount", LongCountToJdn);
+    benchmark::RegisterBenchmark("BM_ToDate_Letter_LongCount", LongCountToDate);
+}
+
+// The library and ICU must mean the same days: ICU's fields (its months from 0) are the
+// library's dates for the calendars ICU computes by the same rules, and every input goes back
+// to its day. ICU's Hebrew calendar is not held to this (it starts some years late).
+int LetterInputsDisagree() {
+    int wrong = 0;
+    for (const LetterCalendar& c : kLetterCalendars) {
+        const LetterInputs& in = InputsOf(c);
+        const bool compareIcu = c.icuLocale != nullptr && c.letter != 'H';
+        const int32_t monthBase = IsIso(c) ? 0 : 1;
+        for (size_t i = 0; i < kSamples; ++i) {
+            DateRecord r = in.dates[i];
+            wrong += mibrexw_date_to_jdn(&r) != 0 || r.jdn != WideInputs().jdns[i];
+            const IcuFields& f = in.icu[i];
+            wrong += compareIcu &&
+                     (f.year != r.year || f.month + monthBase != r.month || f.day != r.day);
+        }
+    }
+    if (wrong != 0) {
+        std::fprintf(stderr, "bench_calendar: %d disagreements with ICU\n", wrong);
+    }
+    return wrong;
+}
+
 // ---- Ratio table -----------------------------------------------------------------------------
 // Keeps the CPU time per conversion of every benchmark (the median of the repetitions when
 // there are several) and prints the ratios the goals are stated in.
@@ -407,6 +591,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
                 }
             }
         }
+        LetterTable();
         std::printf("\nAnnus Novus / Gregorian time:");
         for (const char* dir : {"ToJdn", "ToDate"}) {
             for (const char* kind : {"Library", "Inline"}) {
@@ -421,6 +606,38 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
 
   private:
+    // Each calendar by letter: the library's call, ICU's conversion of the same days, and the
+    // ratios the goals are stated in (ICU / library >= 20, library / Gregorian <= 5).
+    void LetterTable() const {
+        std::printf("\ncalendars by letter, ns per conversion (goals: ICU/lib >= 20, "
+                    "lib/Gregorian <= 5)\n");
+        std::printf("%-20s %9s %9s %9s %10s\n", "conversion", "library", "ICU 72", "ICU/lib",
+                    "lib/Greg");
+        std::vector<std::string> names;
+        for (const LetterCalendar& c : kLetterCalendars) {
+            names.emplace_back(c.name);
+        }
+        names.emplace_back("LongCount");
+        for (const char* dir : {"ToJdn", "ToDate"}) {
+            const double gregorian = Get(std::string("BM_") + dir + "_Library_Gregorian");
+            for (const std::string& name : names) {
+                const double lib = Get(std::string("BM_") + dir + "_Letter_" + name);
+                const double icu = Get(std::string("BM_") + dir + "_Icu_" + name);
+                if (lib <= 0 || gregorian <= 0) {
+                    continue;
+                }
+                const std::string label = std::string(dir) + " " + name;
+                if (icu > 0) {
+                    std::printf("%-20s %9.2f %9.1f %8.1fx %9.2fx\n", label.c_str(), lib, icu,
+                                icu / lib, lib / gregorian);
+                } else {
+                    std::printf("%-20s %9.2f %9s %9s %9.2fx\n", label.c_str(), lib, "-", "-",
+                                lib / gregorian);
+                }
+            }
+        }
+    }
+
     static double Scale(benchmark::TimeUnit unit) {
         switch (unit) {
         case benchmark::kSecond:
@@ -514,9 +731,10 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    if (!BaselinesAgree()) {
+    if (!BaselinesAgree() || LetterInputsDisagree() != 0) {
         return 1;
     }
+    RegisterLetterBenchmarks();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -2,7 +2,9 @@
 // goes to a Gregorian, Julian and Annus Novus date and back, each date is the day after the
 // one before it (by month lengths and leap rules written out here, independent of the
 // library), and the seven-day and five-day weekdays follow in order. A few fixed dates tie
-// the chain to the calendars. With --sample N only N blocks of consecutive days spread over
+// the chain to the calendars. The calendars reached by letter (Hebrew, Islamic, Persian,
+// Coptic, Ethiopic, Indian, French Republican, ISO weeks) and the Long Count are walked the
+// same way. With --sample N only N blocks of consecutive days spread over
 // the range are checked, which takes seconds.
 #include "mibrexw.h"
 
@@ -215,6 +217,206 @@ bool CheckRange(const Range& range, Counts& counts, Shared& shared) {
     return true;
 }
 
+// ---- The calendars reached by letter, and the Long Count -----------------------------------
+// The day after a date by each calendar's month lengths, written out here from the leap rules;
+// the Hebrew year's length comes from the library (1 Tishri to 1 Tishri) and is itself checked
+// against the rule's only possible lengths and weekdays at each new year.
+int64_t Mod(int64_t a, int64_t b) {
+    return ((a % b) + b) % b;
+}
+
+int32_t LetterMonthLength(char calendar, int64_t y, int32_t m) {
+    switch (calendar) {
+    case 'I':
+        return m == 12 ? 29 + (Mod(14 + 11 * y, 30) < 11) : m % 2 == 1 ? 30 : 29;
+    case 'P':
+        return m <= 6 ? 31 : m <= 11 ? 30 : 29 + (Mod(25 * y + 11, 33) < 8);
+    case 'C':
+    case 'E':
+        return m <= 12 ? 30 : 5 + (Mod(y, 4) == 3);
+    case 'S':
+        return m == 1 ? 30 + GregorianLeap(y + 78) : m <= 6 ? 31 : 30;
+    case 'F':
+        return m <= 12 ? 30 : 5 + (y >= 1 && y <= 14 ? y % 4 == 3 : GregorianLeap(y));
+    case 'W':
+        return 7;
+    default: // 'H'
+        return mibrexw_days_in_month('H', static_cast<int32_t>(y), m);
+    }
+}
+
+// Months of the year in their order: the Hebrew year runs from Tishri (7) to Elul (6).
+int32_t LetterMonths(char calendar, int64_t y) {
+    switch (calendar) {
+    case 'C':
+    case 'E':
+    case 'F':
+        return 13;
+    case 'H':
+        return Mod(7 * y + 1, 19) < 7 ? 13 : 12;
+    case 'W': { // 53 weeks when 1 January is a Thursday, or a Wednesday in a leap year
+        DateRecord r{static_cast<int32_t>(y), 1, 1, 'G', 0, 0};
+        const int32_t weekday = euro_day_of_week(euro_date_to_jdn(&r));
+        return weekday == 4 || (weekday == 3 && GregorianLeap(y)) ? 53 : 52;
+    }
+    default:
+        return 12;
+    }
+}
+
+Date LetterSuccessor(char calendar, Date d) {
+    if (++d.day <= LetterMonthLength(calendar, d.year, d.month)) {
+        return d;
+    }
+    d.day = 1;
+    if (calendar == 'H') {
+        d.month = d.month == 6 ? 7 : d.month == LetterMonths('H', d.year) ? 1 : d.month + 1;
+        d.year += d.month == 7 ? 1 : 0;
+    } else if (++d.month > LetterMonths(calendar, d.year)) {
+        d.month = 1;
+        ++d.year;
+    }
+    return d;
+}
+
+struct Maya {
+    int32_t negative;
+    int32_t place[5];
+    bool operator==(const Maya&) const = default;
+};
+
+// The next day's Long Count: one kin more, or one less before the creation.
+Maya MayaSuccessor(Maya c) {
+    static constexpr int32_t kRadix[5] = {0, 20, 20, 18, 20};
+    int i = 4;
+    if (c.negative == 0) {
+        while (i > 0 && ++c.place[i] == kRadix[i]) {
+            c.place[i--] = 0;
+        }
+        c.place[0] += i == 0 ? 1 : 0;
+        return c;
+    }
+    while (i > 0 && c.place[i] == 0) {
+        c.place[i] = kRadix[i] - 1;
+        --i;
+    }
+    --c.place[i];
+    const bool zero =
+        c.place[0] == 0 && c.place[1] == 0 && c.place[2] == 0 && c.place[3] == 0 && c.place[4] == 0;
+    c.negative = zero ? 0 : 1;
+    return c;
+}
+
+constexpr char kLetterCalendars[] = "HIPCESFW";
+
+Date LetterDate(int32_t jdn, char calendar) {
+    DateRecord r{0, 0, 0, calendar, jdn, 0};
+    mibrexw_jdn_to_date(&r);
+    return {r.year, r.month, r.day};
+}
+
+Maya LongCountOf(int32_t jdn) {
+    LongCount c{};
+    mibrexw_jdn_to_long_count(jdn, &c);
+    return {c.negative, {c.place[0], c.place[1], c.place[2], c.place[3], c.place[4]}};
+}
+
+bool HebrewYearIsRegular(int32_t newYear, int32_t year) {
+    DateRecord r{year + 1, 7, 1, 'H', 0, 0};
+    mibrexw_date_to_jdn(&r);
+    const int32_t length = r.jdn - newYear;
+    const int32_t weekday = euro_day_of_week(newYear);
+    return ((length >= 353 && length <= 355) || (length >= 383 && length <= 385)) && weekday != 0 &&
+           weekday != 3 && weekday != 5;
+}
+
+// One day in the calendars by letter and the Long Count, against the day before; the date
+// goes back to the same JDN. Writes the first disagreement into problem.
+void CheckLetterDay(int32_t jdn, Date (&previous)[8], Maya& maya, char* problem, size_t size) {
+    for (int c = 0; c < 8 && problem[0] == '\0'; ++c) {
+        const char calendar = kLetterCalendars[c];
+        const Date expected = LetterSuccessor(calendar, previous[c]);
+        const Date got = LetterDate(jdn, calendar);
+        DateRecord r{static_cast<int32_t>(got.year), got.month, got.day, calendar, 0, 0};
+        const int32_t status = mibrexw_date_to_jdn(&r);
+        if (!(got == expected)) {
+            std::snprintf(problem, size, "JDN %d: %c gives %s, the day after %s is %s", jdn,
+                          calendar, DateText(got).c_str(), DateText(previous[c]).c_str(),
+                          DateText(expected).c_str());
+        } else if (status != 0 || r.jdn != jdn) {
+            std::snprintf(problem, size, "JDN %d: %s (%c) goes back to JDN %d, status %d", jdn,
+                          DateText(got).c_str(), calendar, r.jdn, status);
+        } else if (calendar == 'H' && got.month == 7 && got.day == 1 &&
+                   !HebrewYearIsRegular(jdn, r.year)) {
+            std::snprintf(problem, size,
+                          "JDN %d: Hebrew year %d has an impossible length or "
+                          "weekday",
+                          jdn, r.year);
+        }
+        previous[c] = got;
+    }
+    const Maya expected = MayaSuccessor(maya);
+    const Maya got = LongCountOf(jdn);
+    LongCount lc{got.negative,
+                 {got.place[0], got.place[1], got.place[2], got.place[3], got.place[4]}};
+    int32_t back = 0;
+    if (problem[0] == '\0' &&
+        (!(got == expected) || mibrexw_long_count_to_jdn(&lc, &back) != 0 || back != jdn)) {
+        std::snprintf(problem, size, "JDN %d: Long Count %s%d.%d.%d.%d.%d, back to %d", jdn,
+                      got.negative != 0 ? "-" : "", got.place[0], got.place[1], got.place[2],
+                      got.place[3], got.place[4], back);
+    }
+    maya = got;
+}
+
+// Fixed dates that tie these chains to the calendars.
+bool CheckLetterAnchors(uint64_t& checked) {
+    struct LetterAnchor {
+        int32_t jdn;
+        char calendar;
+        Date date;
+    };
+    static constexpr LetterAnchor kAnchors[] = {
+        {2460587, 'H', {5785, 7, 1}}, {2460500, 'I', {1446, 1, 1}},  {2460390, 'P', {1403, 1, 1}},
+        {2460565, 'C', {1741, 1, 1}}, {2460565, 'E', {2017, 1, 1}},  {2460391, 'S', {1946, 1, 1}},
+        {2378444, 'F', {8, 2, 18}},   {2461382, 'W', {2026, 50, 1}},
+    };
+    for (const LetterAnchor& a : kAnchors) {
+        const Date got = LetterDate(a.jdn, a.calendar);
+        if (!(got == a.date)) {
+            std::fprintf(stderr, "FAIL: JDN %d (%c) gives %s, expected %s\n", a.jdn, a.calendar,
+                         DateText(got).c_str(), DateText(a.date).c_str());
+            return false;
+        }
+        ++checked;
+    }
+    const Maya creation = LongCountOf(584283), baktun13 = LongCountOf(2456283);
+    checked += 2;
+    return creation == Maya{0, {0, 0, 0, 0, 0}} && baktun13 == Maya{0, {13, 0, 0, 0, 0}};
+}
+
+bool CheckLetterRange(const Range& range, Counts& counts, Shared& shared) {
+    const auto start = static_cast<int32_t>(range.first - 1);
+    Date previous[8];
+    for (int c = 0; c < 8; ++c) {
+        previous[c] = LetterDate(start, kLetterCalendars[c]);
+    }
+    Maya maya = LongCountOf(start);
+    for (int64_t j = range.first; j <= range.last; ++j) {
+        char problem[256];
+        problem[0] = '\0';
+        CheckLetterDay(static_cast<int32_t>(j), previous, maya, problem, sizeof problem);
+        if (problem[0] != '\0') {
+            Fail(shared, problem);
+            return false;
+        }
+    }
+    const auto n = static_cast<uint64_t>(range.last - range.first + 1);
+    counts.roundTrips += 9 * n;
+    counts.successions += 9 * n;
+    return true;
+}
+
 // Fixed dates that tie the chain of successions to the calendars.
 struct Anchor {
     int32_t jdn;
@@ -278,7 +480,8 @@ void Worker(const std::vector<Range>& ranges, Shared& shared, bool progress) {
         if (i >= ranges.size() || shared.failed.load()) {
             break;
         }
-        if (!CheckRange(ranges[i], counts, shared)) {
+        if (!CheckRange(ranges[i], counts, shared) ||
+            !CheckLetterRange(ranges[i], counts, shared)) {
             break;
         }
         if (progress) {
@@ -336,7 +539,7 @@ int main(int argc, char** argv) {
 
     const auto started = std::chrono::steady_clock::now();
     uint64_t anchors = 0;
-    if (!CheckAnchors(anchors)) {
+    if (!CheckAnchors(anchors) || !CheckLetterAnchors(anchors)) {
         return 1;
     }
     const std::vector<Range> ranges = sampleBlocks > 0 ? SampleRanges(sampleBlocks) : FullRanges();
@@ -371,7 +574,7 @@ int main(int argc, char** argv) {
     }
     std::printf("checked %" PRIu64 " days in %zu ranges: %" PRIu64 " round trips, %" PRIu64
                 " day-after checks, %" PRIu64 " weekday checks (3 calendars, 7- and 5-day "
-                "weeks), %" PRIu64 " anchor dates\n",
+                "weeks; 8 more calendars and the Long Count), %" PRIu64 " anchor dates\n",
                 c.days, ranges.size(), c.roundTrips, c.successions, c.weekdays, anchors);
     std::printf("OK in %.1f s\n", seconds);
     return 0;

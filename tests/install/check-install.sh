@@ -59,7 +59,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 # Every installed file matches one of these, and each of these is installed.
 expected=(
   bin/orvandel bin/orv share/man/man1/orv.1 share/bash-completion/completions/orv
-  "$libdir/libmibrexw.so" "$libdir/libmibrexw.so.1" "$libdir/libmibrexw.so.1.0.0"
+  "$libdir/libmibrexw.so" "$libdir/libmibrexw.so.1" "$libdir/libmibrexw.so.1.1.0"
   include/mibrexw/mibrexw.h
   "$libdir/pkgconfig/mibrexw.pc"
   "$libdir/cmake/mibrexw/mibrexwConfig.cmake" "$libdir/cmake/mibrexw/mibrexwConfigVersion.cmake"
@@ -84,8 +84,8 @@ done
 for pattern in "${expected[@]}"; do
   compgen -G "$root/usr/$pattern" >/dev/null || fail "not installed: $pattern"
 done
-[ "$(readlink "$root/usr/$libdir/libmibrexw.so.1")" = libmibrexw.so.1.0.0 ] ||
-  fail "libmibrexw.so.1 is not the soname link to libmibrexw.so.1.0.0"
+[ "$(readlink "$root/usr/$libdir/libmibrexw.so.1")" = libmibrexw.so.1.1.0 ] ||
+  fail "libmibrexw.so.1 is not the soname link to libmibrexw.so.1.1.0"
 for size in "${sizes[@]}"; do
   file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" |
     grep -q "PNG image data, $size x $size," || fail "the ${size}x${size} icon is not a $size-pixel PNG"

@@ -1,0 +1,817 @@
+// The calendars reached by letter: each one's year start, month lengths and the way back from a
+// day number. All arithmetic is in 64 bits on int32 fields, so no input overflows: the largest
+// intermediate is the Hebrew molad in parts, below 2^55 for any int32 year. Years from a day
+// number are first estimated by the mean year and then corrected against the exact year start,
+// which keeps every inverse exact without a proof of the estimate's error.
+#include "mibrexw.h"
+
+#include "mibrexw_impl.h"
+
+#include <algorithm>
+#include <array>
+
+using namespace mibrexw::detail;
+
+namespace {
+
+constexpr int64_t kFirstDay = MIBREXW_SMALLEST_DAY_NUMBER;
+constexpr int64_t kLastDay = MIBREXW_LARGEST_DAY_NUMBER;
+
+constexpr int64_t FloorMod(int64_t a, int64_t b) {
+    return a - b * FloorDiv(a, b);
+}
+
+bool DayWithin(int64_t d, int64_t length) {
+    return static_cast<uint64_t>(d - 1) < static_cast<uint64_t>(length);
+}
+
+bool MonthWithin(int64_t m, int64_t months) {
+    return static_cast<uint64_t>(m - 1) < static_cast<uint64_t>(months);
+}
+
+// ---- Hebrew ---------------------------------------------------------------------------------
+// Day numbers of 1 Tishri AM 1 (a Monday) and the molad of that Tishri: 5 hours 204 parts into
+// the day, the day counted from 6 p.m. of the evening before; 1080 parts make an hour.
+constexpr int64_t kHebrewEpoch = 347998;
+constexpr int64_t kPartsPerDay = int64_t{24} * 1080;
+constexpr int64_t kMoladOne = int64_t{5} * 1080 + 204;
+constexpr int64_t kMonthParts = 29 * kPartsPerDay + int64_t{12} * 1080 + 793;
+// Whole weeks added to the molad so that the division by a day's parts sees a positive number
+// (the epoch is a multiple of 7, so the day's weekday is then read off the quotient).
+constexpr int64_t kMoladShiftDays = 7 * 200'000'000'000;
+
+bool HebrewLeap(int64_t y) {
+    return FloorMod(7 * y + 1, 19) < 7;
+}
+
+// Months from the molad of Tishri AM 1 to the molad of Tishri of year y.
+int64_t HebrewMonthsBefore(int64_t y) {
+    return FloorDiv(235 * y - 234, 19);
+}
+
+// Days by which 1 Tishri follows the day of its molad, by the four rules, without a branch.
+// weekday: the molad's, 0 Sunday; time: its parts into the day (from 6 p.m.); leap and
+// afterLeap: this year and the one before have 13 months.
+uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
+    // Molad zaken: from noon on, the next day.
+    const uint64_t zaken = time >= uint64_t{18} * 1080 ? 1 : 0;
+    // Lo ADU Rosh: never Sunday, Wednesday or Friday: bits 0, 3, 5 and 7 (Sunday again, after
+    // a Saturday molad put off by zaken).
+    const uint64_t adu = (0xA9u >> (weekday + zaken)) & 1u;
+    // GaTaRaD: a common year's Tuesday molad from 9 h 204 p goes to Thursday. BeTUTaKPaT: after
+    // a leap year, a Monday molad from 15 h 589 p goes to Tuesday.
+    const uint64_t gatarad = (zaken == 0) & (weekday == 2) & (time >= 9 * 1080 + 204) & !leap;
+    const uint64_t betutakpat =
+        (zaken == 0) & (weekday == 1) & (time >= 15 * 1080 + 589) & afterLeap;
+    return zaken + adu + 2 * gatarad + betutakpat;
+}
+
+struct HebrewYear {
+    int64_t start;  // JDN of 1 Tishri
+    int64_t length; // 353..355 or 383..385 days
+    int64_t before; // months from the first molad to this year's
+    bool leap;
+};
+
+// 235 y - 234 moved by whole 19-year cycles to be positive for every int32 year.
+constexpr int64_t kHebrewShiftCycles = 27'000'000'000;
+
+HebrewYear HebrewYearOf(int64_t y) {
+    const auto u = static_cast<uint64_t>(235 * y - 234 + 19 * kHebrewShiftCycles);
+    const int64_t before = static_cast<int64_t>(u / 19) - kHebrewShiftCycles;
+    // u mod 19 = (7 y + 13) mod 19 tells the leap years of y - 1, y and y + 1 (a leap year has
+    // (7 y + 1) mod 19 < 7).
+    const uint64_t s = u % 19;
+    const bool leap = s >= 12;
+    const bool afterLeap = s < 7;
+    const bool nextLeap = s >= 5 && s < 12;
+    const auto parts = static_cast<uint64_t>(kMoladOne + kMonthParts * before +
+                                             kMoladShiftDays * kPartsPerDay); // in [0, 2^56)
+    static_assert(kHebrewEpoch % 7 == 0 && kMoladShiftDays % 7 == 0);
+    const uint64_t days = parts / kPartsPerDay;
+    const uint64_t time = parts % kPartsPerDay;
+    const uint64_t weekday = (days + 1) % 7; // JDN 0 was a Monday
+    // The next molad, 12 months (354 d 9516 p) or 13 months (383 d 23269 p) on.
+    const uint64_t nextTime = time + (leap ? 23269 : 9516);
+    const uint64_t carry = nextTime >= kPartsPerDay ? 1 : 0;
+    uint64_t nextWeekday = weekday + (leap ? 5 : 4) + carry;
+    nextWeekday -= nextWeekday >= 7 ? 7 : 0;
+    const uint64_t delay = Postponement(weekday, time, leap, afterLeap);
+    const uint64_t nextDelay =
+        Postponement(nextWeekday, nextTime - carry * kPartsPerDay, nextLeap, leap);
+    const auto span = static_cast<int64_t>((leap ? 383 : 354) + carry + nextDelay - delay);
+    return {kHebrewEpoch + static_cast<int64_t>(days + delay) - kMoladShiftDays, span, before,
+            leap};
+}
+
+// A year's kind: -1 short (Kislev of 29 days), 0 regular, 1 long (Heshvan of 30 days).
+int64_t HebrewKind(int64_t length) {
+    return length - (length > 380 ? 384 : 354);
+}
+
+// Days from 1 Tishri to the first of month m (1 Nisan .. 13 Adar II) in a regular year.
+constexpr int16_t kCommonBefore[14] = {0, 177, 207, 236, 266, 295, 325, 0, 30, 59, 89, 118, 148, 0};
+constexpr int16_t kLeapBefore[14] = {0, 207, 237, 266, 296, 325, 355, 0, 30, 59, 89, 118, 148, 178};
+// Nisan 30, Iyyar 29, ... Elul 29, Tishri 30, Heshvan 29, Kislev 30, Tevet 29, Shevat 30,
+// Adar 29, Adar II 29: in a regular common year.
+constexpr int8_t kRegular[14] = {0, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 29};
+
+// Days from 1 Tishri to the first of month m (1 Nisan .. 13 Adar II).
+constexpr int64_t HebrewDaysBefore(int64_t m, bool leap, int64_t kind) {
+    // A long year's extra day ends Heshvan (8), a short year's missing one Kislev (9).
+    const int64_t days = leap ? kLeapBefore[m] : kCommonBefore[m];
+    return days + ((kind > 0) & (m != 7) & (m != 8)) -
+           ((kind < 0) & (m != 7) & (m != 8) & (m != 9));
+}
+
+// Month m in 1..13 (Adar II of a common year has 0 days).
+constexpr int64_t HebrewMonthLength(int64_t m, bool leap, int64_t kind) {
+    return kRegular[m] + ((m == 8) & (kind > 0)) - ((m == 9) & (kind < 0)) + ((m == 12) & leap) -
+           29 * ((m == 13) & !leap);
+}
+
+// Both for every month of the six kinds of year, by leap * 3 + kind + 1: one load a date.
+struct HebrewMonth {
+    int16_t before;
+    int16_t length;
+};
+constexpr auto kHebrewMonths = [] {
+    std::array<std::array<HebrewMonth, 14>, 6> table{};
+    for (int64_t row = 0; row < 6; ++row) {
+        for (int64_t m = 1; m <= 13; ++m) {
+            const bool leap = row >= 3;
+            const int64_t kind = row % 3 - 1;
+            table[static_cast<size_t>(row)][static_cast<size_t>(m)] = {
+                static_cast<int16_t>(HebrewDaysBefore(m, leap, kind)),
+                static_cast<int16_t>(HebrewMonthLength(m, leap, kind))};
+        }
+    }
+    return table;
+}();
+
+int64_t HebrewMonthDays(int64_t m, int64_t length) {
+    return MonthWithin(m, 13) ? HebrewMonthLength(m, length > 380, HebrewKind(length)) : 0;
+}
+
+// ---- Calendars of regular year starts ------------------------------------------------------
+constexpr int64_t kIslamicEpoch = 1948440;  // 1 Muharram 1 AH, Friday 16 July 622 Julian
+constexpr int64_t kPersianEpoch = 1948320;  // 1 Farvardin 1 AP as ICU counts, 18 March 622 Julian
+constexpr int64_t kCopticEpoch = 1825030;   // 1 Thout 1, 29 August 284 Julian
+constexpr int64_t kEthiopicEpoch = 1724221; // 1 Meskerem 1, 29 August 8 Julian
+constexpr int64_t kFrenchEpoch = 2375840;   // 1 Vendemiaire I, 22 September 1792
+
+int64_t IslamicYearStart(int64_t y) {
+    return kIslamicEpoch + 354 * (y - 1) + FloorDiv(3 + 11 * y, 30);
+}
+
+int64_t PersianYearStart(int64_t y) {
+    return kPersianEpoch + 365 * (y - 1) + FloorDiv(8 * y + 21, 33);
+}
+
+int64_t PersianDaysBefore(int64_t m) {
+    return m <= 7 ? 31 * (m - 1) : 30 * (m - 1) + 6;
+}
+
+// Coptic and Ethiopic: the year before one divisible by 4 has the sixth epagomenal day.
+int64_t AlexandrianYearStart(int64_t epoch, int64_t y) {
+    return epoch + 365 * (y - 1) + FloorDiv(y, 4);
+}
+
+// Indian national: Saka year y begins in Gregorian year y + 78.
+int64_t IndianYearStart(int64_t y) {
+    const int64_t g = y + 78;
+    return GregorianToJdnWide(g, 3, IsGregorianLeap(g) ? 21 : 22);
+}
+
+int64_t IndianDaysBefore(int64_t m, bool leap) {
+    const int64_t chaitra = leap ? 31 : 30;
+    return m == 1 ? 0 : m <= 7 ? chaitra + 31 * (m - 2) : chaitra + 155 + 30 * (m - 7);
+}
+
+bool FrenchLeap(int64_t y) {
+    return y >= 1 && y <= 14 ? y % 4 == 3 : IsGregorianLeap(y);
+}
+
+// Romme's count of leap years, shifted by one for years 4, 8 and 12, which follow the leap
+// years 3, 7 and 11 of the Republic itself.
+int64_t FrenchYearStart(int64_t y) {
+    const int64_t p = y - 1;
+    const int64_t leaps = FloorDiv(p, 4) - FloorDiv(p, 100) + FloorDiv(p, 400);
+    return kFrenchEpoch + 365 * p + leaps + ((y == 4 || y == 8 || y == 12) ? 1 : 0);
+}
+
+// ISO weeks: the Monday of week 1 is the Monday on or before 4 January (JDN 0 was a Monday).
+int64_t IsoYearStart(int64_t y) {
+    const int64_t jan4 = GregorianNewYearJdn(y) + 3;
+    return jan4 - FloorMod(jan4, 7);
+}
+
+// ---- Dispatch -------------------------------------------------------------------------------
+enum class Cal {
+    Gregorian,
+    Julian,
+    AnnusNovus,
+    Hebrew,
+    Islamic,
+    Persian,
+    Coptic,
+    Ethiopic,
+    Indian,
+    French,
+    IsoWeek,
+    None
+};
+
+Cal CalOf(int32_t letter) {
+    switch (letter) {
+    case 0:
+    case MIBREXW_GREGORIAN:
+        return Cal::Gregorian;
+    case MIBREXW_JULIAN:
+        return Cal::Julian;
+    case MIBREXW_ANNUS_NOVUS:
+        return Cal::AnnusNovus;
+    case MIBREXW_HEBREW:
+        return Cal::Hebrew;
+    case MIBREXW_ISLAMIC:
+        return Cal::Islamic;
+    case MIBREXW_PERSIAN:
+        return Cal::Persian;
+    case MIBREXW_COPTIC:
+        return Cal::Coptic;
+    case MIBREXW_ETHIOPIC:
+        return Cal::Ethiopic;
+    case MIBREXW_INDIAN:
+        return Cal::Indian;
+    case MIBREXW_FRENCH:
+        return Cal::French;
+    case MIBREXW_ISO_WEEK:
+        return Cal::IsoWeek;
+    default:
+        return Cal::None;
+    }
+}
+
+int64_t EuroMonthDays(int64_t m, bool leap) {
+    if (m == 2) {
+        return leap ? 29 : 28;
+    }
+    return (m <= 7) == (m % 2 == 1) ? 31 : 30;
+}
+
+int64_t MonthsInYear(Cal cal, int64_t y) {
+    switch (cal) {
+    case Cal::AnnusNovus:
+        return IsAnnusNovusLeap(y) ? 11 : 10;
+    case Cal::Hebrew:
+        return HebrewLeap(y) ? 13 : 12;
+    case Cal::Coptic:
+    case Cal::Ethiopic:
+    case Cal::French:
+        return 13;
+    case Cal::IsoWeek:
+        return (IsoYearStart(y + 1) - IsoYearStart(y)) / 7;
+    case Cal::None:
+        return 0;
+    default:
+        return 12;
+    }
+}
+
+// Month lengths by the leap rules, for a month the year has.
+int64_t IslamicMonthLength(int64_t y, int64_t m) {
+    if (m == 12) {
+        return FloorMod(14 + 11 * y, 30) < 11 ? 30 : 29;
+    }
+    return m % 2 == 1 ? 30 : 29;
+}
+
+int64_t PersianMonthLength(int64_t y, int64_t m) {
+    if (m == 12) {
+        return FloorMod(25 * y + 11, 33) < 8 ? 30 : 29;
+    }
+    return m <= 6 ? 31 : 30;
+}
+
+int64_t IndianMonthLength(int64_t y, int64_t m) {
+    if (m == 1) {
+        return IsGregorianLeap(y + 78) ? 31 : 30;
+    }
+    return m <= 6 ? 31 : 30;
+}
+
+// Coptic, Ethiopic and French: twelve months of 30 days and the complementary days.
+int64_t ThirteenthMonthLength(int64_t m, bool leap) {
+    if (m <= 12) {
+        return 30;
+    }
+    return leap ? 6 : 5;
+}
+
+// Length of month m of year y, 0 when the year has no such month.
+int64_t MonthDays(Cal cal, int64_t y, int64_t m) {
+    if (!MonthWithin(m, MonthsInYear(cal, y))) {
+        return 0;
+    }
+    switch (cal) {
+    case Cal::Gregorian:
+        return EuroMonthDays(m, IsGregorianLeap(y));
+    case Cal::Julian:
+        return EuroMonthDays(m, IsJulianLeap(y));
+    case Cal::AnnusNovus:
+        return m == 11 ? 1 : 36 + (m % 2 == 0 ? 1 : 0);
+    case Cal::Hebrew:
+        return HebrewMonthDays(m, HebrewYearOf(y).length);
+    case Cal::Islamic:
+        return IslamicMonthLength(y, m);
+    case Cal::Persian:
+        return PersianMonthLength(y, m);
+    case Cal::Coptic:
+    case Cal::Ethiopic:
+        return ThirteenthMonthLength(m, FloorMod(y, 4) == 3);
+    case Cal::Indian:
+        return IndianMonthLength(y, m);
+    case Cal::French:
+        return ThirteenthMonthLength(m, FrenchLeap(y));
+    case Cal::IsoWeek:
+        return 7;
+    case Cal::None:
+        break;
+    }
+    return 0;
+}
+
+// ---- Date -> JDN, one function a calendar ---------------------------------------------------
+// Each checks the date and answers kInvalid for one its calendar lacks. Floor divisions of
+// signed numbers are unsigned divisions of the number moved by whole periods.
+constexpr int64_t kInvalid = INT64_MIN;
+
+constexpr int64_t kShiftPeriods = 2'000'000'000; // > |11 y + 14| / 30, |8 y + 21| / 33
+
+int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
+    if (!MonthWithin(m, 13)) {
+        return kInvalid;
+    }
+    const HebrewYear h = HebrewYearOf(y);
+    const auto row = static_cast<size_t>((h.leap ? 4 : 1) + HebrewKind(h.length));
+    const HebrewMonth& month = kHebrewMonths[row][static_cast<size_t>(m)];
+    if (!DayWithin(d, month.length)) {
+        return kInvalid;
+    }
+    return h.start + month.before + d - 1;
+}
+
+int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
+    // 11 y + 14 = 30 q + r: the year is leap when r < 11, and floor((11 y + 3) / 30), the leap
+    // days before it, is q less that.
+    const auto shifted = static_cast<uint64_t>(11 * y + 14 + 30 * kShiftPeriods);
+    const int64_t q = static_cast<int64_t>(shifted / 30) - kShiftPeriods;
+    const int64_t leap = shifted % 30 < 11 ? 1 : 0;
+    const int64_t length = 29 + (m & 1) + (m == 12 ? leap : 0);
+    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    return kIslamicEpoch + 354 * (y - 1) + q - leap + 29 * (m - 1) + (m >> 1) + d - 1;
+}
+
+int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
+    // 8 y + 21 = 33 q + r: q leap days lie before the year, which is leap when r >= 25, that is
+    // when (25 y + 11) mod 33 < 8.
+    const auto shifted = static_cast<uint64_t>(8 * y + 21 + 33 * kShiftPeriods);
+    const int64_t q = static_cast<int64_t>(shifted / 33) - kShiftPeriods;
+    const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
+    const int64_t length = m <= 6 ? 31 : m <= 11 ? 30 : 29 + leap;
+    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    const int64_t before = 30 * (m - 1) + (m <= 7 ? m - 1 : 6);
+    return kPersianEpoch + 365 * (y - 1) + q + before + d - 1;
+}
+
+int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
+    const int64_t length = m <= 12 ? 30 : 5 + ((y & 3) == 3 ? 1 : 0);
+    if (!MonthWithin(m, 13) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    return epoch + 365 * (y - 1) + (y >> 2) + 30 * (m - 1) + d - 1; // y >> 2 = floor(y / 4)
+}
+
+int64_t IndianToJdn(int64_t y, int64_t m, int64_t d) {
+    // 1 Chaitra, 22 March or 21 in a leap year, is day 80 after 1 January either way.
+    const int64_t g = y + 78;
+    const int64_t leap = IsGregorianLeap(g) ? 1 : 0;
+    const int64_t length = m == 1 ? 30 + leap : m <= 6 ? 31 : 30;
+    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    const int64_t before = m == 1 ? 0 : 30 * (m - 1) + (m <= 7 ? m - 1 : 6) - 1 + leap;
+    return GregorianNewYearJdn(g) + 80 + before + d - 1;
+}
+
+int64_t FrenchToJdn(int64_t y, int64_t m, int64_t d) {
+    const int64_t length = m <= 12 ? 30 : 5 + (FrenchLeap(y) ? 1 : 0);
+    if (!MonthWithin(m, 13) || !DayWithin(d, length)) {
+        return kInvalid;
+    }
+    return FrenchYearStart(y) + 30 * (m - 1) + d - 1;
+}
+
+int64_t IsoWeekToJdn(int64_t y, int64_t m, int64_t d) {
+    const int64_t start = IsoYearStart(y);
+    if (!DayWithin(d, 7) || !MonthWithin(m, 53) ||
+        (m == 53 && IsoYearStart(y + 1) - start != int64_t{53} * 7)) {
+        return kInvalid;
+    }
+    return start + 7 * (m - 1) + d - 1;
+}
+
+int64_t CopticToJdn(int64_t y, int64_t m, int64_t d) {
+    return AlexandrianToJdn(kCopticEpoch, y, m, d);
+}
+int64_t EthiopicToJdn(int64_t y, int64_t m, int64_t d) {
+    return AlexandrianToJdn(kEthiopicEpoch, y, m, d);
+}
+int64_t GregorianLetterToJdn(int64_t y, int64_t m, int64_t d) {
+    if (!MonthWithin(m, 12) || !DayWithin(d, EuroMonthDays(m, IsGregorianLeap(y)))) {
+        return kInvalid;
+    }
+    return GregorianToJdn(y, m, d);
+}
+int64_t JulianLetterToJdn(int64_t y, int64_t m, int64_t d) {
+    if (!MonthWithin(m, 12) || !DayWithin(d, EuroMonthDays(m, IsJulianLeap(y)))) {
+        return kInvalid;
+    }
+    return JulianToJdn(y, m, d);
+}
+int64_t AnnusNovusLetterToJdn(int64_t y, int64_t m, int64_t d) {
+    if (!DayWithin(d, MonthDays(Cal::AnnusNovus, y, m))) {
+        return kInvalid;
+    }
+    return AnnusNovusToJdn(y, m, d);
+}
+
+// One function a calendar behind the exported call, each with only the registers it needs.
+template <int64_t (*kToJdn)(int64_t, int64_t, int64_t)>
+[[gnu::noinline]] int32_t RecordToJdn(DateRecord* rec) {
+    const int64_t jdn = kToJdn(rec->year, rec->month, rec->day);
+    if (jdn == kInvalid) {
+        return -1;
+    }
+    rec->jdn = Saturate(jdn);
+    return static_cast<uint64_t>(jdn - kFirstDay) > static_cast<uint64_t>(kLastDay - kFirstDay) ? -5
+                                                                                                : 0;
+}
+
+// The year holding jdn, from an estimate within a few years, and that year's first day.
+template <typename Start>
+int64_t SettleYear(int64_t jdn, int64_t year, Start start, int64_t& first) {
+    first = start(year);
+    while (first > jdn) {
+        first = start(--year);
+    }
+    for (int64_t next = start(year + 1); next <= jdn; next = start(year + 1)) {
+        ++year;
+        first = next;
+    }
+    return year;
+}
+
+Ymd HebrewFromJdn(int64_t jdn) {
+    // The lunar month holding jdn by the mean month of 765433 parts gives the year and the
+    // month's place in it, each at most one off, near the start of a year or a month.
+    // Both floor divisions on numbers moved by whole periods to be positive for any int32 jdn.
+    constexpr int64_t kLunations = 100'000'000; // > 2^32 days / 29.5
+    constexpr int64_t kCycles = 10'000'000;     // > 19 * kLunations / 235
+    const int64_t lunation =
+        static_cast<int64_t>(static_cast<uint64_t>((jdn - kHebrewEpoch) * kPartsPerDay - kMoladOne +
+                                                   kLunations * kMonthParts) /
+                             kMonthParts) -
+        kLunations;
+    int64_t y =
+        static_cast<int64_t>(static_cast<uint64_t>(19 * lunation + 252 + 235 * kCycles) / 235) -
+        kCycles;
+    HebrewYear h = HebrewYearOf(y);
+    while (jdn < h.start) {
+        h = HebrewYearOf(--y);
+    }
+    while (jdn >= h.start + h.length) {
+        h = HebrewYearOf(++y);
+    }
+    const int64_t dayOfYear = jdn - h.start;
+    // The months by their place in the year, from Tishri, and their first days in a regular
+    // year; a long year adds a day from the third month on, a short one takes one from the
+    // fourth.
+    static constexpr int8_t kCommon[13] = {7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 0};
+    static constexpr int8_t kLeap[13] = {7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6};
+    static constexpr int16_t kCommonStart[14] = {0,   30,  59,  89,  118, 148, 177,
+                                                 207, 236, 266, 295, 325, 999, 999};
+    static constexpr int16_t kLeapStart[14] = {0,   30,  59,  89,  118, 148, 178,
+                                               207, 237, 266, 296, 325, 355, 999};
+    const int8_t* order = h.leap ? kLeap : kCommon;
+    const int16_t* starts = h.leap ? kLeapStart : kCommonStart;
+    const int64_t kind = HebrewKind(h.length);
+    const auto start = [&](int64_t p) {
+        return starts[p] + ((kind > 0) & (p >= 2)) - ((kind < 0) & (p >= 3));
+    };
+    int64_t p = std::clamp<int64_t>(lunation - h.before, 0, 11);
+    while (p > 0 && start(p) > dayOfYear) {
+        --p;
+    }
+    while (start(p + 1) <= dayOfYear) {
+        ++p;
+    }
+    return {static_cast<int32_t>(y), order[p], static_cast<int32_t>(dayOfYear - start(p) + 1)};
+}
+
+Ymd MakeYmd(int64_t y, int64_t m, int64_t d) {
+    return {static_cast<int32_t>(y), static_cast<int32_t>(m), static_cast<int32_t>(d)};
+}
+
+// Calendars of twelve 30-day months and a short thirteenth.
+Ymd ThirtyDayMonths(int64_t y, int64_t dayOfYear) {
+    return MakeYmd(y, dayOfYear / 30 + 1, dayOfYear % 30 + 1);
+}
+
+Ymd IslamicFromJdn(int64_t jdn) {
+    int64_t first = 0;
+    const int64_t y = SettleYear(jdn, FloorDiv(30 * (jdn - kIslamicEpoch) + 10646, 10631),
+                                 IslamicYearStart, first);
+    const int64_t dayOfYear = jdn - first;
+    const int64_t m = dayOfYear >= 325 ? 12 : 2 * dayOfYear / 59 + 1;
+    return MakeYmd(y, m, dayOfYear - 29 * (m - 1) - m / 2 + 1);
+}
+
+Ymd PersianFromJdn(int64_t jdn) {
+    int64_t first = 0;
+    const int64_t y = SettleYear(jdn, 1 + FloorDiv(33 * (jdn - kPersianEpoch) + 3, 12053),
+                                 PersianYearStart, first);
+    const int64_t dayOfYear = jdn - first;
+    const int64_t m = dayOfYear < 186 ? dayOfYear / 31 + 1 : (dayOfYear - 6) / 30 + 1;
+    return MakeYmd(y, m, dayOfYear - PersianDaysBefore(m) + 1);
+}
+
+Ymd AlexandrianFromJdn(int64_t epoch, int64_t jdn) {
+    int64_t first = 0;
+    const int64_t y = SettleYear(
+        jdn, FloorDiv(4 * (jdn - epoch) + 1463, 1461),
+        [epoch](int64_t year) { return AlexandrianYearStart(epoch, year); }, first);
+    return ThirtyDayMonths(y, jdn - first);
+}
+
+Ymd IndianFromJdn(int32_t jdn) {
+    int64_t first = 0;
+    const int64_t y =
+        SettleYear(jdn, int64_t{JdnToGregorian(jdn).year} - 78, IndianYearStart, first);
+    const int64_t dayOfYear = jdn - first;
+    const bool leap = IsGregorianLeap(y + 78);
+    int64_t m = 1;
+    while (m < 12 && IndianDaysBefore(m + 1, leap) <= dayOfYear) {
+        ++m;
+    }
+    return MakeYmd(y, m, dayOfYear - IndianDaysBefore(m, leap) + 1);
+}
+
+Ymd FrenchFromJdn(int64_t jdn) {
+    int64_t first = 0;
+    const int64_t y =
+        SettleYear(jdn, 1 + FloorDiv(400 * (jdn - kFrenchEpoch), 146097), FrenchYearStart, first);
+    return ThirtyDayMonths(y, jdn - first);
+}
+
+Ymd IsoWeekFromJdn(int32_t jdn) {
+    const int64_t weekday = FloorMod(jdn, 7); // 0 Monday
+    // The week belongs to the year of its Thursday.
+    const int64_t thursday = int64_t{jdn} - weekday + 3;
+    int64_t y = JdnToGregorian(jdn).year;
+    if (thursday < GregorianNewYearJdn(y)) {
+        --y;
+    } else if (thursday >= GregorianNewYearJdn(y + 1)) {
+        ++y;
+    }
+    return MakeYmd(y, (thursday - GregorianNewYearJdn(y)) / 7 + 1, weekday + 1);
+}
+
+Ymd AnnusNovusFromJdn(int32_t jdn) {
+    Ymd out{};
+    JdnToAnnusNovus(jdn, out);
+    return out;
+}
+Ymd CopticFromJdn(int32_t jdn) {
+    return AlexandrianFromJdn(kCopticEpoch, jdn);
+}
+Ymd EthiopicFromJdn(int32_t jdn) {
+    return AlexandrianFromJdn(kEthiopicEpoch, jdn);
+}
+Ymd HebrewFromJdn32(int32_t jdn) {
+    return HebrewFromJdn(jdn);
+}
+Ymd IslamicFromJdn32(int32_t jdn) {
+    return IslamicFromJdn(jdn);
+}
+Ymd PersianFromJdn32(int32_t jdn) {
+    return PersianFromJdn(jdn);
+}
+Ymd FrenchFromJdn32(int32_t jdn) {
+    return FrenchFromJdn(jdn);
+}
+
+template <Ymd (*kFromJdn)(int32_t)> [[gnu::noinline]] int32_t RecordFromJdn(DateRecord* rec) {
+    const Ymd d = kFromJdn(rec->jdn);
+    rec->year = d.year;
+    rec->month = d.month;
+    rec->day = d.day;
+    return 0;
+}
+
+// ---- Month ordinals -------------------------------------------------------------------------
+// ISO: 400 Gregorian years are exactly 20871 weeks.
+constexpr int64_t kIsoCycleWeeks = 20871;
+
+// Position of month m in the Hebrew year, from Tishri = 0.
+int64_t HebrewMonthPosition(int64_t m, bool leap) {
+    if (m >= 7) {
+        return m - 7;
+    }
+    return m + (leap ? 6 : 5);
+}
+
+int64_t HebrewMonthAtPosition(int64_t position, bool leap) {
+    if (position < 6 || (leap && position == 6)) {
+        return position + 7;
+    }
+    return position - (leap ? 6 : 5);
+}
+
+bool FitsInt32(int64_t v) {
+    return v >= kInt32Min && v <= kInt32Max;
+}
+
+} // namespace
+
+extern "C" {
+
+MIBREXW_API int32_t mibrexw_date_to_jdn(DateRecord* rec) {
+    // On the letter itself, so that one jump table leads to the calendar's function.
+    switch (rec->calendar) {
+    case 0:
+    case MIBREXW_GREGORIAN:
+        return RecordToJdn<GregorianLetterToJdn>(rec);
+    case MIBREXW_JULIAN:
+        return RecordToJdn<JulianLetterToJdn>(rec);
+    case MIBREXW_ANNUS_NOVUS:
+        return RecordToJdn<AnnusNovusLetterToJdn>(rec);
+    case MIBREXW_HEBREW:
+        return RecordToJdn<HebrewToJdn>(rec);
+    case MIBREXW_ISLAMIC:
+        return RecordToJdn<IslamicToJdn>(rec);
+    case MIBREXW_PERSIAN:
+        return RecordToJdn<PersianToJdn>(rec);
+    case MIBREXW_COPTIC:
+        return RecordToJdn<CopticToJdn>(rec);
+    case MIBREXW_ETHIOPIC:
+        return RecordToJdn<EthiopicToJdn>(rec);
+    case MIBREXW_INDIAN:
+        return RecordToJdn<IndianToJdn>(rec);
+    case MIBREXW_FRENCH:
+        return RecordToJdn<FrenchToJdn>(rec);
+    case MIBREXW_ISO_WEEK:
+        return RecordToJdn<IsoWeekToJdn>(rec);
+    default:
+        return -1;
+    }
+}
+
+MIBREXW_API int32_t mibrexw_jdn_to_date(DateRecord* rec) {
+    switch (rec->calendar) {
+    case 0:
+    case MIBREXW_GREGORIAN:
+        return RecordFromJdn<JdnToGregorian>(rec);
+    case MIBREXW_JULIAN:
+        return RecordFromJdn<JdnToJulian>(rec);
+    case MIBREXW_ANNUS_NOVUS:
+        return RecordFromJdn<AnnusNovusFromJdn>(rec);
+    case MIBREXW_HEBREW:
+        return RecordFromJdn<HebrewFromJdn32>(rec);
+    case MIBREXW_ISLAMIC:
+        return RecordFromJdn<IslamicFromJdn32>(rec);
+    case MIBREXW_PERSIAN:
+        return RecordFromJdn<PersianFromJdn32>(rec);
+    case MIBREXW_COPTIC:
+        return RecordFromJdn<CopticFromJdn>(rec);
+    case MIBREXW_ETHIOPIC:
+        return RecordFromJdn<EthiopicFromJdn>(rec);
+    case MIBREXW_INDIAN:
+        return RecordFromJdn<IndianFromJdn>(rec);
+    case MIBREXW_FRENCH:
+        return RecordFromJdn<FrenchFromJdn32>(rec);
+    case MIBREXW_ISO_WEEK:
+        return RecordFromJdn<IsoWeekFromJdn>(rec);
+    default:
+        return -1;
+    }
+}
+
+MIBREXW_API int32_t mibrexw_months_in_year(int32_t letter, int32_t year) {
+    return static_cast<int32_t>(MonthsInYear(CalOf(letter), year));
+}
+
+MIBREXW_API int32_t mibrexw_days_in_month(int32_t letter, int32_t year, int32_t month) {
+    return static_cast<int32_t>(MonthDays(CalOf(letter), year, month));
+}
+
+MIBREXW_API int32_t mibrexw_month_index(int32_t letter, int32_t year, int32_t month,
+                                        int64_t* index) {
+    const Cal cal = CalOf(letter);
+    if (index == nullptr || cal == Cal::AnnusNovus || month < 1 ||
+        month > MonthsInYear(cal, year)) {
+        return -1;
+    }
+    if (cal == Cal::Hebrew) {
+        *index = HebrewMonthsBefore(year) - HebrewMonthsBefore(0) +
+                 HebrewMonthPosition(month, HebrewLeap(year));
+    } else if (cal == Cal::IsoWeek) {
+        *index = (IsoYearStart(year) - IsoYearStart(0)) / 7 + month - 1;
+    } else {
+        *index = MonthsInYear(cal, year) * int64_t{year} + month - 1;
+    }
+    return 0;
+}
+
+MIBREXW_API int32_t mibrexw_month_of_index(int32_t letter, int64_t index, int32_t* year,
+                                           int32_t* month) {
+    const Cal cal = CalOf(letter);
+    if (year == nullptr || month == nullptr || cal == Cal::AnnusNovus || cal == Cal::None) {
+        return -1;
+    }
+    // Every answer's year is below 2^31 in size only for indices below 2^40 in size, and
+    // below that no product here leaves 64 bits.
+    constexpr int64_t kIndexLimit = int64_t{1} << 40;
+    if (index < -kIndexLimit || index > kIndexLimit) {
+        return -5;
+    }
+    int64_t y = 0;
+    int64_t m = 0;
+    if (cal == Cal::Hebrew) {
+        const int64_t months = index + HebrewMonthsBefore(0);
+        y = FloorDiv(19 * months + 234, 235);
+        while (HebrewMonthsBefore(y) > months) {
+            --y;
+        }
+        while (HebrewMonthsBefore(y + 1) <= months) {
+            ++y;
+        }
+        m = HebrewMonthAtPosition(months - HebrewMonthsBefore(y), HebrewLeap(y));
+    } else if (cal == Cal::IsoWeek) {
+        const int64_t cycles = FloorDiv(index, kIsoCycleWeeks);
+        const int64_t monday = IsoYearStart(0) + 7 * (index - cycles * kIsoCycleWeeks);
+        const Ymd inCycle = IsoWeekFromJdn(static_cast<int32_t>(monday));
+        y = inCycle.year + 400 * cycles;
+        m = inCycle.month;
+    } else {
+        const int64_t n = MonthsInYear(cal, 0);
+        y = FloorDiv(index, n);
+        m = index - n * y + 1;
+    }
+    if (!FitsInt32(y)) {
+        return -5;
+    }
+    *year = static_cast<int32_t>(y);
+    *month = static_cast<int32_t>(m);
+    return 0;
+}
+
+MIBREXW_API int32_t mibrexw_jdn_to_long_count(int32_t jdn, LongCount* out) {
+    if (out == nullptr) {
+        return -1;
+    }
+    const int64_t days = int64_t{jdn} - 584283;
+    int64_t left = days < 0 ? -days : days;
+    out->negative = days < 0 ? 1 : 0;
+    static constexpr int64_t kPlace[5] = {0, 20, 20, 18, 20}; // katun..kin in their upper place
+    for (int i = 4; i >= 1; --i) {
+        out->place[i] = static_cast<int32_t>(left % kPlace[i]);
+        left /= kPlace[i];
+    }
+    out->place[0] = static_cast<int32_t>(left);
+    return 0;
+}
+
+MIBREXW_API int32_t mibrexw_long_count_to_jdn(const LongCount* count, int32_t* jdn) {
+    if (count == nullptr || jdn == nullptr || (count->negative != 0 && count->negative != 1) ||
+        count->place[0] < 0) {
+        return -1;
+    }
+    static constexpr int32_t kLimit[5] = {0, 20, 20, 18, 20};
+    int64_t days = count->place[0];
+    for (int i = 1; i < 5; ++i) {
+        if (count->place[i] < 0 || count->place[i] >= kLimit[i]) {
+            return -1;
+        }
+        days = days * kLimit[i] + count->place[i];
+    }
+    const int64_t result = 584283 + (count->negative != 0 ? -days : days);
+    *jdn = Saturate(result);
+    return result < kFirstDay || result > kLastDay ? -5 : 0;
+}
+
+} // extern "C"
