@@ -64,7 +64,8 @@ FormatError DateFormat::Compile(std::string_view layout, FormatNames names) {
     needsDate_ = false;
     needsIsoWeek_ = false;
     for (const Item& item : items_) {
-        needsDate_ = needsDate_ || (item.field != 0 && kDateFields.find(item.field) != std::string_view::npos);
+        needsDate_ = needsDate_ ||
+                     (item.field != 0 && kDateFields.find(item.field) != std::string_view::npos);
         needsIsoWeek_ = needsIsoWeek_ || item.field == 'G' || item.field == 'V';
     }
     return FormatError::none;

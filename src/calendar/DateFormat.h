@@ -35,24 +35,24 @@ struct FormatNames {
 
 enum class FormatError {
     none,
-    unknownField,   // "%" followed by a letter that is no field
+    unknownField,    // "%" followed by a letter that is no field
     trailingPercent, // "%" as the last character
-    noWeekdayNames, // %A where the caller has no names
-    noMonthNames,   // %B where the caller has no names
+    noWeekdayNames,  // %A where the caller has no names
+    noMonthNames,    // %B where the caller has no names
 };
 
 class DateFormat {
-public:
+  public:
     FormatError Compile(std::string_view layout, FormatNames names);
     // Appends the day's text to out; allocates nothing once out has grown to hold it.
     void Write(int32_t jdn, std::string& out) const;
     // The compiled layout written back ("%" as "%%"): compiles to the same layout.
     std::string LayoutText() const;
 
-private:
+  private:
     struct Item {
-        char field;      // 0 for literal text
-        uint32_t begin;  // literal text in literals_
+        char field;     // 0 for literal text
+        uint32_t begin; // literal text in literals_
         uint32_t length;
     };
     std::vector<Item> items_;

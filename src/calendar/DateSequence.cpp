@@ -51,9 +51,10 @@ bool DateSequence::Next(int32_t& jdn) {
             day += direction_ * k_ * days_; // stays below 2^34: the loop ends past TO
         } else {
             int32_t reached = 0;
-            const AddStatus status = AddParts(letter_, from_, direction_ * SaturatedProduct(k_, years_),
-                                              direction_ * SaturatedProduct(k_, months_),
-                                              direction_ * SaturatedProduct(k_, days_), reached);
+            const AddStatus status =
+                AddParts(letter_, from_, direction_ * SaturatedProduct(k_, years_),
+                         direction_ * SaturatedProduct(k_, months_),
+                         direction_ * SaturatedProduct(k_, days_), reached);
             day = status == AddStatus::ok ? reached : int64_t{to_} + direction_;
         }
         ++k_;

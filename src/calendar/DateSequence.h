@@ -23,7 +23,7 @@ enum class StepError {
 StepError CheckStep(const Span& step, bool dayNumbers);
 
 class DateSequence {
-public:
+  public:
     // letter: the calendar of the years and months ('G', 'J', 'A'); step: one CheckStep
     // accepts; only: the weekdays kept (the others are stepped over, not written).
     DateSequence(int32_t letter, int32_t from, int32_t to, const Span& step,
@@ -31,7 +31,7 @@ public:
     // The next day of the sequence; false at its end (after TO, or beyond the day numbers).
     bool Next(int32_t& jdn);
 
-private:
+  private:
     int32_t letter_;
     int32_t from_;
     int32_t to_;

@@ -70,8 +70,8 @@ SpanError ReadNumber(std::string_view text, size_t& pos, int64_t& value) {
         ++pos;
     }
     if (pos == start) { // a sign or unit where a number belongs, or the text's end
-        const bool grammarCharacter = pos == text.size() || UnitBit(text[pos]) != 0 ||
-                                      text[pos] == '+' || text[pos] == '-';
+        const bool grammarCharacter =
+            pos == text.size() || UnitBit(text[pos]) != 0 || text[pos] == '+' || text[pos] == '-';
         return grammarCharacter ? SpanError::noDigits : SpanError::badCharacter;
     }
     return value > kLargestSpanValue ? SpanError::tooLarge : SpanError::none;
@@ -172,9 +172,9 @@ AddStatus AddParts(int32_t letter, int32_t jdn, int64_t years, int64_t months, i
         if (year < -kMostYear || year > kMostYear) {
             return AddStatus::outOfRange;
         }
-        const Ymd reached{static_cast<int32_t>(year),
-                          static_cast<int32_t>(monthIndex - FloorDiv(monthIndex, perYear) * perYear + 1),
-                          0};
+        const Ymd reached{
+            static_cast<int32_t>(year),
+            static_cast<int32_t>(monthIndex - FloorDiv(monthIndex, perYear) * perYear + 1), 0};
         const int32_t length = DaysInMonth(letter, reached.year, reached.month);
         day = DateToJdn(letter, {reached.year, reached.month, std::min(date.day, length)});
         if (!InDayRange(day)) {

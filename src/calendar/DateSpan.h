@@ -50,8 +50,8 @@ enum class SpanError {
 
 enum class AddStatus {
     ok,
-    outOfRange,       // the result (or the month reached) lies beyond kSmallestDay .. kLargestDay
-    calendarNeeded,   // years or months added to a day-number notation
+    outOfRange,     // the result (or the month reached) lies beyond kSmallestDay .. kLargestDay
+    calendarNeeded, // years or months added to a day-number notation
 };
 
 SpanError ParseSpan(std::string_view text, Span& span); // span untouched unless none

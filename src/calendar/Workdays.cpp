@@ -68,8 +68,8 @@ bool WorkCalendar::Offset(int32_t date, int64_t n, int32_t& result) const {
     // Step over the weekdays, then once more for every holiday crossed, until none is.
     for (int64_t remaining = n < 0 ? -n : n; remaining > 0;) {
         const int64_t reached = StepWeekdays(day, remaining, direction);
-        remaining = direction > 0 ? HolidaysBetween(day + 1, reached + 1)
-                                  : HolidaysBetween(reached, day);
+        remaining =
+            direction > 0 ? HolidaysBetween(day + 1, reached + 1) : HolidaysBetween(reached, day);
         day = reached;
     }
     if (day < kSmallestDay || day > kLargestDay) {

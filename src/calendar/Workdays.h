@@ -12,7 +12,7 @@
 namespace DateJobs {
 
 class WorkCalendar {
-public:
+  public:
     // weekend: the days off every week (default Saturday and Sunday); holidays: day numbers in
     // any order, repeats and weekend days allowed (they change nothing).
     explicit WorkCalendar(WeekdaySet weekend = kSaturdaySunday, std::vector<int32_t> holidays = {});
@@ -30,7 +30,7 @@ public:
     // days or when the day reached lies beyond kSmallestDay .. kLargestDay.
     bool Offset(int32_t date, int64_t n, int32_t& result) const;
 
-private:
+  private:
     int64_t CountForward(int64_t from, int64_t to) const; // from <= to
     // The day n (> 0) working days of the week from start in direction (+1 or -1), ignoring
     // holidays.

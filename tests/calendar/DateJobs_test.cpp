@@ -25,8 +25,8 @@ namespace {
 using Row = std::vector<std::string>;
 
 std::string Unescape(std::string token) {
-    for (const auto& [mark, text] : {std::pair<std::string, std::string>{"<empty>", ""},
-                                     {"<space>", " "}, {"\\n", "\n"}}) {
+    for (const auto& [mark, text] :
+         {std::pair<std::string, std::string>{"<empty>", ""}, {"<space>", " "}, {"\\n", "\n"}}) {
         for (size_t at = token.find(mark); at != std::string::npos; at = token.find(mark, at)) {
             token.replace(at, mark.size(), text);
             at += text.size();
@@ -68,8 +68,8 @@ int32_t Letter(const std::string& calendar) {
     return calendar == "N" ? 'G' : calendar[0];
 }
 
-const std::array<const char*, 8> kSpanErrors = {"none",         "empty",        "noDigits",
-                                                "tooManyDigits", "tooLarge",     "badCharacter",
+const std::array<const char*, 8> kSpanErrors = {"none",          "empty",      "noDigits",
+                                                "tooManyDigits", "tooLarge",   "badCharacter",
                                                 "repeatedUnit",  "missingUnit"};
 
 } // namespace
@@ -111,8 +111,8 @@ TEST(DateJobs, WeekdayLists) {
         WeekdaySet set = 0;
         const WeekdayError error = ParseWeekdays(row[0], set);
         if (row[1][0] == '!') {
-            EXPECT_EQ(error, row[1] == "!repeated" ? WeekdayError::repeated
-                                                   : WeekdayError::unknownName)
+            EXPECT_EQ(error,
+                      row[1] == "!repeated" ? WeekdayError::repeated : WeekdayError::unknownName)
                 << row[0];
         } else {
             ASSERT_EQ(error, WeekdayError::none) << row[0];
@@ -127,8 +127,7 @@ TEST(DateJobs, Sequences) {
         ASSERT_EQ(ParseSpan(row[3], step), SpanError::none);
         WeekdaySet only = kAllWeekdays;
         ASSERT_TRUE(row[4] == "all" || ParseWeekdays(row[4], only) == WeekdayError::none);
-        DateSequence sequence(Letter(row[0]), Jdn(row[0], row[1]), Jdn(row[0], row[2]), step,
-                              only);
+        DateSequence sequence(Letter(row[0]), Jdn(row[0], row[1]), Jdn(row[0], row[2]), step, only);
         std::vector<int32_t> expected;
         for (size_t i = 5; i < row.size(); ++i) {
             expected.push_back(Jdn(row[0], row[i]));
@@ -228,7 +227,9 @@ TEST(DateJobs, Layouts) {
                                                      "Thursday", "Friday", "Saturday"};
     FormatNames names;
     names.code = "CE";
-    names.weekday = [](int32_t jdn) { return kDays.at(static_cast<size_t>(euro_day_of_week(jdn))); };
+    names.weekday = [](int32_t jdn) {
+        return kDays.at(static_cast<size_t>(euro_day_of_week(jdn)));
+    };
     names.month = [](int32_t, int32_t month) { return month == 12 ? "December" : "?"; };
     for (const Row& row : Rows("format.txt")) {
         names.letter = row[0][0];
@@ -253,7 +254,8 @@ TEST(DateJobs, WorkdaysAgainstDayByDay) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int32_t> near(-600, 600);
     for (int round = 0; round < 300; ++round) {
-        const int32_t base = std::uniform_int_distribution<int32_t>(-2099990000, 2099990000)(random);
+        const int32_t base =
+            std::uniform_int_distribution<int32_t>(-2099990000, 2099990000)(random);
         const auto weekend = static_cast<WeekdaySet>(random() % 127);
         std::vector<int32_t> holidays;
         for (auto n = random() % 60; n > 0; --n) {
