@@ -77,6 +77,29 @@ SpanError ReadNumber(std::string_view text, size_t& pos, int64_t& value) {
     return value > kLargestSpanValue ? SpanError::tooLarge : SpanError::none;
 }
 
+// Reads one part at pos (advancing it): its signed value and its unit's bit. first: no part
+// came before, so a bare number may stand for days if nothing follows it.
+SpanError ReadPart(std::string_view text, size_t& pos, bool first, int64_t& value, uint8_t& bit) {
+    const bool negative = text[pos] == '-';
+    if (negative || text[pos] == '+') {
+        ++pos;
+    }
+    if (const SpanError error = ReadNumber(text, pos, value); error != SpanError::none) {
+        return error;
+    }
+    value = negative ? -value : value;
+    if (pos == text.size()) { // a bare number: days, when it is the whole span
+        bit = kUnitDays;
+        return first ? SpanError::none : SpanError::missingUnit;
+    }
+    bit = UnitBit(text[pos++]);
+    if (bit != 0) {
+        return SpanError::none;
+    }
+    const char c = text[pos - 1];
+    return c == '+' || c == '-' ? SpanError::missingUnit : SpanError::badCharacter;
+}
+
 } // namespace
 
 SpanError ParseSpan(std::string_view text, Span& span) {
@@ -84,34 +107,18 @@ SpanError ParseSpan(std::string_view text, Span& span) {
         return SpanError::empty;
     }
     Span read;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        const bool negative = text[pos] == '-';
-        if (negative || text[pos] == '+') {
-            ++pos;
-        }
+    for (size_t pos = 0; pos < text.size();) {
         int64_t value = 0;
-        if (const SpanError error = ReadNumber(text, pos, value); error != SpanError::none) {
+        uint8_t bit = 0;
+        if (const SpanError error = ReadPart(text, pos, read.units == 0, value, bit);
+            error != SpanError::none) {
             return error;
-        }
-        uint8_t bit = pos < text.size() ? UnitBit(text[pos]) : 0;
-        if (bit == 0 && pos < text.size()) {
-            const char c = text[pos];
-            return c == '+' || c == '-' ? SpanError::missingUnit : SpanError::badCharacter;
-        }
-        if (bit == 0) { // a bare number at the end: days, when it is the whole span
-            if (read.units != 0) {
-                return SpanError::missingUnit;
-            }
-            bit = kUnitDays;
-        } else {
-            ++pos;
         }
         if ((read.units & bit) != 0) {
             return SpanError::repeatedUnit;
         }
         read.units = static_cast<uint8_t>(read.units | bit);
-        Field(read, bit) = negative ? -value : value;
+        Field(read, bit) = value;
     }
     span = read;
     return SpanError::none;

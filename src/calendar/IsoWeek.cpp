@@ -38,7 +38,7 @@ bool IsoWeekToJdn(const IsoWeekDate& date, int32_t& jdn) {
     }
     const int64_t monday1 = FirstMonday(date.year);
     const int64_t weeks = (FirstMonday(date.year + 1) - monday1) / 7;
-    const int64_t day = monday1 + 7 * (date.week - 1) + date.weekday - 1;
+    const int64_t day = monday1 + int64_t{7} * (date.week - 1) + date.weekday - 1;
     if (date.week > weeks || day < kSmallestDay || day > kLargestDay) {
         return false;
     }
