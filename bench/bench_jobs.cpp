@@ -58,8 +58,8 @@ void PlainSnprintf(benchmark::State& state) {
             DateRecord rec{0, 0, 0, 'G', jdn, 0};
             jdn_to_euro_date(&rec);
             char line[48];
-            const int n = std::snprintf(line, sizeof line, "%d-%02d-%02d\n", rec.year, rec.month,
-                                        rec.day);
+            const int n =
+                std::snprintf(line, sizeof line, "%d-%02d-%02d\n", rec.year, rec.month, rec.day);
             out.append(line, static_cast<size_t>(n));
             if (out.size() >= kFlushAt) {
                 benchmark::DoNotOptimize(out.data());

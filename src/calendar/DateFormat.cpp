@@ -1,5 +1,6 @@
 #include "calendar/DateFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -9,19 +10,23 @@ namespace {
 constexpr std::string_view kFields = "YmdjABuGVJKn%";
 constexpr std::string_view kDateFields = "YmdjB";
 
-// value in decimal, "-" first when negative, the digits padded with zeros to width.
+// value in decimal, "-" first when negative, the digits padded with zeros to width; one
+// append, as this runs for every field of every date written.
 void AppendNumber(std::string& out, int64_t value, int width) {
-    char digits[24];
+    char text[32];
+    char* end = text;
+    if (value < 0) {
+        *end++ = '-';
+    }
     const uint64_t magnitude =
         value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
-    if (value < 0) {
-        out += '-';
+    char digits[24];
+    const char* digitsEnd = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    for (auto length = digitsEnd - digits; length < width; ++length) {
+        *end++ = '0';
     }
-    for (auto n = end - digits; n < width; ++n) {
-        out += '0';
-    }
-    out.append(digits, end);
+    end = std::copy(static_cast<const char*>(digits), digitsEnd, end);
+    out.append(text, end);
 }
 
 } // namespace

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::string canonical = DateJobs::WeekdaysText(set);
     DateJobs::WeekdaySet again = 0;
-    if (DateJobs::ParseWeekdays(canonical, again) != DateJobs::WeekdayError::none ||
-        again != set || (set & ~DateJobs::kAllWeekdays) != 0) {
+    if (DateJobs::ParseWeekdays(canonical, again) != DateJobs::WeekdayError::none || again != set ||
+        (set & ~DateJobs::kAllWeekdays) != 0) {
         std::abort();
     }
     return 0;
