@@ -210,8 +210,8 @@ TEST(DateJobs, IsoWeeksByTheDefinition) {
             const int32_t week = (day - firstMonday(year)) / 7 + 1;
             const int32_t weekday = (euro_day_of_week(day) + 6) % 7 + 1;
             const IsoWeekDate iso = IsoWeekOf(day);
-            ASSERT_EQ(iso.year * 10000 + iso.week * 10 + iso.weekday,
-                      year * 10000 + week * 10 + weekday)
+            ASSERT_EQ((std::array{iso.year, iso.week, iso.weekday}),
+                      (std::array{year, week, weekday}))
                 << day;
             int32_t back = 0;
             ASSERT_TRUE(IsoWeekToJdn(iso, back));
