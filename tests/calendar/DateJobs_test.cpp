@@ -287,6 +287,13 @@ TEST(DateJobs, WorkdaysAgainstDayByDay) {
         ASSERT_TRUE(calendar.Offset(from, n, result)) << round;
         ASSERT_EQ(result, day) << round << " n " << n;
     }
+    // The whole range: 4,200,000,000 days are 600,000,000 weeks, the first day a Monday.
+    EXPECT_EQ(WorkCalendar().Count(kSmallestDay, kLargestDay), 3000000000);
+    EXPECT_EQ(WorkCalendar(kSaturdaySunday, {0, 1, 5}).Count(kLargestDay, kSmallestDay),
+              -2999999998);
+    int32_t friday = 0;
+    ASSERT_TRUE(WorkCalendar().Offset(kSmallestDay, 2999999999, friday));
+    EXPECT_EQ(friday, 2099999997);
     int32_t unused = 0;
     EXPECT_FALSE(WorkCalendar(kAllWeekdays).Offset(0, 1, unused));
     EXPECT_FALSE(WorkCalendar().Offset(2099999990, 100, unused));
