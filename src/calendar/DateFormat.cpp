@@ -1,6 +1,5 @@
 #include "calendar/DateFormat.h"
 
-#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -10,26 +9,70 @@ namespace {
 constexpr std::string_view kFields = "YmdjABuGVJKn%";
 constexpr std::string_view kDateFields = "YmdjB";
 
-// value in decimal, "-" first when negative, the digits padded with zeros to width; one
-// append, as this runs for every field of every date written.
-void AppendNumber(std::string& out, int64_t value, int width) {
-    char text[32];
-    char* end = text;
-    if (value < 0) {
-        *end++ = '-';
-    }
-    const uint64_t magnitude =
-        value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    char digits[24];
-    const char* digitsEnd = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
-    for (auto length = digitsEnd - digits; length < width; ++length) {
-        *end++ = '0';
-    }
-    end = std::copy(static_cast<const char*>(digits), digitsEnd, end);
-    out.append(text, end);
-}
-
 } // namespace
+
+// Small appends to a std::string cost a call each; a date's fields are gathered here and
+// handed on in one append (or more for long names), which halves the time per date.
+class DateFormat::Buffer {
+  public:
+    explicit Buffer(std::string& out) : out_(out) {}
+
+    void Text(std::string_view text) {
+        if (text.size() > sizeof text_ - used_) {
+            Flush();
+            if (text.size() > sizeof text_) {
+                out_.append(text);
+                return;
+            }
+        }
+        for (const char c : text) { // mostly one or two characters: no call
+            text_[used_++] = c;
+        }
+    }
+
+    void Char(char c) { Text(std::string_view(&c, 1)); }
+
+    // value in decimal, "-" first when negative, the digits padded with zeros to width.
+    void Number(int64_t value, int width) {
+        constexpr size_t kLongest = 21; // "-" and 20 digits
+        if (sizeof text_ - used_ < kLongest) {
+            Flush();
+        }
+        char* end = text_ + used_;
+        if (value >= 0 && value < 100 && width <= 2) { // months, days, weeks
+            if (value >= 10 || width == 2) {
+                *end++ = static_cast<char>('0' + value / 10);
+            }
+            *end++ = static_cast<char>('0' + value % 10);
+            used_ = static_cast<size_t>(end - text_);
+            return;
+        }
+        if (value < 0) {
+            *end++ = '-';
+        }
+        const uint64_t magnitude =
+            value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+        int digits = 1;
+        for (uint64_t rest = magnitude; rest >= 10; rest /= 10) {
+            ++digits;
+        }
+        for (; digits < width; ++digits) {
+            *end++ = '0';
+        }
+        end = std::to_chars(end, text_ + sizeof text_, magnitude).ptr;
+        used_ = static_cast<size_t>(end - text_);
+    }
+
+    void Flush() {
+        out_.append(text_, used_);
+        used_ = 0;
+    }
+
+  private:
+    std::string& out_;
+    char text_[128];
+    size_t used_ = 0;
+};
 
 bool IsFormatField(char letter) {
     return kFields.find(letter) != std::string_view::npos;
@@ -77,46 +120,46 @@ FormatError DateFormat::Compile(std::string_view layout, FormatNames names) {
 }
 
 void DateFormat::WriteField(char field, int32_t jdn, const Ymd& date, const IsoWeekDate& iso,
-                            std::string& out) const {
+                            Buffer& out) const {
     switch (field) {
     case 'Y':
-        AppendNumber(out, date.year, 1);
+        out.Number(date.year, 1);
         break;
     case 'm':
-        AppendNumber(out, date.month, 2);
+        out.Number(date.month, 2);
         break;
     case 'd':
-        AppendNumber(out, date.day, 2);
+        out.Number(date.day, 2);
         break;
     case 'j':
-        AppendNumber(out, int64_t{jdn} - DateToJdn(names_.letter, {date.year, 1, 1}) + 1, 3);
+        out.Number(int64_t{jdn} - DateToJdn(names_.letter, {date.year, 1, 1}) + 1, 3);
         break;
     case 'A':
-        out += names_.weekday(jdn);
+        out.Text(names_.weekday(jdn));
         break;
     case 'B':
-        out += names_.month(date.year, date.month);
+        out.Text(names_.month(date.year, date.month));
         break;
     case 'u':
-        AppendNumber(out, (jdn % 7 + 7) % 7 + 1, 1); // JDN 0 is a Monday
+        out.Number((jdn % 7 + 7) % 7 + 1, 1); // JDN 0 is a Monday
         break;
     case 'G':
-        AppendNumber(out, iso.year, 1);
+        out.Number(iso.year, 1);
         break;
     case 'V':
-        AppendNumber(out, iso.week, 2);
+        out.Number(iso.week, 2);
         break;
     case 'J':
-        AppendNumber(out, jdn, 1);
+        out.Number(jdn, 1);
         break;
     case 'K':
-        out += names_.code;
+        out.Text(names_.code);
         break;
     case 'n':
-        out += '\n';
+        out.Char('\n');
         break;
     default: // '%'
-        out += '%';
+        out.Char('%');
         break;
     }
 }
@@ -124,13 +167,15 @@ void DateFormat::WriteField(char field, int32_t jdn, const Ymd& date, const IsoW
 void DateFormat::Write(int32_t jdn, std::string& out) const {
     const Ymd date = needsDate_ ? JdnToDate(names_.letter, jdn) : Ymd{};
     const IsoWeekDate iso = needsIsoWeek_ ? IsoWeekOf(jdn) : IsoWeekDate{};
+    Buffer buffer(out);
     for (const Item& item : items_) {
         if (item.field == 0) {
-            out.append(literals_, item.begin, item.length);
+            buffer.Text(std::string_view(literals_).substr(item.begin, item.length));
         } else {
-            WriteField(item.field, jdn, date, iso, out);
+            WriteField(item.field, jdn, date, iso, buffer);
         }
     }
+    buffer.Flush();
 }
 
 std::string DateFormat::LayoutText() const {

@@ -61,8 +61,9 @@ class DateFormat {
     bool needsDate_ = false;
     bool needsIsoWeek_ = false;
 
+    class Buffer; // gathers a date's text on the stack, for one append
     void WriteField(char field, int32_t jdn, const Ymd& date, const IsoWeekDate& iso,
-                    std::string& out) const;
+                    Buffer& out) const;
 };
 
 // The layout field's letter is valid (for fuzzing and the help text): one of "YmdjABuGVJKn%".

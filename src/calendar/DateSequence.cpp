@@ -60,7 +60,7 @@ bool DateSequence::Next(int32_t& jdn) {
         ++k_;
         if (direction_ * (day - to_) > 0 || day < kSmallestDay || day > kLargestDay) {
             done_ = true;
-        } else if (Contains(only_, WeekdayOf(day))) {
+        } else if (only_ == kAllWeekdays || Contains(only_, WeekdayOf(day))) {
             jdn = static_cast<int32_t>(day);
             return true;
         }
