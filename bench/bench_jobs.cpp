@@ -5,9 +5,12 @@
 // - working days counted over ranges of up to a million days with 200 holidays by
 //   WorkCalendar::Count beside the day-by-day count ("WorkdaysDayByDay") and the bare
 //   week arithmetic without holidays ("WorkdaysWeeksOnly").
+// - a million days as ISO week dates (IsoWeekOf, "IsoWeeks") beside the same days as
+//   Gregorian dates by the library ("GregorianDates").
 // Compare the items per second (days written, ranges counted) of each pair.
 #include "calendar/DateFormat.h"
 #include "calendar/DateSequence.h"
+#include "calendar/IsoWeek.h"
 #include "calendar/Workdays.h"
 #include "mibrexw.h"
 
@@ -101,6 +104,28 @@ void PlainToChars(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kDays);
 }
 BENCHMARK(PlainToChars)->Unit(benchmark::kMillisecond);
+
+void IsoWeeks(benchmark::State& state) {
+    for (auto _ : state) {
+        for (int32_t jdn = kFirstDay; jdn < kFirstDay + kDays; ++jdn) {
+            benchmark::DoNotOptimize(DateJobs::IsoWeekOf(jdn));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kDays);
+}
+BENCHMARK(IsoWeeks)->Unit(benchmark::kMillisecond);
+
+void GregorianDates(benchmark::State& state) {
+    for (auto _ : state) {
+        for (int32_t jdn = kFirstDay; jdn < kFirstDay + kDays; ++jdn) {
+            DateRecord rec{0, 0, 0, 'G', jdn, 0};
+            jdn_to_euro_date(&rec);
+            benchmark::DoNotOptimize(rec);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kDays);
+}
+BENCHMARK(GregorianDates)->Unit(benchmark::kMillisecond);
 
 struct Ranges {
     std::vector<int32_t> holidays;

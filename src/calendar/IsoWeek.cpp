@@ -23,12 +23,15 @@ int64_t FirstMonday(int32_t year) {
 
 IsoWeekDate IsoWeekOf(int32_t jdn) {
     const int64_t weekday = IsoWeekday(jdn);
-    // A week belongs to the year of its Thursday.
-    const int64_t thursday = jdn - weekday + 4;
-    const int32_t year = JdnToDate('G', static_cast<int32_t>(thursday)).year;
-    const int64_t january1 = DateToJdn('G', {year, 1, 1});
-    return {year, static_cast<int32_t>((thursday - january1) / 7 + 1),
-            static_cast<int32_t>(weekday)};
+    // A week belongs to the year of its Thursday; its week is the Thursday's day of the year
+    // counted in sevens, found from the month and day without a second conversion.
+    const Ymd thursday = JdnToDate('G', static_cast<int32_t>(jdn - weekday + 4));
+    constexpr int32_t kDaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const bool leap =
+        thursday.year % 4 == 0 && (thursday.year % 100 != 0 || thursday.year % 400 == 0);
+    const int32_t dayOfYear =
+        kDaysBefore[thursday.month - 1] + thursday.day + (leap && thursday.month > 2 ? 1 : 0);
+    return {thursday.year, (dayOfYear - 1) / 7 + 1, static_cast<int32_t>(weekday)};
 }
 
 bool IsoWeekToJdn(const IsoWeekDate& date, int32_t& jdn) {
