@@ -40,8 +40,11 @@ DateSequence::DateSequence(int32_t letter, int32_t from, int32_t to, const Span&
     : letter_(letter), from_(from), to_(to), direction_(to < from ? -1 : 1),
       years_(Magnitude(step.years)), months_(Magnitude(step.months)),
       days_(Magnitude(step.weeks) * 7 + Magnitude(step.days)), only_(only) {
-    // A step that never moves would never end; CheckStep refuses it, and so does this.
-    done_ = years_ == 0 && months_ == 0 && days_ == 0;
+    // A step that never moves would never end; CheckStep refuses it, and so does this. Whole
+    // weeks keep FROM's weekday: when it is not kept, no day is, and none need be visited.
+    const bool days = years_ == 0 && months_ == 0;
+    done_ = (days && days_ == 0) || only_ == 0 ||
+            (days && days_ % 7 == 0 && !Contains(only_, WeekdayOf(from)));
 }
 
 bool DateSequence::Next(int32_t& jdn) {
