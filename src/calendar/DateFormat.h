@@ -9,7 +9,7 @@
 //   %G  ISO week-numbering year (as %Y)                        %V  ISO week, two digits
 //   %J  day number (JDN)                                       %K  the notation's code
 //   %n  a line feed                                            %%  a "%"
-// Every other character is copied. Any other letter after "%", or a "%" at the end, is an
+// Every other character is copied. Any other character after "%", or a "%" at the end, is an
 // error, found when the layout is compiled, before any date is written.
 #pragma once
 
