@@ -253,8 +253,7 @@ TEST_F(OrvTest, SettingsFileFillsWhatTheOptionsLeaveOpen) {
 
 TEST_F(OrvTest, HelpAndVersion) {
     EXPECT_NE(Orv({"--help"}).out.find("usage: orv"), std::string::npos);
-    EXPECT_EQ(Orv({"--version"}).out, "orv (Orvandel) " + std::to_string(ORV_VERSION_MAJOR) + "." +
-                                          std::to_string(ORV_VERSION_MINOR) + "\n");
+    EXPECT_EQ(Orv({"--version"}).out, "orv (Orvandel) " ORV_VERSION "\n");
 }
 
 } // namespace
