@@ -69,4 +69,4 @@ mapfile -t binaries < <(find "$unpacked" -type f -exec sh -c \
   exit 1
 }
 hardening-check --nocfprotection "${binaries[@]}"
-echo "Built in $out: $(ls ./*.deb | tr '\n' ' ')"
+echo "Built in $out:" ./*.deb

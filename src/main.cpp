@@ -11,7 +11,6 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <array>
 #include <cstdio>
 #include <optional>
 
@@ -25,14 +24,11 @@ constexpr int exitMisuse = 2;
 
 // Qt's own options, which QApplication takes out of the arguments once a window system is open:
 // known here so that they pass the check made before that. The X11 ones are read by the xcb
-// platform. Each takes a value unless listed as a switch.
-constexpr std::array qtOptionsWithValue{
-    "platform", "platformpluginpath", "platformtheme", "plugin",   "qwindowgeometry",
-    "geometry", "qwindowtitle",       "title",         "qwindowicon", "icon",
-    "session",  "style",              "stylesheet",    "display",  "name",
-    "visual",   "qmljsdebugger"};
-constexpr std::array qtSwitches{"reverse", "widgetcount", "testability", "nograb", "dograb",
-                                "sync"};
+// platform.
+constexpr const char* qtOptionsWithValue =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowtitle title "
+    "qwindowicon icon session style stylesheet display name visual qmljsdebugger";
+constexpr const char* qtSwitches = "reverse widgetcount testability nograb dograb sync";
 
 struct CommandLine {
     QCommandLineParser parser;
@@ -61,16 +57,18 @@ struct CommandLine {
     }
 
     void AcceptQtOptions() {
-        for (const char* name : qtOptionsWithValue) {
-            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-            option.setFlags(QCommandLineOption::HiddenFromHelp);
-            parser.addOption(option);
-        }
-        for (const char* name : qtSwitches) {
-            QCommandLineOption option(QString::fromLatin1(name));
-            option.setFlags(QCommandLineOption::HiddenFromHelp);
-            parser.addOption(option);
-        }
+        const auto names = [](const char* list) {
+            return QString::fromLatin1(list).split(QLatin1Char(' '));
+        };
+        for (const QString& name : names(qtOptionsWithValue))
+            AddHidden(QCommandLineOption(name, QString(), QStringLiteral("value")));
+        for (const QString& name : names(qtSwitches))
+            AddHidden(QCommandLineOption(name));
+    }
+
+    void AddHidden(QCommandLineOption option) {
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
     }
 
     // What is wrong with the arguments, or nothing.

@@ -11,14 +11,27 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/setup.sh
 orv_install_packages xvfb xauth x11-utils libglib2.0-bin pkg-config gcc
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+packages=(orvandel orv libmibrexw1 libmibrexw-dev)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+cleanup() {
+  # Should a check stop the script half-way, the machine is still left without the packages.
+  local package
+  for package in "${packages[@]}"; do
+    if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q installed; then
+      DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 purge -y -qq \
+        "${packages[@]}" >/dev/null 2>&1 || true
+      break
+    fi
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
 if [ -n "${1:-}" ]; then debs=$(realpath "$1"); else
   debs=$work/debs
   scripts/package.sh "$debs"
 fi
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo=sudo
 failures=0
 fail() {
   echo "FAIL: $*" >&2
@@ -27,7 +40,6 @@ fail() {
 pass() { echo "ok: $*"; }
 version=$(sed -n 's/^set(ORV_VERSION \(.*\))$/\1/p' CMakeLists.txt)
 id=org.orvandel.Orvandel
-packages=(orvandel orv libmibrexw1 libmibrexw-dev)
 arch=$(dpkg --print-architecture)
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 deb() { echo "$debs/${1}_${version}-1_$arch.deb"; }
