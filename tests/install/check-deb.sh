@@ -3,9 +3,9 @@
 # scripts/package.sh (which also runs lintian and hardening-check), each package holds its own
 # files, orv and its library pull in no Qt library, and, installed with apt, the window starts
 # from its menu entry under Xvfb, orv answers, a small C program links libmibrexw through
-# pkg-config, and a purge leaves none of the packages' files behind.
+# pkg-config, and a purge leaves none of the packages, their files or what apt brought with them.
 #
-# Installs and purges the four packages on this machine: run it as root (CI) or with sudo.
+# Installs and purges the packages on this machine: run it as root (CI) or with sudo.
 # Usage: tests/install/check-deb.sh [DEB_DIR]   (DEB_DIR: packages already built there)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -15,16 +15,23 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 packages=(orvandel orv libmibrexw1 libmibrexw-dev)
 work=$(mktemp -d)
+installed_packages() {
+  dpkg-query -W -f='${db:Status-Status} ${Package}\n' | sed -n 's/^installed //p' | sort
+}
+# Purges what the check installed: the four packages and what apt brought with them (such as
+# the recommended qt6-wayland), so that the machine keeps the packages it had.
+purge_new() {
+  local new
+  [ -f "$work/before" ] || return 0
+  [ -f "$work/new" ] || installed_packages | comm -13 "$work/before" - >"$work/new"
+  mapfile -t new <"$work/new"
+  [ "${#new[@]}" -eq 0 ] && return 0
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 purge -y -qq \
+    "${new[@]}" >"$work/purge.log" 2>&1
+}
 cleanup() {
-  # Should a check stop the script half-way, the machine is still left without the packages.
-  local package
-  for package in "${packages[@]}"; do
-    if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q installed; then
-      DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 purge -y -qq \
-        "${packages[@]}" >/dev/null 2>&1 || true
-      break
-    fi
-  done
+  # Should a check stop the script half-way, the machine is still left as it was.
+  purge_new || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -77,12 +84,21 @@ $sudo apt-get -s install "$(deb orv)" "$(deb libmibrexw1)" >"$work/sim" 2>&1 ||
 if grep '^Inst' "$work/sim" | grep -i qt; then fail "apt would install Qt with orv"; fi
 
 echo "== Installed with apt"
+installed_packages >"$work/before"
+# Files by the packages' names anywhere the packages or their scripts could leave one.
+named_files() {
+  find /etc /usr /var/lib /var/cache /opt -xdev \( -iname '*orvandel*' -o -iname '*mibrexw*' \
+    -o -name orv -o -name 'orv[._-]*' \) 2>/dev/null | sort
+}
+named_files >"$work/named-before"
 for package in "${packages[@]}"; do dpkg-deb -c "$(deb "$package")" | awk '{print $6}' |
   sed 's|^\.||' | grep -v '/$' >>"$work/installed-files"; done
 # shellcheck disable=SC2046
 DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 install -y -qq \
   $(for package in "${packages[@]}"; do deb "$package"; done) >"$work/apt.log" 2>&1 ||
   { fail "apt install"; cat "$work/apt.log" >&2; }
+installed_packages | comm -13 "$work/before" - >"$work/new"
+echo "apt installed $(wc -l <"$work/new") packages: $(tr '\n' ' ' <"$work/new")"
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status} ${Version}\n' "$package" | grep -qx "install ok installed $version-1" ||
     fail "$package is not installed at $version-1"
@@ -97,7 +113,8 @@ fi
 
 # The menu entry as the desktop starts it: through GIO, which reads its Exec line.
 cat >"$work/menu.sh" <<'EOF'
-export XDG_CONFIG_HOME=$1/config
+export XDG_CONFIG_HOME=$1/config XDG_RUNTIME_DIR=$1/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 gio launch "/usr/share/applications/$2.desktop" &
 for _ in $(seq 150); do
   window=$(xwininfo -root -tree | grep -F "\"$3\": (" | awk '{print $1; exit}')
@@ -127,16 +144,19 @@ if cc -o "$work/days" "$work/days.c" $(pkg-config --cflags --libs mibrexw) &&
 else fail "a C program against the installed libmibrexw"; fi
 
 echo "== Purged"
-DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=300 purge -y -qq \
-  "${packages[@]}" >"$work/purge.log" 2>&1 || { fail "apt purge"; cat "$work/purge.log" >&2; }
+purge_new || { fail "apt purge"; cat "$work/purge.log" >&2; }
 left=0
+named_files | diff "$work/named-before" - || { fail "files named after the packages left (above)"; left=1; }
+still=$(installed_packages | comm -12 "$work/new" -)
+[ -z "$still" ] || fail "installed still: $still"
 while read -r file; do
   if [ -e "$file" ] || [ -L "$file" ]; then fail "left after purge: $file"; left=1; fi
 done < <(sort -u "$work/installed-files"; printf '/usr/share/doc/%s\n' "${packages[@]}")
 for package in "${packages[@]}"; do
   ! dpkg-query -W "$package" >/dev/null 2>&1 || fail "dpkg still knows $package"
 done
-[ "$left" -eq 0 ] && pass "purge left none of $(sort -u "$work/installed-files" | wc -l) files"
+[ "$left" -eq 0 ] && [ -z "$still" ] &&
+  pass "purge left none of $(sort -u "$work/installed-files" | wc -l) files and none of the packages"
 
 if [ "$failures" -ne 0 ]; then
   echo "Debian package check: $failures failure(s)" >&2
