@@ -15,6 +15,7 @@ ORV_TEST_PACKAGES=(
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file
+  debhelper devscripts lintian fakeroot libglib2.0-bin
   python3
   faketime
 )

@@ -3,7 +3,8 @@
 //   orvandel                    starts the calculator
 //   orvandel --screenshot FILE  starts it, saves a picture of the window to FILE and ends
 //                               without writing the settings
-//   orvandel --help, --version  prints and ends, without opening a window or needing a display
+//   orvandel --help, --version  prints and ends, without opening a window or needing a display;
+//                               so does a wrong option, with exit status 2
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -20,6 +21,14 @@
 namespace {
 
 constexpr int exitMisuse = 2;
+
+// Qt's own options, which QApplication takes out of the arguments once a window system is open:
+// known here so that they pass the check made before that. The X11 ones are read by the xcb
+// platform.
+constexpr const char* qtOptionsWithValue =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowtitle title "
+    "qwindowicon icon session style stylesheet display name visual qmljsdebugger";
+constexpr const char* qtSwitches = "reverse widgetcount testability nograb dograb sync";
 
 struct CommandLine {
     QCommandLineParser parser;
@@ -46,16 +55,48 @@ struct CommandLine {
         parser.addOption(version);
         parser.addOption(screenshot);
     }
+
+    void AcceptQtOptions() {
+        const auto names = [](const char* list) {
+            return QString::fromLatin1(list).split(QLatin1Char(' '));
+        };
+        for (const QString& name : names(qtOptionsWithValue))
+            AddHidden(QCommandLineOption(name, QString(), QStringLiteral("value")));
+        for (const QString& name : names(qtSwitches))
+            AddHidden(QCommandLineOption(name));
+    }
+
+    void AddHidden(QCommandLineOption option) {
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    // What is wrong with the arguments, or nothing.
+    QString Misuse(const QStringList& arguments) {
+        if (!parser.parse(arguments)) return parser.errorText();
+        const QStringList extra = parser.positionalArguments();
+        if (!extra.isEmpty())
+            return QStringLiteral("Unexpected argument '%1'.").arg(extra.constFirst());
+        return {};
+    }
 };
 
-// --help and --version answer before any window system is opened, so they work without a
-// display. Every other argument is judged once QApplication has taken its own options out.
+int RefuseMisuse(const QString& misuse) {
+    std::fprintf(stderr, "orvandel: %s\nTry 'orvandel --help' for the options.\n",
+                 qPrintable(misuse));
+    return exitMisuse;
+}
+
+// --help, --version and a wrong argument are answered before any window system is opened, so
+// they need no display. QApplication then takes Qt's own options out, and what is left is read
+// once more.
 std::optional<int> AnswerWithoutWindow(int& argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     CommandLine commandLine;
-    commandLine.parser.parse(arguments);
+    commandLine.AcceptQtOptions();
+    const QString misuse = commandLine.Misuse(arguments);
     if (commandLine.parser.isSet(commandLine.version)) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
@@ -66,6 +107,7 @@ std::optional<int> AnswerWithoutWindow(int& argc, char* argv[]) {
         std::fputs(qPrintable(commandLine.parser.helpText()), stdout);
         return 0;
     }
+    if (!misuse.isEmpty()) return RefuseMisuse(misuse);
     return std::nullopt;
 }
 
@@ -78,10 +120,8 @@ struct Request {
 
 Request ReadArguments(const QStringList& arguments) {
     CommandLine commandLine;
-    if (!commandLine.parser.parse(arguments)) return {{}, commandLine.parser.errorText()};
-    const QStringList extra = commandLine.parser.positionalArguments();
-    if (!extra.isEmpty())
-        return {{}, QStringLiteral("Unexpected argument '%1'.").arg(extra.constFirst())};
+    const QString misuse = commandLine.Misuse(arguments);
+    if (!misuse.isEmpty()) return {{}, misuse};
     return {commandLine.parser.value(commandLine.screenshot), {}};
 }
 
@@ -104,11 +144,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     const Request request = ReadArguments(QApplication::arguments());
-    if (!request.misuse.isEmpty()) {
-        std::fprintf(stderr, "orvandel: %s\nTry 'orvandel --help' for the options.\n",
-                     qPrintable(request.misuse));
-        return exitMisuse;
-    }
+    if (!request.misuse.isEmpty()) return RefuseMisuse(request.misuse);
     // The desktop knows the program by its desktop entry, whose id names the icon too.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORV_APP_ID));
     QApplication::setWindowIcon(WindowIcon());

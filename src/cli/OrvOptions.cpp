@@ -255,8 +255,7 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-    return "orv (Orvandel) " + std::to_string(ORV_VERSION_MAJOR) + "." +
-           std::to_string(ORV_VERSION_MINOR) + "\n";
+    return "orv (Orvandel) " ORV_VERSION "\n";
 }
 
 } // namespace Cli

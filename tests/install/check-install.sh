@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Checks Orvandel as a user or packager gets it: the install tree in a DESTDIR holds exactly the
 # expected files, the installed program finds its library through its relative RUNPATH with the
-# build folder's library moved away, answers --help, --version and a wrong option, starts
-# (offscreen, and under Xvfb with its window icon and caption), the validators accept its desktop
-# entry and metainfo, the Debian package lists its files and dependencies, and a small C program
-# builds against the installed library through pkg-config and through find_package.
+# build folder's library moved away, answers --help, --version and a wrong option without a
+# display, takes Qt's own options, starts (offscreen, and under Xvfb with its window icon and
+# caption), the validators accept its desktop entry and metainfo, and a small C program builds
+# against the installed library through pkg-config and through find_package. The Debian
+# packages have their own check: tests/install/check-deb.sh.
 #
 # Usage: tests/install/check-install.sh [BUILD_DIR]
-#   BUILD_DIR  an already configured build folder (CI passes build/ci); without it the
-#              release preset is configured and built here.
+#   BUILD_DIR  an already configured build folder (CI passes build/ci); without it, as in a
+#              fresh clone, the release preset is configured and built here.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source=$(pwd)
@@ -16,14 +17,14 @@ source scripts/setup.sh
 orv_install_dependencies
 if [ -n "${1:-}" ]; then
   build=$(realpath "$1")
-  cmake --build "$build" --target orvandel >/dev/null
+  cmake --build "$build" --target orvandel orv >/dev/null
 else
   cmake --preset release >/dev/null
-  cmake --build --preset release --target orvandel
+  cmake --build --preset release
   build=$source/build/release
 fi
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+version=$(sed -n 's/^set(ORV_VERSION \(.*\))$/\1/p' CMakeLists.txt)
 id=org.orvandel.Orvandel
 
 work=$(mktemp -d)
@@ -123,9 +124,11 @@ run 0 "--version without a display" env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLA
 grep -qx "Orvandel $version" "$work/out" || fail "--version printed '$(cat "$work/out")'"
 run 0 "--help without a display" env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$orvandel" --help
 grep -q -- "--version" "$work/out" || fail "--help does not list --version"
-run 2 "--bogus" env QT_QPA_PLATFORM=offscreen "$orvandel" --bogus
+run 2 "--bogus without a display" env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$orvandel" --bogus
 grep -q "bogus" "$work/err" || fail "--bogus: no message on standard error"
 [ ! -s "$work/out" ] || fail "--bogus wrote to standard output"
+run 0 "Qt's own options (-platform offscreen wins)" env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb ORVANDEL_QUIT_WHEN_IDLE=1 \
+  timeout 60 "$orvandel" -reverse -style Fusion --platform offscreen
 run 0 "installed orv, moved" env -u LD_LIBRARY_PATH "$work/moved/usr/bin/orv" 2000-01-01 --to jdn
 grep -qx "2000-01-01 CE = 2,451,545 JDN, Saturday" "$work/out" || fail "orv printed '$(cat "$work/out")'"
 run 0 "start offscreen until idle" env QT_QPA_PLATFORM=offscreen ORVANDEL_QUIT_WHEN_IDLE=1 \
@@ -151,18 +154,23 @@ fi
 kill "$pid"
 EOF
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
-  bash "$work/x11.sh" "$orvandel" "Orvandel ${version}d" >"$work/x11" 2>&1 || true
+  bash "$work/x11.sh" "$orvandel" "Orvandel $version" >"$work/x11" 2>&1 || true
 cat "$work/x11"
-grep -qx "WM_NAME = \"Orvandel ${version}d\"" "$work/x11" || fail "the window caption is not 'Orvandel ${version}d'"
+grep -qx "WM_NAME = \"Orvandel $version\"" "$work/x11" || fail "the window caption is not 'Orvandel $version'"
 grep -q "Icon (16 x 16)" "$work/x11" || fail "the window has no 16-pixel icon in _NET_WM_ICON"
 
 echo "== Validators"
 if desktop-file-validate "$work/moved/usr/share/applications/$id.desktop"; then
   pass "desktop-file-validate"
 else fail "desktop-file-validate"; fi
-if appstreamcli validate --no-net "$work/moved/usr/share/metainfo/$id.metainfo.xml"; then
+metainfo=$work/moved/usr/share/metainfo/$id.metainfo.xml
+if appstreamcli validate --no-net "$metainfo"; then
   pass "appstreamcli validate --no-net"
 else fail "appstreamcli validate --no-net"; fi
+if grep -E '<(url|image)[^>]*>[^<]*\.example[/<]' "$metainfo"; then
+  echo "note: the AppStream addresses above are placeholders of the reserved .example domain;"
+  echo "      a release sets them with -DORV_HOMEPAGE_URL=... -DORV_SCREENSHOT_URL=... (README)."
+fi
 for page in orvandel orv; do
   warnings=$(groff -man -ww -z "$work/moved/usr/share/man/man1/$page.1" 2>&1)
   if [ -z "$warnings" ]; then pass "groff: manual page $page.1 without warnings"; else
@@ -189,23 +197,6 @@ else
   fail "consumer through find_package"; cat "$work/consumer.log" >&2
 fi
 mv "$aside"/libmibrexw.so* "$build/mibrexw/"
-
-echo "== Debian package"
-(cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1) || {
-  fail "cpack -G DEB"; cat "$work/cpack.log" >&2
-}
-deb=$(ls "$work"/deb/orvandel_*.deb)
-echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
-dpkg-deb -f "$deb" Package Version Section Depends
-dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print "  " $6 ($7 ? " " $7 " " $8 : "")}' | tee "$work/deb-files"
-depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libc6 qt6-qpa-plugins; do
-  [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed"
-done
-[[ $depends != *mibrexw* ]] || fail "Depends names the package's own library"
-for file in ./usr/bin/orvandel ./usr/bin/orv "./usr/$libdir/libmibrexw.so.1" "./usr/share/applications/$id.desktop"; do
-  grep -qF " $file" "$work/deb-files" || fail "the package lacks $file"
-done
 
 if [ "$failures" -ne 0 ]; then
   echo "install check: $failures failure(s)" >&2

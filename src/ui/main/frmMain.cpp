@@ -438,9 +438,8 @@ void frmMain::SetWindowColours() {
 
 void frmMain::Form_Load() {
     titleText = QStringLiteral("Orvandel");
-    versionText =
-        QString::number(ORV_VERSION_MAJOR) + QLatin1Char('.') + QString::number(ORV_VERSION_MINOR);
-    setWindowTitle(titleText + QLatin1Char(' ') + versionText + QLatin1Char('d'));
+    versionText = QStringLiteral(ORV_VERSION);
+    setWindowTitle(titleText + QLatin1Char(' ') + versionText);
     GEN_TEXT::InitMessages();
     InitialiseWindowState();
     SetWindowColours();
