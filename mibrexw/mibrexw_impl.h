@@ -225,10 +225,14 @@ constexpr MarchYearDay GregorianMarchYearDay(int32_t jdn) {
     const uint64_t n1 = 4 * n + 3;
     const uint32_t century = static_cast<uint32_t>(n1 / 146097);
     const uint32_t dayOfCent = static_cast<uint32_t>(n1 % 146097) / 4; // [0, 36524]
-    const uint32_t n2 = 4 * dayOfCent + 3;
-    const uint64_t p2 = uint64_t{2939745} * n2;
-    const uint32_t yearOfCent = static_cast<uint32_t>(p2 >> 32);
-    const uint32_t dayOfYear = static_cast<uint32_t>(p2) / 2939745 / 4;
+    // Within a century the years run in a 4-year cycle of 1461 days: the year is n2 / 1461
+    // and the day of the year (n2 % 1461) / 4. 2939745 is 2^32 / 1461 rounded up (the
+    // exact quotient is 2939744.90), so for n2 in [3, 146099] the upper 32 bits of
+    // 2939745 * n2 are n2 / 1461 and its lower 32 bits, divided by 2939745, are n2 % 1461.
+    const uint32_t n2 = 4 * dayOfCent + 3;                              // [3, 146099]
+    const uint64_t p2 = uint64_t{2939745} * n2;                         // < 2^39
+    const uint32_t yearOfCent = static_cast<uint32_t>(p2 >> 32);        // [0, 99]
+    const uint32_t dayOfYear = static_cast<uint32_t>(p2) / 2939745 / 4; // [0, 365]
     return {century, yearOfCent, dayOfYear};
 }
 
@@ -239,7 +243,12 @@ struct MonthDay {
 };
 
 constexpr MonthDay MarchMonthDay(uint32_t dayOfYear) {
-    const uint32_t n3 = 2141 * dayOfYear + 197913;
+    // The months from March run 31, 30, 31, 30, 31 days: five months in 153 days, so the
+    // month is (5 * dayOfYear + 461) / 153 and the day ((5 * dayOfYear + 461) % 153) / 5 + 1.
+    // The same in 16-bit fixed point: 2141 / 65536 stands for 5 / 153 and 197913 / 65536
+    // for 461 / 153 (+ a margin that keeps every quotient of [0, 365] exact); the upper 16
+    // bits of n3 are the month [3, 14], the lower 16 bits divided by 2141 the day - 1 [0, 30].
+    const uint32_t n3 = 2141 * dayOfYear + 197913; // [197913, 979378], < 2^20
     return {n3 >> 16, (n3 & 0xFFFF) / 2141 + 1};
 }
 

@@ -23,8 +23,10 @@
 
 namespace {
 
-constexpr int64_t kFirstJdn = MIBREXW_SMALLEST_DAY_NUMBER;
-constexpr int64_t kLastJdn = MIBREXW_LARGEST_DAY_NUMBER;
+// The library is exact for every 32-bit JDN, beyond the day numbers the windows take; the
+// first day is the chain's start, so its date stands only as the day before the next.
+constexpr int64_t kFirstJdn = int64_t{INT32_MIN} + 1;
+constexpr int64_t kLastJdn = INT32_MAX;
 constexpr int64_t kChunkDays = int64_t{1} << 24; // unit of work in the full run
 constexpr int64_t kSampleBlockDays = 1000;
 
@@ -295,10 +297,10 @@ void Worker(const std::vector<Range>& ranges, Shared& shared, bool progress) {
 int Usage(const char* program) {
     std::fprintf(stderr,
                  "usage: %s [--sample BLOCKS] [--threads N]\n"
-                 "  without --sample every JDN from %d to %d is checked (minutes);\n"
+                 "  without --sample every JDN from %" PRId64 " to %" PRId64
+                 " is checked (minutes);\n"
                  "  --sample checks BLOCKS blocks of %" PRId64 " consecutive days (BLOCKS >= 2).\n",
-                 program, MIBREXW_SMALLEST_DAY_NUMBER, MIBREXW_LARGEST_DAY_NUMBER,
-                 kSampleBlockDays);
+                 program, kFirstJdn, kLastJdn, kSampleBlockDays);
     return 2;
 }
 

@@ -45,6 +45,36 @@ std::string DocumentationAddress() {
     return MakerPage("/cal_sw/mibrex/mibrex.htm");
 }
 
+namespace {
+
+std::string SpanishHelp(const std::string& documentation) {
+    return JoinParagraphs({
+        "Una fecha de la Era Común (CE) es una fecha en el calendario Gregoriano, excepto que los "
+        "años son numerados -1, 0, 1, 2, CE ... en lugar de AC/DC (1AC = 1CE, 1DC = 0CE, 2DC = "
+        "-1CE, ...).",
+        "Una fecha Juliana es una fecha en el calendario Juliano (con años numerados del mismo "
+        "modo).",
+        "Una fecha Annus Novus es una fecha en el calendario decimal de Annus Novus.  Este "
+        "calendario tiene 10 meses con 36 o 37 días, más un día, \"Intercalarius\" en años "
+        "bisiestos.  Tiene semanas de cinco días.",
+        "El número (cronológico) de día Juliano de un día es el número de días desde el inicio "
+        "-4712-01-01 (Calendario Juliano).",
+        "Para convertir una fecha de un calendario a otro, introdúzcala en 'Primera fecha', "
+        "específique los calendarios usados de entrada y salida y haga oprima sobre 'Calcular'.",
+        "Para obtener el número de días entre una fecha y otra (posiblemente una fecha en un "
+        "calendario diferente) intriduzca ambas fechas y oprima sobre 'Calcular'.",
+        "Para sumar o restar un número de días a una primera fecha (o a una segunda fecha) entre "
+        "la fecha y el número de días (positivo o negativo) y oprima sobre 'Calcular'.",
+        JoinLines({
+            "Para información adicional presione sobre 'Calendarios'. Vea también la página",
+            "Web " + documentation,
+            "Usted puede seleccionar este URL y pegarlo en su navegador.",
+        }),
+    });
+}
+
+} // namespace
+
 Table HelpTexts() {
     const std::string documentation = DocumentationAddress();
     Table texts;
@@ -106,31 +136,96 @@ Table HelpTexts() {
             "(brauchen Sie ein Rechtmausklick).",
         }),
     });
-    texts[GEN_TEXT::langSpanish] = JoinParagraphs({
-        "Una fecha de la Era Común (CE) es una fecha en el calendario Gregoriano, excepto que los "
-        "años son numerados -1, 0, 1, 2, CE ... en lugar de AC/DC (1AC = 1CE, 1DC = 0CE, 2DC = "
-        "-1CE, ...).",
-        "Una fecha Juliana es una fecha en el calendario Juliano (con años numerados del mismo "
-        "modo).",
-        "Una fecha Annus Novus es una fecha en el calendario decimal de Annus Novus.  Este "
-        "calendario tiene 10 meses con 36 o 37 días, más un día, \"Intercalarius\" en años "
-        "bisiestos.  Tiene semanas de cinco días.",
-        "El número (cronológico) de día Juliano de un día es el número de días desde el inicio "
-        "-4712-01-01 (Calendario Juliano).",
-        "Para convertir una fecha de un calendario a otro, introdúzcala en 'Primera fecha', "
-        "específique los calendarios usados de entrada y salida y haga oprima sobre 'Calcular'.",
-        "Para obtener el número de días entre una fecha y otra (posiblemente una fecha en un "
-        "calendario diferente) intriduzca ambas fechas y oprima sobre 'Calcular'.",
-        "Para sumar o restar un número de días a una primera fecha (o a una segunda fecha) entre "
-        "la fecha y el número de días (positivo o negativo) y oprima sobre 'Calcular'.",
-        JoinLines({
-            "Para información adicional presione sobre 'Calendarios'. Vea también la página",
-            "Web " + documentation,
-            "Usted puede seleccionar este URL y pegarlo en su navegador.",
-        }),
-    });
+    texts[GEN_TEXT::langSpanish] = SpanishHelp(documentation);
     return texts;
 }
+
+namespace {
+
+std::string GermanCalendars(const std::string& calendarArticle, const std::string& annusNovusPage,
+                            const std::string& julianDayPage) {
+    return JoinParagraphs({
+        "Diese Software implementiert drei verschiedene Kalender: den Common Era (CE) Kalender, "
+        "den julianischen Kalender (JC) und den Annus Novus Kalender (AN).",
+        "In allen drei Fällen werden die Jahre in Übereinstimmung mit der astronomischen "
+        "Konvention gezählt: -2,-1,0,1,2,... Jahre im Common Era (gregorianischen) und im "
+        "julianischen Kalender haben die folgenden zwölf Monate (mit der Anzahl von Tagen in "
+        "Parenthese): Januar (31), Februar (28, 29 in Schaltjahren), März (31), April (30), Mai "
+        "(31), Juni (30), Juli (31), August (31), September (30), Oktober (31), November (30), "
+        "Dezember (31).",
+        "Im julianischen Kalender ist ein Jahr Schaltjahr, wenn die Jahreszahl durch 4 teilbar "
+        "ist.  Im Common Era Kalender ist ein Jahr Schaltjahr, wenn die Jahreszahl durch 4 aber "
+        "nicht durch 100 teilbar ist, mit der Ausnahme, dass Jahreszahlen, die durch 400 teilbar "
+        "sind, ebenfalls Schaltjahre ergeben.",
+        "Sowohl der julianische als auch der Common Era Kalender verwenden eine Woche von 7 "
+        "Tagen:  Sonntag, Montag, Dienstag, Mittwoch, Donnerstag,Freitag, Samstag.",
+        "Jahre im Annus Novus Dezimalkalender besitzen die folgenden zehn Monate:  Primus (36), "
+        "Secundus (37), Tertius (36), Quartus (37), Quintus (36), Sextarius (37), Septimus (36), "
+        "Octavus (37), Nonus (36), Decimus (37).  In einem Schaltjahr gibt es einen zusätzlichen "
+        "Monat, Intercalarius (1).",
+        "Im Annus Novus Kalender ist ein Jahr Schaltjahr, wenn die Jahreszahl + 281 durch 4 aber "
+        "nicht durch 100 teilbar ist, mit der Ausnahme, dass Jahreszahlen + 281, die durch 400 "
+        "teilbar sind, ebenfalls Schaltjahre ergeben.",
+        "Annus Nova Daten werden immer mit dem Datumstrennzeichen  \"-\" geschrieben.  Das "
+        "Datumsformat muss entweder Tag-Monat-Jahr oder Jahr-Monat-Tag sein.",
+        "Der Annus Novus Kalender verwendet eine Fünf-Tage-Woche: Primidi, Secundi, Tertidi, "
+        "Quartidi, Quintidi.  Der einzige Tag des Monats Intercalarius wird ebenfalls "
+        "'Intercalarius' genannt und ist kein Wochentag.",
+        "Die drei Kalender lassen sich durch folgende Datumsentsprechungen aufeinander beziehen: "
+        "2000-12-19 JC = 2001-01-01 CE = 10520-01-01 AN",
+        JoinLines({
+            "Weitergehende Informationen sind auf den folgenden Webseiten verfügbar:",
+            "Julianischer/gregorianischer Kalender: " + calendarArticle,
+            "Annus Novus Kalender: " + annusNovusPage,
+            "Julianische Tageszahlen: " + julianDayPage,
+            "Sie können diese URL markieren und in die Adresszeile Ihres Browser kopieren",
+            "(brauchen Sie ein Rechtmausklick).",
+        }),
+    });
+}
+
+} // namespace
+
+namespace {
+
+std::string SpanishCalendars(const std::string& calendarArticle, const std::string& annusNovusPage,
+                             const std::string& julianDayPage) {
+    return JoinParagraphs({
+        "Este software instrumenta tres calendarios: La Era Común (EC), el Juliano (CJ) y el Annus "
+        "Novus (AN).  En todos los casos, los años son numerados de acuerdo a la convención "
+        "astronómica: -2, -1, 0, 1, 2, ...",
+        "Los años en el Calendario de la Era Común (Gregoriana) y en el CalendarioJuliano tienen "
+        "los siguientes 12 meses (con sus números de días entre paréntesis): Enero (31), Febrero "
+        "(28, 29 en años bisiestos), Marzo (31), Abril (30), Mayo (31), Junio (30), Julio (31), "
+        "Agosto (31), Septiembre (30), Octubre (31), Noviembre (30), Diciembre (31).",
+        "En el calendario Juliano un año es bisiesto si es divisible por 4.  En el Calendario de "
+        "la Era Común un año es bisiesto si (i) es divisible por 4 pero no por 100 o si (ii) es "
+        "divisible por 400.",
+        "Ambos calendarios, el Juliano y el de la Era Común usan semanas de siete días: Domingo, "
+        "Lunes, Martes, Miércoles, Jueves, Viernes, Sábado.",
+        "Los años en el Calendario decimal de los Annus Novus tienen los siguientes10 meses: "
+        "Primus (36), Secundus (37), Tertius (36), Quartus (37), Quintus (36), Sextarius (37), "
+        "Septimus (36), Octavus (37), Nonus (36), Decimus (37), más un mes adicional, "
+        "Intercalarius (1) en años bisiestos.",
+        "En el Calendario de los Annus Novus un año es bisiesto si (i) el año + 281 es divisible "
+        "por 4 pero no por 100 o si (ii) el año + 281 es divisible por 400.",
+        "Las fechas de los Annus Novus son siempre escritos con un \"-\" como separador.  El "
+        "formato de fecha puede ser o día-mes-año o año-mes-día.",
+        "El Calendario de los Annus Novus usa semanas de 5 días: Primidi, Secundi, Tertidi, "
+        "Quartidi, Quintidi.  El único día del mes Intercalarius también es llamado Intercalarius "
+        "y no de otro modo.",
+        "Los tres calendarios se correlacionan así: 2000-12-19 CJ = 2001-01-01 EC = 10520-1-1 AN",
+        JoinLines({
+            "Información adicional está disponible en los siguientes sitios-Web:",
+            "Calendario del Año Juliano/Gregoriano: " + calendarArticle,
+            "Calendario de los Annus Novus: " + annusNovusPage,
+            "Números de días Julianos: " + julianDayPage,
+            "Usted puede seleccionar cada URL y pegarlo en su navegador.",
+        }),
+    });
+}
+
+} // namespace
 
 Table CalendarsTexts() {
     // The pages named in the last paragraph, in the order the texts name them.
@@ -172,77 +267,8 @@ Table CalendarsTexts() {
             "(highlight then right mouse click).",
         }),
     });
-    texts[GEN_TEXT::langGerman] = JoinParagraphs({
-        "Diese Software implementiert drei verschiedene Kalender: den Common Era (CE) Kalender, "
-        "den julianischen Kalender (JC) und den Annus Novus Kalender (AN).",
-        "In allen drei Fällen werden die Jahre in Übereinstimmung mit der astronomischen "
-        "Konvention gezählt: -2,-1,0,1,2,... Jahre im Common Era (gregorianischen) und im "
-        "julianischen Kalender haben die folgenden zwölf Monate (mit der Anzahl von Tagen in "
-        "Parenthese): Januar (31), Februar (28, 29 in Schaltjahren), März (31), April (30), Mai "
-        "(31), Juni (30), Juli (31), August (31), September (30), Oktober (31), November (30), "
-        "Dezember (31).",
-        "Im julianischen Kalender ist ein Jahr Schaltjahr, wenn die Jahreszahl durch 4 teilbar "
-        "ist.  Im Common Era Kalender ist ein Jahr Schaltjahr, wenn die Jahreszahl durch 4 aber "
-        "nicht durch 100 teilbar ist, mit der Ausnahme, dass Jahreszahlen, die durch 400 teilbar "
-        "sind, ebenfalls Schaltjahre ergeben.",
-        "Sowohl der julianische als auch der Common Era Kalender verwenden eine Woche von 7 "
-        "Tagen:  Sonntag, Montag, Dienstag, Mittwoch, Donnerstag,Freitag, Samstag.",
-        "Jahre im Annus Novus Dezimalkalender besitzen die folgenden zehn Monate:  Primus (36), "
-        "Secundus (37), Tertius (36), Quartus (37), Quintus (36), Sextarius (37), Septimus (36), "
-        "Octavus (37), Nonus (36), Decimus (37).  In einem Schaltjahr gibt es einen zusätzlichen "
-        "Monat, Intercalarius (1).",
-        "Im Annus Novus Kalender ist ein Jahr Schaltjahr, wenn die Jahreszahl + 281 durch 4 aber "
-        "nicht durch 100 teilbar ist, mit der Ausnahme, dass Jahreszahlen + 281, die durch 400 "
-        "teilbar sind, ebenfalls Schaltjahre ergeben.",
-        "Annus Nova Daten werden immer mit dem Datumstrennzeichen  \"-\" geschrieben.  Das "
-        "Datumsformat muss entweder Tag-Monat-Jahr oder Jahr-Monat-Tag sein.",
-        "Der Annus Novus Kalender verwendet eine Fünf-Tage-Woche: Primidi, Secundi, Tertidi, "
-        "Quartidi, Quintidi.  Der einzige Tag des Monats Intercalarius wird ebenfalls "
-        "'Intercalarius' genannt und ist kein Wochentag.",
-        "Die drei Kalender lassen sich durch folgende Datumsentsprechungen aufeinander beziehen: "
-        "2000-12-19 JC = 2001-01-01 CE = 10520-01-01 AN",
-        JoinLines({
-            "Weitergehende Informationen sind auf den folgenden Webseiten verfügbar:",
-            "Julianischer/gregorianischer Kalender: " + calendarArticle,
-            "Annus Novus Kalender: " + annusNovusPage,
-            "Julianische Tageszahlen: " + julianDayPage,
-            "Sie können diese URL markieren und in die Adresszeile Ihres Browser kopieren",
-            "(brauchen Sie ein Rechtmausklick).",
-        }),
-    });
-    texts[GEN_TEXT::langSpanish] = JoinParagraphs({
-        "Este software instrumenta tres calendarios: La Era Común (EC), el Juliano (CJ) y el Annus "
-        "Novus (AN).  En todos los casos, los años son numerados de acuerdo a la convención "
-        "astronómica: -2, -1, 0, 1, 2, ...",
-        "Los años en el Calendario de la Era Común (Gregoriana) y en el CalendarioJuliano tienen "
-        "los siguientes 12 meses (con sus números de días entre paréntesis): Enero (31), Febrero "
-        "(28, 29 en años bisiestos), Marzo (31), Abril (30), Mayo (31), Junio (30), Julio (31), "
-        "Agosto (31), Septiembre (30), Octubre (31), Noviembre (30), Diciembre (31).",
-        "En el calendario Juliano un año es bisiesto si es divisible por 4.  En el Calendario de "
-        "la Era Común un año es bisiesto si (i) es divisible por 4 pero no por 100 o si (ii) es "
-        "divisible por 400.",
-        "Ambos calendarios, el Juliano y el de la Era Común usan semanas de siete días: Domingo, "
-        "Lunes, Martes, Miércoles, Jueves, Viernes, Sábado.",
-        "Los años en el Calendario decimal de los Annus Novus tienen los siguientes10 meses: "
-        "Primus (36), Secundus (37), Tertius (36), Quartus (37), Quintus (36), Sextarius (37), "
-        "Septimus (36), Octavus (37), Nonus (36), Decimus (37), más un mes adicional, "
-        "Intercalarius (1) en años bisiestos.",
-        "En el Calendario de los Annus Novus un año es bisiesto si (i) el año + 281 es divisible "
-        "por 4 pero no por 100 o si (ii) el año + 281 es divisible por 400.",
-        "Las fechas de los Annus Novus son siempre escritos con un \"-\" como separador.  El "
-        "formato de fecha puede ser o día-mes-año o año-mes-día.",
-        "El Calendario de los Annus Novus usa semanas de 5 días: Primidi, Secundi, Tertidi, "
-        "Quartidi, Quintidi.  El único día del mes Intercalarius también es llamado Intercalarius "
-        "y no de otro modo.",
-        "Los tres calendarios se correlacionan así: 2000-12-19 CJ = 2001-01-01 EC = 10520-1-1 AN",
-        JoinLines({
-            "Información adicional está disponible en los siguientes sitios-Web:",
-            "Calendario del Año Juliano/Gregoriano: " + calendarArticle,
-            "Calendario de los Annus Novus: " + annusNovusPage,
-            "Números de días Julianos: " + julianDayPage,
-            "Usted puede seleccionar cada URL y pegarlo en su navegador.",
-        }),
-    });
+    texts[GEN_TEXT::langGerman] = GermanCalendars(calendarArticle, annusNovusPage, julianDayPage);
+    texts[GEN_TEXT::langSpanish] = SpanishCalendars(calendarArticle, annusNovusPage, julianDayPage);
     return texts;
 }
 

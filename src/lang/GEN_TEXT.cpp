@@ -67,6 +67,25 @@ bool IsLanguageSlot(int language) {
 
 } // namespace
 
+namespace {
+
+void FillDayNames() {
+    // Sunday .. Saturday; weekday 7 and slot 5 stay empty.
+    txtDayName = {};
+    txtDayName[langEnglish] = {"Sunday",   "Monday", "Tuesday",  "Wednesday",
+                               "Thursday", "Friday", "Saturday", ""};
+    txtDayName[langGerman] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                              "Donnerstag", "Freitag", "Samstag",  ""};
+    txtDayName[langFrench] = {"Dimanche", "Lundi",    "Mardi",  "Mercredi",
+                              "Jeudi",    "Vendredi", "Samedi", ""};
+    txtDayName[langPortuguese] = {"Domingo",      "Segunda-feira", "Terça-feira", "Quarta-feira",
+                                  "Quinta-feira", "Sexta-feira",   "Sábado",      ""};
+    txtDayName[langSpanish] = {"Domingo", "Lunes",   "Martes", "Miércoles",
+                               "Jueves",  "Viernes", "Sábado", ""};
+}
+
+} // namespace
+
 void InitMessages() {
     currentLanguage = langEnglish;
 
@@ -138,18 +157,7 @@ void InitMessages() {
     txtYears = Slots("Years", "Jahre", "???", "Anos", "Años");
     txtYyyydddDate = Slots("yyyyddd date", "yyyyddd Datum", "???", "Data yyyyddd", "Fecha yyyyddd");
 
-    // Sunday .. Saturday; weekday 7 and slot 5 stay empty.
-    txtDayName = {};
-    txtDayName[langEnglish] = {"Sunday",   "Monday", "Tuesday",  "Wednesday",
-                               "Thursday", "Friday", "Saturday", ""};
-    txtDayName[langGerman] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
-                              "Donnerstag", "Freitag", "Samstag",  ""};
-    txtDayName[langFrench] = {"Dimanche", "Lundi",    "Mardi",  "Mercredi",
-                              "Jeudi",    "Vendredi", "Samedi", ""};
-    txtDayName[langPortuguese] = {"Domingo",      "Segunda-feira", "Terça-feira", "Quarta-feira",
-                                  "Quinta-feira", "Sexta-feira",   "Sábado",      ""};
-    txtDayName[langSpanish] = {"Domingo", "Lunes",   "Martes", "Miércoles",
-                               "Jueves",  "Viernes", "Sábado", ""};
+    FillDayNames();
 }
 
 const std::string& Text(const Entry& entry) {

@@ -155,6 +155,26 @@ TEST(SettingsFile, ReplacesOnlyAWritableRegularFile) {
     EXPECT_TRUE(Names(target.parent_path()).empty());
 }
 
+// A link into another file system (a dotfiles folder on tmpfs): the new file is made beside
+// the target, since a rename cannot cross file systems.
+TEST(SettingsFile, ReplacesTheTargetOfALinkIntoAnotherFileSystem) {
+    TemporaryFolder folder;
+    char name[] = "/dev/shm/orv-target-XXXXXX";
+    const int fd = ::mkstemp(name);
+    ASSERT_GE(fd, 0) << "no tmpfs at /dev/shm";
+    ::close(fd);
+    struct stat here {
+    }, there{};
+    ASSERT_EQ(::stat(folder.path.c_str(), &here) + ::stat(name, &there), 0);
+    ASSERT_NE(here.st_dev, there.st_dev) << "the temporary folder is on tmpfs too";
+    const auto link = folder.path / "orv5.usr";
+    fs::create_symlink(name, link);
+    EXPECT_TRUE(SettingsFile::WriteFile(link.string(), newSettings));
+    EXPECT_EQ(Contents(name), newText);
+    EXPECT_TRUE(fs::is_symlink(link));
+    ::unlink(name);
+}
+
 TEST(SettingsFile, RemoveInterruptedSavesTakesOnlyTemporaryFilesOfASave) {
     TemporaryFolder folder;
     for (const char* name : {"orv5.usr", "orv5.usr.aB3xYz", "orv5.usr.Q0q0Q0", "orv5.usr.aB3xY",
@@ -183,6 +203,8 @@ TEST(SettingsFile, UserSettingsPathFollowsTheXdgRules) {
     const std::string fromPasswd = SettingsFile::UserSettingsPath();
     EXPECT_NE(fromPasswd.rfind("/.config/orvandel/orv5.usr"), std::string::npos);
     EXPECT_NE(fromPasswd, "/.config/orvandel/orv5.usr") << "the home of the password database";
+    ::setenv("HOME", "", 1);
+    EXPECT_EQ(SettingsFile::UserSettingsPath(), fromPasswd) << "HOME set but empty";
     ::setenv("HOME", home.c_str(), 1);
     if (xdg != nullptr) ::setenv("XDG_CONFIG_HOME", oldXdg.c_str(), 1);
 }

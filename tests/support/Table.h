@@ -59,5 +59,6 @@ inline std::vector<Row> Table(const std::string& name) {
         }
         rows.push_back(std::move(row));
     }
+    EXPECT_FALSE(rows.empty()) << name;
     return rows;
 }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CoreTest.h"
+
 #include <algorithm>
 #include <random>
 #include <string>
@@ -23,140 +25,68 @@ constexpr Kind CE = Kind::CE, JC = Kind::JC, JDN = Kind::JDN, AN = Kind::AN,
 constexpr DateOrder MDY = DateOrder::MDY, DMY = DateOrder::DMY, YMD = DateOrder::YMD;
 constexpr int32_t G = letterGregorian, J = letterJulian, A = letterAnnusNovus;
 
+int32_t Letter(const std::string& letter) {
+    return letter == "J" ? J : letter == "A" ? A : G;
+}
+
 // The JDN is checked for status 1; the date in the record must then be that of its JDN.
 TEST(ParseDate, StatusAndRecord) {
-    struct Parse {
-        S text;
-        const char* sep;
-        Kind kind;
-        DateOrder order;
-        int16_t status;
-        int32_t jdn = 0;
-    };
-    // clang-format off
-    const Parse parses[] = {
-        {"15/03/(-44)", "/", JC, DMY, 1, 1705061}, {"15-03--44", "-", JC, DMY, 1, 1705061},
-        {"15-03-2000-1", "-", CE, DMY, 0}, {"2000-0101", "-", CE, YMD, 0}, {"2000/02/30", "/", CE, YMD, 0},
-        {"10520-01-01", "/", AN, MDY, 1, 2451911}, {"10520/01/01", "/", AN, YMD, 0},
-        {"01-02-10520", ".", AN, DMY, 1, 2451947}, {" 2000 - 01 - 01 CE", "-", CE, YMD, 1, 2451545},
-        {"-5/-3/2000", "/", CE, YMD, 0}, {"9999999-01-01", "-", CE, YMD, -1},
-        // yyyyddd: separator and order play no part; a "+" keeps the length and counts as a digit.
-        {"2000366", "-", YYYYDDD, YMD, 1, 2451910}, {"2001366", "-", YYYYDDD, YMD, 0},
-        {"0000001", "-", YYYYDDD, YMD, 0}, {"200001", "-", YYYYDDD, YMD, 0}, {"2000 001", "-", YYYYDDD, YMD, 0},
-        {"-200001", "-", YYYYDDD, YMD, 0}, {"9999365", ".", YYYYDDD, MDY, 1, 5373484},
-        {"+200001", "-", YYYYDDD, YMD, 1, 1794109},
-        // JDNs may not look like a date written with the separator; dots may only group digits.
-        {"2451.545", ".", JDN, YMD, 1, 2451545}, {"24.51545", ".", JDN, YMD, 0}, {".123", ".", JDN, YMD, 0},
-        {"24.5.1545", ".", JDN, YMD, 0}, {"-2.100.000.000", ".", JDN, YMD, 1, -2100000000},
-        {"1.000.000.000.000", ".", JDN, YMD, 0}, {"-2451545", "-", JDN, YMD, 1, -2451545},
-        {"2451-545", "-", JDN, YMD, 0}, {"--5", "-", JDN, YMD, 0}, {"2451/545", "/", JDN, YMD, 0},
-        {"2451-545", "/", JDN, YMD, 1, 2451545}, {"2100000001", "-", JDN, YMD, -1},
-        // Pasted texts of any length: no 16-bit counter may wrap (65,538 dashes would read as 2).
-        {S(1'000'000, ' ') + "2000-01-01" + S(1'000'000, 'x'), "-", CE, YMD, 1, 2451545},
-        {S(100'000, '0') + "2000-01-01", "-", CE, YMD, 1, 2451545}, {S(65538, '-'), "-", CE, YMD, 0},
-        {"2000001" + S(65536, '0'), "-", YYYYDDD, YMD, 0}, {S(100'000, '.'), ".", JDN, YMD, 0},
-        {S(70'000, '9'), "-", JDN, YMD, -1}};
-    // clang-format on
-    for (const Parse& c : parses) {
+    for (const Row& r : Table("parse_date.txt")) {
+        const Kind kind = KindWord(r[2]);
         DateRecord rec{};
-        ASSERT_EQ(ParseDate(c.text, c.sep, c.kind, c.order, rec), c.status) << c.text.substr(0, 40);
-        if (c.status != statusRead) continue;
-        EXPECT_EQ(rec.jdn, c.jdn) << c.text.substr(0, 40);
-        if (c.kind == JDN) continue;
+        ASSERT_EQ(ParseDate(r[0], r[1], kind, OrderWord(r[3]), rec), r.Int(4)) << "line " << r.line;
+        if (r.Int(4) != statusRead) continue;
+        EXPECT_EQ(rec.jdn, r.Int(5)) << "line " << r.line;
+        if (kind == JDN) continue;
         DateRecord back{0, 0, 0, rec.calendar, rec.jdn, 0};
         JDNToDate(back);
-        EXPECT_EQ(rec.calendar, c.kind == JC ? J : c.kind == AN ? A : G) << c.text;
+        EXPECT_EQ(rec.calendar, FactsOf(kind).letter) << "line " << r.line;
         EXPECT_EQ(std::tie(rec.year, rec.month, rec.day),
                   std::tie(back.year, back.month, back.day));
     }
 }
 
 TEST(FormatDate, Text) {
-    struct Format {
-        int32_t y, m, d, letter;
-        DateOrder order;
-        const char *sep, *thousands, *text;
-    };
-    // clang-format off
-    for (const Format c : {
-             Format{-44, 3, 15, J, DMY, ".", ",", "15.03.(-44)"}, {10520, 1, 1, A, MDY, "/", ",", "10520-01-01"},
-             {-44, 3, 15, J, YMD, "-", ",", "-44-03-15"}, {-44, 3, 15, G, MDY, "/", ",", "03/15/(-44)"},
-             {0, 1, 1, G, DMY, "-", ",", "01-01-0"}, {-9999, 12, 31, G, YMD, "-", ",", "-9999-12-31"},
-             {10000, 1, 1, G, YMD, "-", ",", "10,000-01-01"}, {-12345, 6, 7, G, DMY, "-", ",", "07-06-(-12,345)"},
-             {12345, 6, 7, G, YMD, "-", ".", "12.345-06-07"}, {10520, 1, 1, A, DMY, "/", ",", "01-01-10520"},
-             // A grouping mark that ParseDate would not drop again leaves the year ungrouped.
-             {12345, 6, 7, G, YMD, ".", ".", "12345.06.07"}, {-12345, 6, 7, J, DMY, ".", ".", "07.06.(-12345)"},
-             {12345, 6, 7, G, YMD, "/", "-", "12345/06/07"}, {9999, 12, 31, G, YMD, "-", ",", "9999-12-31"}})
-        // clang-format on
-        EXPECT_EQ(FormatDate({c.y, c.m, c.d, c.letter, 0, 0}, c.order, c.sep, c.thousands), c.text);
-}
-
-// The text helpers as edits of a text by an argument.
-using Edit = void (*)(S&, const S&);
-const Edit kKeep = [](S& t, const S& s) { KeepDateCharacters(t, s); };
-const Edit kClean = [](S& t, const S& s) { CleanNumberText(t, s == "-"); }; // "-": minus allowed
-const Edit kCut = [](S& t, const S&) { CutAtNul(t); };
-const Edit kCount = [](S& t, const S& c) { t = std::to_string(CountChar(t, c[0])); };
-const Edit kGroup = [](S& t, const S& s) { t = InsertThousandsSeparators(t, s); };
-const Edit kTrim = [](S& t, const S&) { t = TrimBlanks(t); };
-TEST(TextHelpers, Edit) {
-    struct Edited {
-        Edit edit;
-        S text, argument, expected;
-    };
-    // clang-format off
-    for (const Edited& c : {
-             Edited{kKeep, "(2000) 01,01", "-", "20000101"}, {kKeep, "12.345/06/07", "/", "12345/06/07"},
-             {kKeep, "\xc3\xa9" "2000-01-01\xe2\x82\xac", "/", "2000-01-01"}, {kKeep, S("20\0" "00", 5), "-", "2000"},
-             {kCut, S("ab\0cd\0", 6), "", "ab"}, {kCut, S("\0abc", 4), "", ""},
-             {kClean, "a+1-2", "-", "+12"}, {kClean, "--5", "-", "-5"}, {kClean, "++5", "-", "+5"},
-             {kClean, "-+5", "-", "-+5"}, {kClean, "+-5", "-", "+-5"}, {kClean, "-+5", "", "+5"},
-             {kClean, "1+2-3", "-", "123"}, {kTrim, "  2000 01 ", "", "2000 01"}, {kTrim, "   ", "", ""},
-             {kTrim, "\t1 ", "", "\t1"}, {kCount, S("a\0b\0", 4), S(1, '\0'), "2"},
-             {kCount, S(32768, '.'), ".", "32767"}, {kGroup, "-1234567", ",", "-1,234,567"},
-             {kGroup, "1234", ".,", "1.234"}, {kGroup, "12a", ",", "12a"}, // what cannot be grouped stays
-             {kGroup, "12345678901234567", ",", "12345678901234567"}}) {
-        // clang-format on
-        S text = c.text;
-        c.edit(text, c.argument);
-        EXPECT_EQ(text, c.expected) << c.text.substr(0, 40);
+    for (const Row& r : Table("format_date.txt")) {
+        const DateRecord rec{r.Int(0), r.Int(1), r.Int(2), Letter(r[3]), 0, 0};
+        EXPECT_EQ(FormatDate(rec, OrderWord(r[4]), r[5], r[6]), r[7]) << "line " << r.line;
     }
 }
 
-// Only the digits count against the ten-digit guard: a "+" or leading zeros do not.
-TEST(ParseWholeNumber, ValueAndStatus) {
-    // clang-format off
-    for (const auto& [text, wantStatus, wantValue] : {
-             std::tuple<S, int16_t, int32_t>{"2 451 545", 1, 2451545}, {"12-34", 1, 1234}, {"-+5", 1, -5},
-             {"+-5", 0, 0}, {"", 0, 0}, {"-", 0, 0}, {"x+", 0, 0}, {"2100000000", 1, 2100000000},
-             {"2100000001", -1, 2100000001}, {"2147483648", -1, 0}, {"99999999999", -1, 0},
-             {"-2100000001", -1, -2100000001}, {"-2147483648", -1, 0}, {"+2100000000", 1, 2100000000},
-             {"-0002,100,000,000", 1, -2100000000}, {"1" + S(100'000, '0'), -1, 0},
-             {S(100'000, 'x') + "42" + S(100'000, ','), 1, 42}}) {
-        // clang-format on
+// What each helper makes of a text and its argument, written as the row's result.
+S Edited(const Row& r) {
+    S text = r[1];
+    const S& op = r[0];
+    if (op == "keep") KeepDateCharacters(text, r[2]);
+    if (op == "clean") CleanNumberText(text, r[2] == "-");
+    if (op == "cut") CutAtNul(text);
+    if (op == "count") text = std::to_string(CountChar(text, r[2][0]));
+    if (op == "group") text = InsertThousandsSeparators(text, r[2]);
+    if (op == "trim") text = TrimBlanks(text);
+    if (op == "number") {
         int16_t status = 99;
         const int32_t value = ParseWholeNumber(text, status);
-        EXPECT_EQ(std::tie(status, value), std::tie(wantStatus, wantValue)) << text.substr(0, 20);
+        text = std::to_string(status) + "|" + std::to_string(value);
     }
+    if (op == "key") {
+        const int code = std::stoi(r[2]);
+        const int length = std::stoi(r[3]);
+        const bool date = r[1] == "date";
+        text = (date ? DateKeyAllowed(code, length, 18, r[4])
+                     : DayCountKeyAllowed(code, length, 18, r[4]))
+                   ? "yes"
+                   : "no";
+    }
+    return text;
 }
 
-// Backspace, copy, paste and cut always; typing never lengthens a text at or beyond 18.
-TEST(KeyFilters, Allowed) {
-    // clang-format off
-    for (const auto& [dayCount, key, length, sep, allowed] : {
-             std::tuple<bool, int, int, const char*, bool>{false, 'a', 0, "/", false},
-             {false, 8, 18, "/", true}, {false, 3, 18, "/", true}, {false, 22, 18, "/", true},
-             {false, 24, 18, "/", true}, {false, '5', 18, "/", false}, {false, '5', 17, "/", true},
-             {false, '5', 40, "/", false}, {false, '(', 3, "-", true}, {false, ',', 3, "-", true},
-             {false, '.', 3, "/", true}, {false, '/', 3, "-", false}, {false, '+', 3, "-", false},
-             {false, 256 + '/', 3, "/", false}, {true, ',', 0, "", false}, {true, '.', 0, ".", true},
-             {true, '-', 0, "", true}, {true, ' ', 0, ",", false}, {true, 8, 18, "", true},
-             {true, '1', 18, "", false}}) {
-        // clang-format on
-        EXPECT_EQ(dayCount ? DayCountKeyAllowed(key, length, 18, sep)
-                           : DateKeyAllowed(key, length, 18, sep),
-                  allowed)
-            << dayCount << " " << key << " " << length;
+TEST(TextHelpers, Edit) {
+    for (const Row& r : Table("text_edits.txt")) {
+        const std::size_t first = r[0] == "key" ? 5 : 3;
+        S want = r[first];
+        for (std::size_t i = first + 1; i < r.field.size(); ++i)
+            want += "|" + r[i];
+        EXPECT_EQ(Edited(r), want) << "line " << r.line;
     }
 }
 
@@ -172,9 +102,7 @@ int32_t NewYear(int32_t year) {
 class DateRoundTrip : public testing::TestWithParam<std::tuple<Kind, DateOrder, int, int>> {};
 TEST_P(DateRoundTrip, FormatDateReadsBackAsTheSameDay) {
     const auto [kind, order, s, t] = GetParam();
-    const int32_t letter = kind == JC   ? letterJulian
-                           : kind == AN ? letterAnnusNovus
-                                        : letterGregorian;
+    const int32_t letter = FactsOf(kind).letter;
     // The whole range (years of up to seven digits), years of at most four digits and
     // five-digit years on both sides of zero.
     const std::pair<int32_t, int32_t> bands[] = {{smallestDayNumber, largestDayNumber},
