@@ -19,15 +19,15 @@ using Table = std::array<Months, 3>;
 constexpr Table gregorian{{
     {"January", "February", "March", "April", "May", "June", "July", "August", "September",
      "October", "November", "December"},
-    {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
-     "Oktober", "November", "Dezember"},
+    {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober",
+     "November", "Dezember"},
     {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre",
      "octubre", "noviembre", "diciembre"},
 }};
 
-constexpr Months annusNovus{"Primus",   "Secundus", "Tertius", "Quartus", "Quintus",
-                            "Sextarius", "Septimus", "Octavus", "Nonus",   "Decimus",
-                            "Intercalarius"};
+constexpr Months annusNovus{"Primus",  "Secundus",  "Tertius",      "Quartus",
+                            "Quintus", "Sextarius", "Septimus",     "Octavus",
+                            "Nonus",   "Decimus",   "Intercalarius"};
 
 // Nisan first, as the library numbers them; 12 is Adar of a common year, 13 Adar I and 14
 // Adar II of a leap year.
@@ -41,9 +41,8 @@ constexpr Table hebrew{{
 }};
 
 constexpr Table islamic{{
-    {"Muharram", "Safar", "Rabi' al-awwal", "Rabi' al-thani", "Jumada al-awwal",
-     "Jumada al-thani", "Rajab", "Sha'ban", "Ramadan", "Shawwal", "Dhu al-Qa'dah",
-     "Dhu al-Hijjah"},
+    {"Muharram", "Safar", "Rabi' al-awwal", "Rabi' al-thani", "Jumada al-awwal", "Jumada al-thani",
+     "Rajab", "Sha'ban", "Ramadan", "Shawwal", "Dhu al-Qa'dah", "Dhu al-Hijjah"},
     {"Muharram", "Safar", "Rabi' al-awwal", "Rabi' al-thani", "Dschumada l-ula",
      "Dschumada th-thaniya", "Radschab", "Scha'ban", "Ramadan", "Schawwal", "Dhu l-qa'da",
      "Dhu l-hiddscha"},
@@ -52,31 +51,31 @@ constexpr Table islamic{{
 }};
 
 constexpr Table persian{{
-    {"Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar", "Mehr", "Aban",
-     "Azar", "Dey", "Bahman", "Esfand"},
-    {"Farwardin", "Ordibehescht", "Chordad", "Tir", "Mordad", "Schahriwar", "Mehr", "Aban",
-     "Azar", "Dey", "Bahman", "Esfand"},
+    {"Farvardin", "Ordibehesht", "Khordad", "Tir", "Mordad", "Shahrivar", "Mehr", "Aban", "Azar",
+     "Dey", "Bahman", "Esfand"},
+    {"Farwardin", "Ordibehescht", "Chordad", "Tir", "Mordad", "Schahriwar", "Mehr", "Aban", "Azar",
+     "Dey", "Bahman", "Esfand"},
     {"Farvardín", "Ordibehesht", "Jordad", "Tir", "Mordad", "Shahrivar", "Mehr", "Abán", "Azar",
      "Dey", "Bahmán", "Esfand"},
 }};
 
-constexpr Months coptic{"Thout",   "Paopi",  "Hathor",  "Koiak",  "Tobi",
-                        "Meshir",  "Paremhat", "Parmouti", "Pashons", "Paoni",
-                        "Epip",    "Mesori", "Pi Kogi Enavot"};
+constexpr Months coptic{"Thout",  "Paopi",    "Hathor",        "Koiak",   "Tobi",
+                        "Meshir", "Paremhat", "Parmouti",      "Pashons", "Paoni",
+                        "Epip",   "Mesori",   "Pi Kogi Enavot"};
 
 constexpr Months ethiopic{"Meskerem", "Tikimt", "Hidar", "Tahsas", "Tir",     "Yekatit", "Megabit",
                           "Miazia",   "Genbot", "Sene",  "Hamle",  "Nehasse", "Pagume"};
 
-constexpr Months indian{"Chaitra", "Vaishakha", "Jyaishtha", "Ashadha",    "Shravana", "Bhadra",
-                        "Ashvin",  "Kartika",   "Agrahayana", "Pausha", "Magha",    "Phalguna"};
+constexpr Months indian{"Chaitra", "Vaishakha", "Jyaishtha",  "Ashadha", "Shravana", "Bhadra",
+                        "Ashvin",  "Kartika",   "Agrahayana", "Pausha",  "Magha",    "Phalguna"};
 
 constexpr Table french{{
-    {"Vendémiaire", "Brumaire", "Frimaire", "Nivôse", "Pluviôse", "Ventôse", "Germinal",
-     "Floréal", "Prairial", "Messidor", "Thermidor", "Fructidor", "Sansculottides"},
-    {"Vendémiaire", "Brumaire", "Frimaire", "Nivôse", "Pluviôse", "Ventôse", "Germinal",
-     "Floréal", "Prairial", "Messidor", "Thermidor", "Fructidor", "Sansculottides"},
-    {"Vendimiario", "Brumario", "Frimario", "Nivoso", "Pluvioso", "Ventoso", "Germinal",
-     "Floreal", "Pradial", "Mesidor", "Termidor", "Fructidor", "Sansculótidas"},
+    {"Vendémiaire", "Brumaire", "Frimaire", "Nivôse", "Pluviôse", "Ventôse", "Germinal", "Floréal",
+     "Prairial", "Messidor", "Thermidor", "Fructidor", "Sansculottides"},
+    {"Vendémiaire", "Brumaire", "Frimaire", "Nivôse", "Pluviôse", "Ventôse", "Germinal", "Floréal",
+     "Prairial", "Messidor", "Thermidor", "Fructidor", "Sansculottides"},
+    {"Vendimiario", "Brumario", "Frimario", "Nivoso", "Pluvioso", "Ventoso", "Germinal", "Floreal",
+     "Pradial", "Mesidor", "Termidor", "Fructidor", "Sansculótidas"},
 }};
 
 std::size_t Slot(int16_t language) {
@@ -115,7 +114,8 @@ const Months* NamesOf(int32_t letter, std::size_t slot) {
 
 std::string_view Name(int32_t letter, int32_t year, int32_t month, int16_t language) {
     const Months* names = NamesOf(letter, Slot(language));
-    const int32_t months = mibrexw_months_in_year(letter == 0 ? DatePr2::letterGregorian : letter, year);
+    const int32_t months =
+        mibrexw_months_in_year(letter == 0 ? DatePr2::letterGregorian : letter, year);
     if (names == nullptr || month < 1 || month > months) return {};
     auto at = static_cast<std::size_t>(month - 1);
     // A Hebrew leap year's Adar I and Adar II stand after the common year's Adar.
