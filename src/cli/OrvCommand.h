@@ -94,6 +94,7 @@ class CaseRunner {
     // Reads field 1 or 2 strictly into text (a word for today replaced by its date); false,
     // with the refusal noted, when the field is refused.
     bool ReadField(int which, std::string_view field, std::string& text);
+    bool ConvertValueOnly();
     bool Refuse(int which, std::string_view field, const StrictRead::Field& refusal);
     std::optional<DatePr2::Kind> KindOfField(int which) const; // none: a day count
     StrictRead::Field ReadStrictly(int which, std::string_view field);
@@ -102,6 +103,7 @@ class CaseRunner {
 
     const Options& options_;
     StrictRead::Notation notation_;
+    StrictRead::Field firstRead_; // the first field as the strict reader read it
     Compute::Input input_;
     CaseResult result_;
 };
