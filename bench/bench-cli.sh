@@ -11,6 +11,8 @@
 #      the same rounds, each with its ratio to dconv (lines per second, goal for JSON: >= 1x)
 #      and peak RSS; and --value and full lines for one million dates of years -1,000,000 ..
 #      1,000,000, which dconv cannot read.
+#   3. The same first file into the Hebrew, Islamic and Long Count notations (--value) beside
+#      orv's own --to jdn --value: the cost of writing a calendar of its own, as ratios.
 #   Every orv answer of the first file is checked against dconv's before the figures count.
 #
 # Environment: ORV_BENCH_ROUNDS (7), ORV_BENCH_BUILD_DIR (build/release, configured and
@@ -84,6 +86,9 @@ for ((r = 0; r < rounds; r++)); do
   record json "$(timed "$work/iso.txt" "$orv" convert --to jdn --json)"
   record farValue "$(timed "$work/far.txt" "$orv" convert --to jdn --value)"
   record farFull "$(timed "$work/far.txt" "$orv" convert --to jdn)"
+  for kind in hebrew islamic mayan; do
+    record "$kind" "$(timed "$work/iso.txt" "$orv" convert --to "$kind" --value)"
+  done
 done
 
 med() { tr ' ' '\n' <<<"$1" | grep . | median; }
@@ -116,6 +121,14 @@ ratio orv "orv --value"
 ratio full "orv full lines"
 ratio json "orv --json (goal >= 1x)"
 printf '%-28s %12s %12s %14s\n\n' "dconv" "1.00x" "1.00x" "$(peak dconv)"
+
+printf '%-28s %12s %12s\n' "time beside --to jdn --value" "wall" "cpu"
+for kind in hebrew islamic mayan; do
+  printf '%-28s %11.2fx %11.2fx\n' "--to $kind --value" \
+    "$(bc -l <<<"$(med "${wall[$kind]}") / $(med "${wall[orv]}")")" \
+    "$(bc -l <<<"$(med "${cpu[$kind]}") / $(med "${cpu[orv]}")")"
+done
+echo
 
 # The same pair through hyperfine, as a cross-check of the wall times.
 hyperfine --warmup 1 --runs "$rounds" --style basic \

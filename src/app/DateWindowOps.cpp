@@ -55,6 +55,9 @@ bool ResultDateText(DateRecord& rec, Kind kind, const Format& f, std::string& te
         text = std::move(yyyyddd);
         return true;
     }
+    case Form::LongCount:
+        text = StrProc::FormatLongCount(rec.jdn);
+        return true;
     case Form::CalendarDate:
         break;
     }

@@ -12,19 +12,49 @@
 
 namespace DatePr2 {
 
-enum class Kind : int16_t { CE = 0, JC = 1, JDN = 2, AN = 3, YYYYDDD = 4 };
+enum class Kind : int16_t {
+    CE = 0,
+    JC = 1,
+    JDN = 2,
+    AN = 3,
+    YYYYDDD = 4,
+    Hebrew = 5,
+    Islamic = 6,
+    Persian = 7,
+    Coptic = 8,
+    Ethiopic = 9,
+    Indian = 10,
+    French = 11,
+    Mayan = 12
+};
 
 // How a kind's text is read and written.
 enum class Form : uint8_t {
     CalendarDate, // year, month and day in the date order with the date separator
     DayNumber,    // a whole number, grouped by thousands
-    YearDay       // yyyyddd: a Gregorian year and the day of that year, seven digits
+    YearDay,      // yyyyddd: a Gregorian year and the day of that year, seven digits
+    LongCount     // b.k.t.u.k, always with ".", a minus before the whole count before creation
 };
 
 // Calendar letters given to the library.
 inline constexpr int32_t letterGregorian = 'G';
 inline constexpr int32_t letterJulian = 'J';
 inline constexpr int32_t letterAnnusNovus = 'A';
+inline constexpr int32_t letterHebrew = 'H';
+inline constexpr int32_t letterIslamic = 'I';
+inline constexpr int32_t letterPersian = 'P';
+inline constexpr int32_t letterCoptic = 'C';
+inline constexpr int32_t letterEthiopic = 'E';
+inline constexpr int32_t letterIndian = 'S';
+inline constexpr int32_t letterFrench = 'F';
+// Not a library calendar: the Long Count has its own functions and no months.
+inline constexpr int32_t letterLongCount = 'L';
+
+// The calendars of the library's first functions (euro_*, annus_novus_*, str_to_date,
+// days_elapsed), which read any other letter as Gregorian.
+constexpr bool InOlderFunctions(int32_t letter) {
+    return letter == letterGregorian || letter == letterJulian || letter == letterAnnusNovus;
+}
 
 struct KindFacts {
     Kind kind;
@@ -33,15 +63,28 @@ struct KindFacts {
     int32_t letter;        // the library's calendar; the numbers count Gregorian years
     Form form;
     bool inWindow; // offered by the window's option buttons and stored in its settings file
+    // A difference of two dates of the kind shows whole years, months and days: only where
+    // every year has the same months (Annus Novus folds Intercalarius into Decimus).
+    bool breakdown;
 };
 
-// Row i describes Kind i.
-inline constexpr std::array<KindFacts, 5> kinds{{
-    {Kind::CE, "CE", "ce", letterGregorian, Form::CalendarDate, true},
-    {Kind::JC, "JC", "jc", letterJulian, Form::CalendarDate, true},
-    {Kind::JDN, "JDN", "jdn", letterGregorian, Form::DayNumber, true},
-    {Kind::AN, "AN", "an", letterAnnusNovus, Form::CalendarDate, true},
-    {Kind::YYYYDDD, "", "yyyyddd", letterGregorian, Form::YearDay, true},
+// Row i describes Kind i. Codes: the eras' usual abbreviations where they are distinct (Anno
+// Mundi, Anno Hegirae, Anno Persico), the Coptic Era of the Martyrs, the Ethiopian Calendar,
+// the Saka Era, the Ere Republicaine and the Long Count.
+inline constexpr std::array<KindFacts, 13> kinds{{
+    {Kind::CE, "CE", "ce", letterGregorian, Form::CalendarDate, true, true},
+    {Kind::JC, "JC", "jc", letterJulian, Form::CalendarDate, true, true},
+    {Kind::JDN, "JDN", "jdn", letterGregorian, Form::DayNumber, true, false},
+    {Kind::AN, "AN", "an", letterAnnusNovus, Form::CalendarDate, true, true},
+    {Kind::YYYYDDD, "", "yyyyddd", letterGregorian, Form::YearDay, true, true},
+    {Kind::Hebrew, "AM", "hebrew", letterHebrew, Form::CalendarDate, false, false},
+    {Kind::Islamic, "AH", "islamic", letterIslamic, Form::CalendarDate, false, false},
+    {Kind::Persian, "AP", "persian", letterPersian, Form::CalendarDate, false, false},
+    {Kind::Coptic, "EM", "coptic", letterCoptic, Form::CalendarDate, false, false},
+    {Kind::Ethiopic, "EC", "ethiopic", letterEthiopic, Form::CalendarDate, false, false},
+    {Kind::Indian, "SE", "indian", letterIndian, Form::CalendarDate, false, false},
+    {Kind::French, "ER", "french", letterFrench, Form::CalendarDate, false, false},
+    {Kind::Mayan, "LC", "mayan", letterLongCount, Form::LongCount, false, false},
 }};
 
 constexpr bool RowsInKindOrder() {
@@ -50,6 +93,14 @@ constexpr bool RowsInKindOrder() {
     return true;
 }
 static_assert(RowsInKindOrder(), "row i of kinds describes Kind i");
+
+constexpr bool CodesDistinct() {
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+        for (std::size_t j = i + 1; j < kinds.size(); ++j)
+            if (!kinds[i].code.empty() && kinds[i].code == kinds[j].code) return false;
+    return true;
+}
+static_assert(CodesDistinct(), "no two kinds are written with the same code");
 
 // A Kind only ever comes from KindOfNumber or KindOfName, so it always has its row.
 constexpr const KindFacts& FactsOf(Kind kind) {

@@ -94,6 +94,16 @@ bool TakesValue(std::string_view name) {
            name == "--thousands" || name == "--lang";
 }
 
+// orv's words for the kinds, "ce, jc, ...", in the table's order.
+std::string KindNames() {
+    std::string names;
+    for (const DatePr2::KindFacts& row : DatePr2::kinds) {
+        if (!names.empty()) names += ", ";
+        names += row.name;
+    }
+    return names;
+}
+
 // One option with its value; the usage error, or nothing when it was taken.
 std::optional<std::string> TakeValue(const std::string& name, const std::string& value,
                                      Arguments& result) {
@@ -101,7 +111,7 @@ std::optional<std::string> TakeValue(const std::string& name, const std::string&
     Arguments::Given& given = result.given;
     if (name == "--from" || name == "--to") {
         const auto kind = DatePr2::KindOfName(value);
-        if (!kind) return "unknown calendar \"" + value + "\" (ce, jc, an, jdn, yyyyddd)";
+        if (!kind) return "unknown calendar \"" + value + "\" (" + KindNames() + ")";
         (name == "--from" ? o.fromKind : o.toKind) = *kind;
     } else if (name == "--order") {
         const auto order = OrderOf(value);
@@ -220,8 +230,10 @@ const char* UsageText() {
            "       orv today [--to KIND]\n"
            "options: --order ymd|dmy|mdy --sep -|.|/ --thousands ,|.|none --lang en|de|es\n"
            "         --settings --lenient --value --json --help -h --version -V\n"
-           "KIND: ce jc an jdn yyyyddd. Without DATE a command reads one case a line from\n"
-           "standard input (add: DATE TAB DAYS, diff: DATE1 TAB DATE2).\n";
+           "KIND: ce jc an jdn yyyyddd hebrew islamic persian coptic ethiopic indian french "
+           "mayan.\n"
+           "Without DATE a command reads one case a line from standard input (add: DATE TAB\n"
+           "DAYS, diff: DATE1 TAB DATE2).\n";
 }
 
 std::string HelpText() {
@@ -233,11 +245,12 @@ std::string HelpText() {
            "  add        DATE (--from) plus DAYS, written in the --to calendar; DAYS may be\n"
            "             negative\n"
            "  diff       DATE2 (--to) minus DATE1 (--from) in days, with a breakdown in years,\n"
-           "             months and days when both are of one calendar\n"
+           "             months and days when both are of one calendar: ce, jc, an, yyyyddd\n"
            "  today      today's date in the --to calendar, as the Today button writes it\n\n"
            "DATE is wholly a date as the window writes it in the calendar, order and separator\n"
            "(2000-12-31; a negative year last as (-4713)), a whole number for jdn, seven digits\n"
-           "for yyyyddd, or today, yesterday, tomorrow. DAYS is a whole number, its digits\n"
+           "for yyyyddd, baktun.katun.tun.uinal.kin for mayan (-0.0.0.0.1 before the creation),\n"
+           "or today, yesterday, tomorrow. DAYS is a whole number, its digits\n"
            "grouped by three with the --thousands mark or not at all. Blanks at the ends go;\n"
            "anything else is refused.\n\n"
            "  --order, --sep, --thousands, --lang   how dates and numbers are read and written\n"
