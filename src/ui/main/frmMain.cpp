@@ -2,7 +2,6 @@
 // sequence, quitting, and the small operations every other part of the window uses.
 #include "ui/main/frmMain.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -26,6 +25,7 @@
 #include "lang/GEN_TEXT.h"
 #include "ui/WindowUnits.h"
 #include "ui/info/InfoWindows.h"
+#include "ui/main/AccessibleControls.h"
 
 namespace {
 
@@ -143,28 +143,16 @@ Qt::MouseButton ClickOfKey(const QKeyEvent& key) {
     }
 }
 
-// A plain widget reads as a filler on the accessibility bus; the main window is a window
-// (a frame to screen readers), named by its caption.
-QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("frmMain") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(MainWindowAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(clientWidthTwips), Px(clientHeightTwips));
     setFont(SansFont(9.75));
     CreateControls();
+    DescribeForScreenReaders();
     ConnectHandlers();
 }
 
@@ -401,11 +389,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 // Today's labels change their calendar on either button; the links open on the left one.
 bool frmMain::LabelClick(QObject* label, Qt::MouseButton button) {
-    if (label == lblTodaysDate)
-        lblTodaysDate_MouseUp(button);
-    else if (label == lblWeekFromToday)
-        lblWeekFromToday_MouseUp(button);
-    else if (label == lblTessaline && button == Qt::LeftButton)
+    if (label == lblTodaysDate || label == lblWeekFromToday) {
+        if (label == lblTodaysDate)
+            lblTodaysDate_MouseUp(button);
+        else
+            lblWeekFromToday_MouseUp(button);
+        // A screen reader does not tell a label's new text: the calendar just chosen.
+        notifier->Say(static_cast<QLabel*>(label)->text());
+    } else if (label == lblTessaline && button == Qt::LeftButton)
         lblTessaline_Click();
     else if (label == lblOnlineDocumentation && button == Qt::LeftButton)
         lblOnlineDocumentation_Click();

@@ -16,6 +16,7 @@
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
+#include "ui/main/AccessibleControls.h"
 
 void frmMain::cmdCompute_Click() {
     Compute::Input in;
@@ -54,25 +55,9 @@ void frmMain::cmdCompute_Click() {
 }
 
 // The focus stays in the first date window, so a screen reader would not notice the line
-// appended to the output window. Qt 6.4 has no announcement event: the line becomes the
-// description of the focused window, and screen readers speak a changed description of the
-// focused control.
+// appended to the output window: it is spoken on its own.
 void frmMain::AnnounceResult(const std::string& text) {
-    const QString spoken =
-        QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).trimmed();
-    if (spoken.isEmpty()) return;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(txbFirstDate, spoken);
-    QAccessible::updateAccessibility(&announcement);
-#else
-    if (txbFirstDate->accessibleDescription() != spoken) {
-        txbFirstDate->setAccessibleDescription(spoken); // sends the change event
-        return;
-    }
-    // The same line again (the same Compute twice) is still news to the user.
-    QAccessibleEvent changed(txbFirstDate, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
-#endif
+    notifier->Say(QString::fromStdString(text));
 }
 
 // The KeyPress handlers of the three input windows. Enter runs Compute and inserts nothing;
@@ -197,7 +182,10 @@ void frmMain::VScroll_Change(int index) {
             PlaceOutputCaret(txbOutput->document()->characterCount() - 1);
         }
         if (step.message >= 0) ShowMessage(step.message);
-        if (!step.text.empty()) window->setText(QString::fromStdString(step.text));
+        if (!step.text.empty()) {
+            window->setText(QString::fromStdString(step.text));
+            notifier->Say(window->text());
+        }
     }
     upDown->setValue(0);
     txbDateDiffDays->clear();

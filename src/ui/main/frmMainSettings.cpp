@@ -11,6 +11,7 @@
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
+#include "ui/main/AccessibleControls.h"
 
 namespace {
 
@@ -187,7 +188,10 @@ void frmMain::CalendarSelected(int which, int16_t kind) {
     convertToKind = kind;
     bool ok = false;
     ConvertDateText(ok);
-    if (ok) window->setText(QString::fromStdString(convertedText));
+    if (ok) {
+        window->setText(QString::fromStdString(convertedText));
+        notifier->Say(window->accessibleName() + QStringLiteral(": ") + window->text());
+    }
     lastKind = kind;
 }
 

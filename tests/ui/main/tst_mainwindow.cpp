@@ -51,6 +51,25 @@ QString AccessibleNames(const WindowFixture& f, const QStringList& names) {
     return read.join('|');
 }
 
+QAccessibleInterface* Accessible(const WindowFixture& f, const QString& name) {
+    return QAccessible::queryAccessibleInterface(f.Find(name));
+}
+
+QList<QAccessible::Role> Roles(const WindowFixture& f, const QStringList& names) {
+    QList<QAccessible::Role> roles;
+    for (const QString& name : names)
+        roles << Accessible(f, name)->role();
+    return roles;
+}
+
+struct ShowCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        count += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+};
+
 // Keys sent one after the other to whatever has the focus, starting from `name`.
 using Keys = QList<QKeyCombination>;
 void Press(const WindowFixture& f, const QString& name, const Keys& keys) {
@@ -412,20 +431,50 @@ class MainWindowTest : public QObject {
         QCOMPARE(AccessibleNames(f, names), "Orvandel 7.6d|Compute|Common Era date (CE)|"
                                             "Date difference|Second date|Output window");
         QCOMPARE(QAccessible::queryAccessibleInterface(f.Window())->role(), QAccessible::Window);
-        QCOMPARE(AccessibleNames(f, {"lblTodaysDate"}), "Today is Monday,\n2026-12-07 CE (14:05).");
-        for (const auto& [typed, told] :
-             {std::pair{"2000-01-01||", "2000-01-01 CE, Saturday"},
-              {"2000-13-01||", "First date is not valid in calendar specified."}}) {
-            f.Click("cmdClearInputWindows");
-            f.Fill(typed);
+        // Labels that act as links and buttons say so; today's tells what pressing it does.
+        QCOMPARE(
+            Roles(f, {"lblTessaline", "lblOnlineDocumentation", "lblTodaysDate", "VScroll(0)"}),
+            QList({QAccessible::Link, QAccessible::Link, QAccessible::Button,
+                   QAccessible::ScrollBar}));
+        QCOMPARE(AccessibleNames(f, {"lblTodaysDate", "cmdClearFirstDate", "cmdClearOutputWindow",
+                                     "cmdToday(1)", "VScroll(0)"}),
+                 "Today is Monday, 2026-12-07 CE (14:05).|Clear first date|Clear output window|"
+                 "Today: Second date|First date up-down");
+        QCOMPARE(Accessible(f, "lblTodaysDate")->text(QAccessible::Description),
+                 "Click to change calendar");
+        // Each row of option buttons is labelled, so that two rows of the same captions differ.
+        const auto labels = Accessible(f, "optSecondDateIsJC")->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0].first->text(QAccessible::Name), "Second date:");
+        f.Click("cmdClearInputWindows");
+        f.Fill("2000-01-01||");
+        // The whole date is one run of text: a screen reader reads its last character too.
+        int start = -1, end = -1;
+        Accessible(f, first)->textInterface()->attributes(9, &start, &end);
+        QCOMPARE(QPair(start, end), QPair(0, 10));
+        for (const char* told : {"2000-01-01 CE, Saturday", "2000-01-01 CE, Saturday",
+                                 "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday",
+                                 "First date is not valid in calendar specified."}) {
+            for (const auto& [word, typed] :
+                 {std::pair{"plus", "2000-01-01|10|"}, {"valid", "2000-13-01||"}}) {
+                if (!QString(told).contains(word)) continue;
+                f.Click("cmdClearInputWindows");
+                f.Fill(typed);
+            }
+            QAccessibleInterface* notifier = Accessible(f, "notifier");
+            ShowCounter shows;
+            notifier->object()->installEventFilter(&shows);
             f.Enter(first);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // later versions announce it instead
-            QCOMPARE(QAccessible::queryAccessibleInterface(f.Find(first))
-                         ->text(QAccessible::Description),
-                     told);
-#endif
             QCOMPARE(f.FocusName(), first);
+            QCOMPARE(notifier->role(), QAccessible::Notification);
+            QCOMPARE(notifier->text(QAccessible::Name), told);
+            // Shown anew each time: the same line twice is told twice.
+            QCOMPARE(shows.count, 1);
+            QCOMPARE(Accessible(f, first)->text(QAccessible::Description), "");
         }
+        f.Type(first, "1");
+        QCOMPARE(Accessible(f, "notifier")->text(QAccessible::Name), ""); // stale once typed over
+        QVERIFY(Accessible(f, "notifier")->state().invisible);
         auto* box = QAccessible::queryAccessibleInterface(f.Find(output))->textInterface();
         QVERIFY(box->text(0, box->characterCount()).startsWith("2000-01-01 CE, Saturday"));
     }
