@@ -23,9 +23,9 @@
 #include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
+#include "ui/AccessibleControls.h"
 #include "ui/WindowUnits.h"
 #include "ui/info/InfoWindows.h"
-#include "ui/main/AccessibleControls.h"
 
 namespace {
 

@@ -109,6 +109,7 @@ class frmMain : public QWidget {
     // frmMainAccessible.cpp
     void DescribeForScreenReaders();
     void NameForScreenReaders();
+    void TellClearedWindow(const QLineEdit* window);
 
     // frmMainOutput.cpp
     void UpdateCopyButton();

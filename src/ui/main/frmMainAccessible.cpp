@@ -10,7 +10,7 @@
 #include <QScrollBar>
 
 #include "lang/GEN_TEXT.h"
-#include "ui/main/AccessibleControls.h"
+#include "ui/AccessibleControls.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ void frmMain::DescribeForScreenReaders() {
         connect(window, &QLineEdit::textEdited, this, [this] { notifier->Clear(); });
     }
     const auto rows = {
-        std::pair{lblDateFormat, QList<QRadioButton*>{optDateFormatIsYMD, optDateFormatIsDMY,
-                                                      optDateFormatIsMDY}},
+        std::pair{lblDateFormat,
+                  QList<QRadioButton*>{optDateFormatIsYMD, optDateFormatIsDMY, optDateFormatIsMDY}},
         std::pair{lblDateSeparator,
                   QList<QRadioButton*>{optSeparatorIsDash, optSeparatorIsDot, optSeparatorIsSlash}},
         std::pair{lblThousandsSeparator,
@@ -70,4 +70,10 @@ void frmMain::NameForScreenReaders() {
     cmdToday[1]->setAccessibleName(T(txtToday) + QStringLiteral(": ") + T(txtSecondDate));
     VScroll[0]->setAccessibleName(T(txtFirstDate) + QStringLiteral(" up-down"));
     VScroll[1]->setAccessibleName(T(txtSecondDate) + QStringLiteral(" up-down"));
+}
+
+// Emptied before it takes the focus, the window's caret moves first and Orca follows it
+// there silently, so it never says where the focus went.
+void frmMain::TellClearedWindow(const QLineEdit* window) {
+    notifier->Say(window->accessibleName());
 }

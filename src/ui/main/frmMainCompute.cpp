@@ -16,7 +16,7 @@
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
-#include "ui/main/AccessibleControls.h"
+#include "ui/AccessibleControls.h"
 
 void frmMain::cmdCompute_Click() {
     Compute::Input in;
@@ -129,16 +129,19 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
 void frmMain::cmdClearFirstDate_Click() {
     txbFirstDate->clear();
     txbFirstDate->setFocus(Qt::OtherFocusReason);
+    TellClearedWindow(txbFirstDate);
 }
 
 void frmMain::cmdClearSecondDate_Click() {
     txbSecondDate->clear();
     txbSecondDate->setFocus(Qt::OtherFocusReason);
+    TellClearedWindow(txbSecondDate);
 }
 
 void frmMain::cmdClearDateDiffDays_Click() {
     txbDateDiffDays->clear();
     txbDateDiffDays->setFocus(Qt::OtherFocusReason);
+    TellClearedWindow(txbDateDiffDays);
 }
 
 void frmMain::cmdClearInputWindows_Click() {
@@ -146,6 +149,7 @@ void frmMain::cmdClearInputWindows_Click() {
     txbSecondDate->clear();
     txbDateDiffDays->clear();
     FocusDateWindow(1);
+    TellClearedWindow(txbFirstDate);
 }
 
 void frmMain::cmdMoveSecondDateToFirst_Click() {

@@ -11,7 +11,7 @@
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
-#include "ui/main/AccessibleControls.h"
+#include "ui/AccessibleControls.h"
 
 namespace {
 

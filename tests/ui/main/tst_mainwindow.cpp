@@ -280,6 +280,24 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.FocusName(), output);
     }
 
+    // The copy button's width by language, centred between the maker's link and Quit (pixels
+    // of 15 twips: 2500, 3500, 3000 twips wide; left edges 4810, 4310, 4560 twips), for each
+    // language of the box.
+    void copyButtonByLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("English") << 0 << QRect(321, 137, 167, 22);
+        QTest::newRow("German") << 1 << QRect(287, 137, 233, 22);
+        QTest::newRow("Spanish") << 4 << QRect(304, 137, 200, 22);
+    }
+    void copyButtonByLanguage() {
+        QFETCH(int, language);
+        QFETCH(QRect, place);
+        WindowFixture f;
+        f.StartIn(language);
+        QCOMPARE(f.Find("cmdCopyToClipboard")->geometry(), place);
+    }
+
     // The day word beside the difference follows the count and the language.
     void dayWordBesideTheDifference() {
         WindowFixture f;
@@ -354,7 +372,10 @@ class MainWindowTest : public QObject {
             "Today is Monday,\r\n2,461,382 JDN (14:05).|A week from today is\r\n2,461,389 JDN");
         f.Click("lblTodaysDate", Qt::RightButton);
         QVERIFY(f.Text("lblTodaysDate").endsWith("\r\n10545-10-13 AN (14:05)."));
-        f.Click("lblTodaysDate", Qt::RightButton);  // -> AN -> JC
+        f.Click("lblTodaysDate", Qt::RightButton);                       // -> AN -> JC
+        Press(f, "lblTodaysDate", {Qt::KeypadModifier | Qt::Key_Enter}); // a left click: -> AN
+        QVERIFY(f.Text("lblTodaysDate").endsWith(" AN (14:05)."));
+        f.Click("lblTodaysDate", Qt::RightButton);  // -> JC
         Press(f, "lblTodaysDate", {Qt::Key_Space}); // a left click: JC -> AN
         QVERIFY(f.Text("lblTodaysDate").endsWith(" AN (14:05)."));
         Press(f, "lblTodaysDate", {Qt::ShiftModifier | Qt::Key_F10}); // a right click
@@ -370,20 +391,31 @@ class MainWindowTest : public QObject {
         QTest::addColumn<Keys>("keys");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("date"); // in the first date window afterwards
         const Keys undo{Qt::ControlModifier | Qt::Key_Z},
             clear{Qt::ControlModifier | Qt::Key_A, Qt::Key_Delete};
         QTest::newRow("Tab leaves the output window")
-            << output << Keys{Qt::Key_Tab} << "lblTessaline" << twoLines;
-        QTest::newRow("Ctrl+Tab too")
-            << output << Keys{Qt::ControlModifier | Qt::Key_Tab} << "lblTessaline" << twoLines;
+            << output << Keys{Qt::Key_Tab} << "lblTessaline" << twoLines << "2000-01-01";
+        QTest::newRow("Ctrl+Tab too") << output << Keys{Qt::ControlModifier | Qt::Key_Tab}
+                                      << "lblTessaline" << twoLines << "2000-01-01";
         QTest::newRow("the today labels are on the way")
             << "optSecondDateIsDIY" << Keys{Qt::Key_Tab, Qt::Key_Tab} << "lblWeekFromToday"
-            << twoLines;
-        QTest::newRow("an edit is undone") << output << clear + undo << output << twoLines;
-        QTest::newRow("a result line is no edit") << output << undo + undo << output << twoLines;
+            << twoLines << "2000-01-01";
+        QTest::newRow("an edit is undone")
+            << output << clear + undo << output << twoLines << "2000-01-01";
+        QTest::newRow("a result line is no edit")
+            << output << undo + undo << output << twoLines << "2000-01-01";
         QTest::newRow("Enter presses a button")
-            << "cmdClearOutputWindow" << Keys{Qt::Key_Return} << first << "";
-        QTest::newRow("Up steps the date") << first << Keys{Qt::Key_Up} << first << twoLines;
+            << "cmdClearOutputWindow" << Keys{Qt::Key_Return} << first << ""
+            << "2000-01-01";
+        QTest::newRow("Up steps the date")
+            << first << Keys{Qt::Key_Up} << first << twoLines << "2000-01-02";
+        QTest::newRow("Ctrl+Shift+Tab leaves the output window backwards")
+            << output << Keys{Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Backtab}
+            << "cmdCompute" << twoLines << "2000-01-01";
+        QTest::newRow("Ctrl+A selects a date to type over")
+            << first << Keys{Qt::Key_End, Qt::ControlModifier | Qt::Key_A, Qt::Key_1} << first
+            << twoLines << "1";
     }
     void keys() {
         QFETCH(QString, from);
@@ -396,7 +428,8 @@ class MainWindowTest : public QObject {
         Press(f, from, keys);
         QCOMPARE(f.FocusName(), focus);
         QCOMPARE(f.Text(output), text);
-        QCOMPARE(f.Text(first), keys[0].key() == Qt::Key_Up ? "2000-01-02" : "2000-01-01");
+        QFETCH(QString, date);
+        QCOMPARE(f.Text(first), date);
     }
 
     void enterOpensLinkOnlyTheLeftButtonClicks() {
@@ -410,7 +443,8 @@ class MainWindowTest : public QObject {
         f.Click("lblTessaline", Qt::RightButton);
         f.Click("lblOnlineDocumentation", Qt::MiddleButton);
         Press(f, "lblOnlineDocumentation", {Qt::Key_Return});
-        QCOMPARE(opened.size(), 1);
+        Press(f, "lblTessaline", {Qt::KeypadModifier | Qt::Key_Enter});
+        QCOMPARE(opened.size(), 2);
         QVERIFY2(opened[0].startsWith("http"), qPrintable(opened[0]));
     }
 

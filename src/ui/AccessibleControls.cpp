@@ -1,4 +1,4 @@
-#include "ui/main/AccessibleControls.h"
+#include "ui/AccessibleControls.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -41,9 +41,7 @@ class KeyLabelAccessible final : public QAccessibleWidget, public Own {
             return OneLine(static_cast<const QLabel*>(object())->text());
         return QAccessibleWidget::text(t);
     }
-    QStringList actionNames() const override {
-        return {pressAction()};
-    }
+    QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (action != pressAction()) return;
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
@@ -59,8 +57,7 @@ class OptionAccessible final : public QAccessibleWidget, public Own {
         : QAccessibleWidget(option, QAccessible::RadioButton) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return button()->text();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return button()->text();
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override {
@@ -79,17 +76,13 @@ class OptionAccessible final : public QAccessibleWidget, public Own {
         }
         return found;
     }
-    QStringList actionNames() const override {
-        return {pressAction()};
-    }
+    QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (action == pressAction()) button()->click();
     }
 
   private:
-    QAbstractButton* button() const {
-        return static_cast<QAbstractButton*>(widget());
-    }
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
 // A one-line input window. Qt 6.4's own interface reports every text-attribute run as empty,
@@ -134,30 +127,18 @@ class TextWindowAccessible final : public QAccessibleWidget,
             *end = edit()->selectionEnd();
         }
     }
-    int selectionCount() const override {
-        return edit()->hasSelectedText() ? 1 : 0;
-    }
-    void addSelection(int start, int end) override {
-        setSelection(0, start, end);
-    }
-    void removeSelection(int /*index*/) override {
-        edit()->deselect();
-    }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int /*index*/) override { edit()->deselect(); }
     void setSelection(int /*index*/, int start, int end) override {
         edit()->setSelection(start, end - start);
     }
-    int cursorPosition() const override {
-        return edit()->cursorPosition();
-    }
-    void setCursorPosition(int position) override {
-        edit()->setCursorPosition(position);
-    }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
     QString text(int start, int end) const override {
         return edit()->text().mid(start, end - start);
     }
-    int characterCount() const override {
-        return static_cast<int>(edit()->text().size());
-    }
+    int characterCount() const override { return static_cast<int>(edit()->text().size()); }
     QRect characterRect(int offset) const override {
         const QString text = edit()->text();
         if (offset < 0 || offset >= text.size()) return {};
@@ -178,20 +159,14 @@ class TextWindowAccessible final : public QAccessibleWidget,
         return {};
     }
 
-    void deleteText(int start, int end) override {
-        replaceText(start, end, QString());
-    }
-    void insertText(int offset, const QString& text) override {
-        replaceText(offset, offset, text);
-    }
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString& text) override {
         edit()->setText(edit()->text().replace(start, end - start, text));
     }
 
   private:
-    QLineEdit* edit() const {
-        return static_cast<QLineEdit*>(widget());
-    }
+    QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
 };
 
 class NotifierAccessible final : public QAccessibleWidget, public Own {
