@@ -480,6 +480,7 @@ class MainWindowTest : public QObject {
         const auto labels = Accessible(f, "optSecondDateIsJC")->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels[0].first->text(QAccessible::Name), "Second date:");
+        QCOMPARE(labels[0].second, QAccessible::Label);
         f.Click("cmdClearInputWindows");
         f.Fill("2000-01-01||");
         // The whole date is one run of text: a screen reader reads its last character too.
