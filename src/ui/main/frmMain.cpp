@@ -293,30 +293,38 @@ void frmMain::CreateControls() {
 }
 
 void frmMain::ConnectHandlers() {
-    const auto onSelect = [this](QRadioButton* option, void (frmMain::*handler)()) {
-        connect(option, &QAbstractButton::toggled, this, [this, handler](bool selected) {
-            if (selected) (this->*handler)();
-        });
+    // Each option button runs its handler when it becomes the selected one of its group.
+    struct Selection {
+        QRadioButton* frmMain::*option;
+        void (frmMain::*handler)();
     };
-    onSelect(optDateFormatIsYMD, &frmMain::optDateFormatIsYMD_Click);
-    onSelect(optDateFormatIsDMY, &frmMain::optDateFormatIsDMY_Click);
-    onSelect(optDateFormatIsMDY, &frmMain::optDateFormatIsMDY_Click);
-    onSelect(optSeparatorIsDash, &frmMain::optSeparatorIsDash_Click);
-    onSelect(optSeparatorIsSlash, &frmMain::optSeparatorIsSlash_Click);
-    onSelect(optSeparatorIsDot, &frmMain::optSeparatorIsDot_Click);
-    onSelect(optThousSepIsComma, &frmMain::optThousSepIsComma_Click);
-    onSelect(optThousSepIsDot, &frmMain::optThousSepIsDot_Click);
-    onSelect(optThousSepNone, &frmMain::optThousSepNone_Click);
-    onSelect(optFirstDateIsCE, &frmMain::optFirstDateIsCE_Click);
-    onSelect(optFirstDateIsJC, &frmMain::optFirstDateIsJC_Click);
-    onSelect(optFirstDateIsAN, &frmMain::optFirstDateIsAN_Click);
-    onSelect(optFirstDateIsJDN, &frmMain::optFirstDateIsJDN_Click);
-    onSelect(optFirstDateIsDIY, &frmMain::optFirstDateIsDIY_Click);
-    onSelect(optSecondDateIsCE, &frmMain::optSecondDateIsCE_Click);
-    onSelect(optSecondDateIsJC, &frmMain::optSecondDateIsJC_Click);
-    onSelect(optSecondDateIsAN, &frmMain::optSecondDateIsAN_Click);
-    onSelect(optSecondDateIsJDN, &frmMain::optSecondDateIsJDN_Click);
-    onSelect(optSecondDateIsDIY, &frmMain::optSecondDateIsDIY_Click);
+    static constexpr std::array selections{
+        Selection{&frmMain::optDateFormatIsYMD, &frmMain::optDateFormatIsYMD_Click},
+        Selection{&frmMain::optDateFormatIsDMY, &frmMain::optDateFormatIsDMY_Click},
+        Selection{&frmMain::optDateFormatIsMDY, &frmMain::optDateFormatIsMDY_Click},
+        Selection{&frmMain::optSeparatorIsDash, &frmMain::optSeparatorIsDash_Click},
+        Selection{&frmMain::optSeparatorIsSlash, &frmMain::optSeparatorIsSlash_Click},
+        Selection{&frmMain::optSeparatorIsDot, &frmMain::optSeparatorIsDot_Click},
+        Selection{&frmMain::optThousSepIsComma, &frmMain::optThousSepIsComma_Click},
+        Selection{&frmMain::optThousSepIsDot, &frmMain::optThousSepIsDot_Click},
+        Selection{&frmMain::optThousSepNone, &frmMain::optThousSepNone_Click},
+        Selection{&frmMain::optFirstDateIsCE, &frmMain::optFirstDateIsCE_Click},
+        Selection{&frmMain::optFirstDateIsJC, &frmMain::optFirstDateIsJC_Click},
+        Selection{&frmMain::optFirstDateIsAN, &frmMain::optFirstDateIsAN_Click},
+        Selection{&frmMain::optFirstDateIsJDN, &frmMain::optFirstDateIsJDN_Click},
+        Selection{&frmMain::optFirstDateIsDIY, &frmMain::optFirstDateIsDIY_Click},
+        Selection{&frmMain::optSecondDateIsCE, &frmMain::optSecondDateIsCE_Click},
+        Selection{&frmMain::optSecondDateIsJC, &frmMain::optSecondDateIsJC_Click},
+        Selection{&frmMain::optSecondDateIsAN, &frmMain::optSecondDateIsAN_Click},
+        Selection{&frmMain::optSecondDateIsJDN, &frmMain::optSecondDateIsJDN_Click},
+        Selection{&frmMain::optSecondDateIsDIY, &frmMain::optSecondDateIsDIY_Click},
+    };
+    for (const Selection& selection : selections) {
+        connect(this->*selection.option, &QAbstractButton::toggled, this,
+                [this, handler = selection.handler](bool selected) {
+                    if (selected) (this->*handler)();
+                });
+    }
 
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
