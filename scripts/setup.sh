@@ -16,6 +16,7 @@ ORV_TEST_PACKAGES=(
   xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file
   python3
+  dbus-x11 at-spi2-core python3-pyatspi xdotool openbox orca speech-dispatcher
 )
 ORV_PACKAGES=("${ORV_BUILD_PACKAGES[@]}" "${ORV_TEST_PACKAGES[@]}")
 orv_missing_packages() {

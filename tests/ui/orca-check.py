@@ -262,9 +262,15 @@ def session():
     step("6. Tab 4 times: the first link", tabs(4), seconds=1.5, must=[r"Tessaline link"])
     step("6. Tab: the second link", tabs(1), seconds=1.5, must=[r"Online documentation link"])
     # 9. The language box.
-    step("9. Tab 3 times: the language box", tabs(3), seconds=1.5, must=[r"combo box"])
+    step("9. Tab 3 times: the language box", tabs(3), seconds=1.5,
+         must=[r"English combo box.*Language"])
+    step("9. Down: German is chosen, the focus goes to the output window", lambda: keys("Down"),
+         seconds=2.0, must=[r"Ausgabefenster", r"Deutsch"])
+    step("9. Tab 5 times, Up: back to English", lambda: (tabs(5)(), keys("Up")), seconds=2.0,
+         must=[r"Output window", r"English"])
+    step("9. Tab 6 times: Help", tabs(6), seconds=1.5, must=[r"Help push button"])
     # 10. Help opens with its first line and closes to its button.
-    step("10. Tab, Space: Help", lambda: keys("Tab", "space"), seconds=2.5,
+    step("10. Space: Help", lambda: keys("space"), seconds=2.5,
          must=[r"A Common Era \(CE\) date is"])
     # The window's design gives the focus to the first date window when Help closes.
     step("10. Escape: Help closes", lambda: keys("Escape"), seconds=2.0,

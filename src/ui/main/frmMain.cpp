@@ -327,6 +327,10 @@ void frmMain::ConnectHandlers() {
     }
 
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
+    // The box hands the focus to the output window: a screen reader would not say what the
+    // arrow key just chose.
+    connect(cboLanguage, &QComboBox::activated, this,
+            [this] { notifier->Say(cboLanguage->currentText()); });
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(cmdCalendars, &QPushButton::clicked, this, &frmMain::cmdCalendars_Click);
     connect(cmdCredits, &QPushButton::clicked, this, &frmMain::cmdCredits_Click);

@@ -3,11 +3,13 @@
 // tell apart controls whose captions sound alike, and the notifier that speaks results.
 #include "ui/main/frmMain.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <array>
 
 #include "lang/GEN_TEXT.h"
 #include "ui/AccessibleControls.h"
@@ -22,6 +24,16 @@ QString T(const GEN_TEXT::Entry& entry) {
 QString ClearName(const GEN_TEXT::Entry& what) {
     return QString::fromStdString(GEN_TEXT::Text(GEN_TEXT::txtClear) + " " +
                                   GEN_TEXT::LowerUnlessGerman(GEN_TEXT::Text(what)));
+}
+
+// What the language box chooses, by language slot. The box has no label on the window; a
+// screen reader reads this as its description.
+QString LanguageBoxDescription(int language) {
+    static const std::array<const char*, 5> words{"Language", "Sprache", "Langue", "Idioma",
+                                                  "Idioma"};
+    return language >= 0 && static_cast<std::size_t>(language) < words.size()
+               ? QString::fromUtf8(words[static_cast<std::size_t>(language)])
+               : QString();
 }
 
 } // namespace
@@ -70,6 +82,7 @@ void frmMain::NameForScreenReaders() {
     cmdToday[1]->setAccessibleName(T(txtToday) + QStringLiteral(": ") + T(txtSecondDate));
     VScroll[0]->setAccessibleName(T(txtFirstDate) + QStringLiteral(" up-down"));
     VScroll[1]->setAccessibleName(T(txtSecondDate) + QStringLiteral(" up-down"));
+    cboLanguage->setAccessibleDescription(LanguageBoxDescription(currentLanguage));
 }
 
 // Emptied before it takes the focus, the window's caret moves first and Orca follows it
