@@ -18,6 +18,7 @@ ORV_TEST_PACKAGES=(
   debhelper devscripts lintian fakeroot libglib2.0-bin
   python3
   faketime
+  dbus-x11 at-spi2-core python3-pyatspi xdotool openbox orca speech-dispatcher
 )
 ORV_PACKAGES=("${ORV_BUILD_PACKAGES[@]}" "${ORV_TEST_PACKAGES[@]}")
 orv_missing_packages() {

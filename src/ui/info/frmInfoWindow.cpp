@@ -1,6 +1,7 @@
 #include "ui/info/frmInfoWindow.h"
 
 #include "lang/GEN_TEXT.h"
+#include "ui/AccessibleControls.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QString>
+#include <QTextBlock>
 #include <algorithm>
 #include <cmath>
 
@@ -25,7 +27,8 @@ QRect PxRect(const TwipsRect& r) {
 
 frmInfoWindow::frmInfoWindow(const WindowDesign& windowDesign, QWidget* mainWindow)
     : QDialog(mainWindow), design(windowDesign), texts(windowDesign.LoadTexts()),
-      txbMsg(new QPlainTextEdit(this)), cmdClose(new QPushButton(this)) {
+      txbMsg(new QPlainTextEdit(this)), cmdClose(new QPushButton(this)),
+      notifier(new AccessibleControls::Notifier(this, txbMsg)) {
     setObjectName(QString::fromLatin1(design.objectName));
     if (design.modalDialog) {
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -95,7 +98,12 @@ void frmInfoWindow::done(int result) {
 }
 
 bool frmInfoWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) ApplyLanguage();
+    if (event->type() == QEvent::WindowActivate) {
+        ApplyLanguage();
+        // The text is put back with the caret on its first line, but Orca follows the caret
+        // there silently: the line the user is on is read out.
+        notifier->Say(txbMsg->document()->firstBlock().text());
+    }
     return QDialog::event(event);
 }
 

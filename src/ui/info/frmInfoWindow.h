@@ -11,6 +11,9 @@
 
 class QPlainTextEdit;
 class QPushButton;
+namespace AccessibleControls {
+class Notifier;
+}
 
 namespace InfoWindows {
 
@@ -66,6 +69,7 @@ class frmInfoWindow : public QDialog {
     InfoTexts::Table texts;
     QPlainTextEdit* txbMsg;
     QPushButton* cmdClose;
+    AccessibleControls::Notifier* notifier;
 };
 
 } // namespace InfoWindows

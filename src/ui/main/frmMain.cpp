@@ -2,7 +2,6 @@
 // sequence, quitting, and the small operations every other part of the window uses.
 #include "ui/main/frmMain.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -24,6 +23,7 @@
 #include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
+#include "ui/AccessibleControls.h"
 #include "ui/WindowUnits.h"
 #include "ui/info/InfoWindows.h"
 
@@ -143,28 +143,16 @@ Qt::MouseButton ClickOfKey(const QKeyEvent& key) {
     }
 }
 
-// A plain widget reads as a filler on the accessibility bus; the main window is a window
-// (a frame to screen readers), named by its caption.
-QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("frmMain") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(MainWindowAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(clientWidthTwips), Px(clientHeightTwips));
     setFont(SansFont(9.75));
     CreateControls();
+    DescribeForScreenReaders();
     ConnectHandlers();
 }
 
@@ -305,32 +293,44 @@ void frmMain::CreateControls() {
 }
 
 void frmMain::ConnectHandlers() {
-    const auto onSelect = [this](QRadioButton* option, void (frmMain::*handler)()) {
-        connect(option, &QAbstractButton::toggled, this, [this, handler](bool selected) {
-            if (selected) (this->*handler)();
-        });
+    // Each option button runs its handler when it becomes the selected one of its group.
+    struct Selection {
+        QRadioButton* frmMain::*option;
+        void (frmMain::*handler)();
     };
-    onSelect(optDateFormatIsYMD, &frmMain::optDateFormatIsYMD_Click);
-    onSelect(optDateFormatIsDMY, &frmMain::optDateFormatIsDMY_Click);
-    onSelect(optDateFormatIsMDY, &frmMain::optDateFormatIsMDY_Click);
-    onSelect(optSeparatorIsDash, &frmMain::optSeparatorIsDash_Click);
-    onSelect(optSeparatorIsSlash, &frmMain::optSeparatorIsSlash_Click);
-    onSelect(optSeparatorIsDot, &frmMain::optSeparatorIsDot_Click);
-    onSelect(optThousSepIsComma, &frmMain::optThousSepIsComma_Click);
-    onSelect(optThousSepIsDot, &frmMain::optThousSepIsDot_Click);
-    onSelect(optThousSepNone, &frmMain::optThousSepNone_Click);
-    onSelect(optFirstDateIsCE, &frmMain::optFirstDateIsCE_Click);
-    onSelect(optFirstDateIsJC, &frmMain::optFirstDateIsJC_Click);
-    onSelect(optFirstDateIsAN, &frmMain::optFirstDateIsAN_Click);
-    onSelect(optFirstDateIsJDN, &frmMain::optFirstDateIsJDN_Click);
-    onSelect(optFirstDateIsDIY, &frmMain::optFirstDateIsDIY_Click);
-    onSelect(optSecondDateIsCE, &frmMain::optSecondDateIsCE_Click);
-    onSelect(optSecondDateIsJC, &frmMain::optSecondDateIsJC_Click);
-    onSelect(optSecondDateIsAN, &frmMain::optSecondDateIsAN_Click);
-    onSelect(optSecondDateIsJDN, &frmMain::optSecondDateIsJDN_Click);
-    onSelect(optSecondDateIsDIY, &frmMain::optSecondDateIsDIY_Click);
+    static constexpr std::array selections{
+        Selection{&frmMain::optDateFormatIsYMD, &frmMain::optDateFormatIsYMD_Click},
+        Selection{&frmMain::optDateFormatIsDMY, &frmMain::optDateFormatIsDMY_Click},
+        Selection{&frmMain::optDateFormatIsMDY, &frmMain::optDateFormatIsMDY_Click},
+        Selection{&frmMain::optSeparatorIsDash, &frmMain::optSeparatorIsDash_Click},
+        Selection{&frmMain::optSeparatorIsSlash, &frmMain::optSeparatorIsSlash_Click},
+        Selection{&frmMain::optSeparatorIsDot, &frmMain::optSeparatorIsDot_Click},
+        Selection{&frmMain::optThousSepIsComma, &frmMain::optThousSepIsComma_Click},
+        Selection{&frmMain::optThousSepIsDot, &frmMain::optThousSepIsDot_Click},
+        Selection{&frmMain::optThousSepNone, &frmMain::optThousSepNone_Click},
+        Selection{&frmMain::optFirstDateIsCE, &frmMain::optFirstDateIsCE_Click},
+        Selection{&frmMain::optFirstDateIsJC, &frmMain::optFirstDateIsJC_Click},
+        Selection{&frmMain::optFirstDateIsAN, &frmMain::optFirstDateIsAN_Click},
+        Selection{&frmMain::optFirstDateIsJDN, &frmMain::optFirstDateIsJDN_Click},
+        Selection{&frmMain::optFirstDateIsDIY, &frmMain::optFirstDateIsDIY_Click},
+        Selection{&frmMain::optSecondDateIsCE, &frmMain::optSecondDateIsCE_Click},
+        Selection{&frmMain::optSecondDateIsJC, &frmMain::optSecondDateIsJC_Click},
+        Selection{&frmMain::optSecondDateIsAN, &frmMain::optSecondDateIsAN_Click},
+        Selection{&frmMain::optSecondDateIsJDN, &frmMain::optSecondDateIsJDN_Click},
+        Selection{&frmMain::optSecondDateIsDIY, &frmMain::optSecondDateIsDIY_Click},
+    };
+    for (const Selection& selection : selections) {
+        connect(this->*selection.option, &QAbstractButton::toggled, this,
+                [this, handler = selection.handler](bool selected) {
+                    if (selected) (this->*handler)();
+                });
+    }
 
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
+    // The box hands the focus to the output window: a screen reader would not say what the
+    // arrow key just chose.
+    connect(cboLanguage, &QComboBox::activated, this,
+            [this] { notifier->Say(cboLanguage->currentText()); });
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(cmdCalendars, &QPushButton::clicked, this, &frmMain::cmdCalendars_Click);
     connect(cmdCredits, &QPushButton::clicked, this, &frmMain::cmdCredits_Click);
@@ -401,11 +401,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 // Today's labels change their calendar on either button; the links open on the left one.
 bool frmMain::LabelClick(QObject* label, Qt::MouseButton button) {
-    if (label == lblTodaysDate)
-        lblTodaysDate_MouseUp(button);
-    else if (label == lblWeekFromToday)
-        lblWeekFromToday_MouseUp(button);
-    else if (label == lblTessaline && button == Qt::LeftButton)
+    if (label == lblTodaysDate || label == lblWeekFromToday) {
+        if (label == lblTodaysDate)
+            lblTodaysDate_MouseUp(button);
+        else
+            lblWeekFromToday_MouseUp(button);
+        // A screen reader does not tell a label's new text: the calendar just chosen.
+        notifier->Say(static_cast<QLabel*>(label)->text());
+    } else if (label == lblTessaline && button == Qt::LeftButton)
         lblTessaline_Click();
     else if (label == lblOnlineDocumentation && button == Qt::LeftButton)
         lblOnlineDocumentation_Click();

@@ -27,6 +27,9 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTimer;
+namespace AccessibleControls {
+class Notifier;
+}
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -101,6 +104,11 @@ class frmMain : public QWidget {
     void cmdClearInputWindows_Click();
     void cmdMoveSecondDateToFirst_Click();
     void VScroll_Change(int index);
+
+    // frmMainAccessible.cpp
+    void DescribeForScreenReaders();
+    void NameForScreenReaders();
+    void TellClearedWindow(const QLineEdit* window);
 
     // frmMainOutput.cpp
     void UpdateCopyButton();
@@ -198,6 +206,7 @@ class frmMain : public QWidget {
     QLabel* lblOnlineDocumentation = nullptr;
     QPushButton* cmdCopyToClipboard = nullptr;
     QPushButton* cmdQuit = nullptr;
+    AccessibleControls::Notifier* notifier = nullptr;
 
     // Form variables.
     QString titleText; // the product name (QWidget has windowTitle())

@@ -16,6 +16,7 @@
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
+#include "ui/AccessibleControls.h"
 
 void frmMain::cmdCompute_Click() {
     Compute::Input in;
@@ -53,25 +54,9 @@ void frmMain::cmdCompute_Click() {
 }
 
 // The focus stays in the first date window, so a screen reader would not notice the line
-// appended to the output window. Qt 6.4 has no announcement event: the line becomes the
-// description of the focused window, and screen readers speak a changed description of the
-// focused control.
+// appended to the output window: it is spoken on its own.
 void frmMain::AnnounceResult(const std::string& text) {
-    const QString spoken =
-        QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).trimmed();
-    if (spoken.isEmpty()) return;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(txbFirstDate, spoken);
-    QAccessible::updateAccessibility(&announcement);
-#else
-    if (txbFirstDate->accessibleDescription() != spoken) {
-        txbFirstDate->setAccessibleDescription(spoken); // sends the change event
-        return;
-    }
-    // The same line again (the same Compute twice) is still news to the user.
-    QAccessibleEvent changed(txbFirstDate, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
-#endif
+    notifier->Say(QString::fromStdString(text));
 }
 
 // The KeyPress handlers of the three input windows. Enter runs Compute and inserts nothing;
@@ -142,16 +127,19 @@ bool frmMain::DateWindowKeyPress(QLineEdit* window, QEvent* event) {
 void frmMain::cmdClearFirstDate_Click() {
     txbFirstDate->clear();
     txbFirstDate->setFocus(Qt::OtherFocusReason);
+    TellClearedWindow(txbFirstDate);
 }
 
 void frmMain::cmdClearSecondDate_Click() {
     txbSecondDate->clear();
     txbSecondDate->setFocus(Qt::OtherFocusReason);
+    TellClearedWindow(txbSecondDate);
 }
 
 void frmMain::cmdClearDateDiffDays_Click() {
     txbDateDiffDays->clear();
     txbDateDiffDays->setFocus(Qt::OtherFocusReason);
+    TellClearedWindow(txbDateDiffDays);
 }
 
 void frmMain::cmdClearInputWindows_Click() {
@@ -159,6 +147,7 @@ void frmMain::cmdClearInputWindows_Click() {
     txbSecondDate->clear();
     txbDateDiffDays->clear();
     FocusDateWindow(1);
+    TellClearedWindow(txbFirstDate);
 }
 
 void frmMain::cmdMoveSecondDateToFirst_Click() {
@@ -196,7 +185,10 @@ void frmMain::VScroll_Change(int index) {
             PlaceOutputCaret(txbOutput->document()->characterCount() - 1);
         }
         if (step.message >= 0) ShowMessage(step.message);
-        if (!step.text.empty()) window->setText(QString::fromStdString(step.text));
+        if (!step.text.empty()) {
+            window->setText(QString::fromStdString(step.text));
+            notifier->Say(window->text());
+        }
     }
     upDown->setValue(0);
     txbDateDiffDays->clear();

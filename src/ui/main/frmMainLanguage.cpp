@@ -148,6 +148,7 @@ void frmMain::ApplyLanguageCaptions() {
     lblTodaysDate->setToolTip(T(txtClickToChangeCalendar));
     lblWeekFromToday->setToolTip(T(txtClickToChangeCalendar));
     lblOnlineDocumentation->setText(T(txtOnlineDocumentation));
+    NameForScreenReaders();
 }
 
 // The greeting replaces the whole output text once, at start-up.

@@ -11,6 +11,7 @@
 #include "calendar/DatePr2.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
+#include "ui/AccessibleControls.h"
 
 QString frmMain::SettingsPath() {
     // Not QStandardPaths: Qt 6.4 takes a relative XDG_CONFIG_HOME and, without HOME, the root
@@ -178,6 +179,7 @@ void frmMain::CalendarSelected(int which, DatePr2::Kind kind) {
         txbDateDiffDays->setCursorPosition(static_cast<int>(txbDateDiffDays->text().size()));
         txbDateDiffDays->setFocus(Qt::OtherFocusReason);
         window->setText(QString::fromStdString(converted));
+        notifier->Say(window->accessibleName() + QStringLiteral(": ") + window->text());
     }
     lastKind = kind;
 }

@@ -25,4 +25,24 @@ for signal in TERM HUP; do
   fi
   rm -rf "$config"
 done
+# Started under nohup (SIGHUP ignored) and with one of Qt's own options: the window starts,
+# SIGHUP stays ignored once the other handlers are in place, and SIGTERM still ends it.
+config=$(mktemp -d)
+(trap '' HUP; XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen exec "$program" -reverse) &
+pid=$!
+for _ in $(seq 200); do
+  caught=$(sed -n 's/^SigCgt:\t//p' "/proc/$pid/status" 2>/dev/null || echo 0)
+  (((0x${caught:-0} & (1 << 14)) != 0)) && break # SIGTERM
+  sleep 0.05
+done
+ignored=$(sed -n 's/^SigIgn:\t//p' "/proc/$pid/status" 2>/dev/null || echo 0)
+caught=$(sed -n 's/^SigCgt:\t//p' "/proc/$pid/status" 2>/dev/null || echo 0)
+kill -TERM "$pid" 2>/dev/null || true
+code=0
+wait "$pid" || code=$?
+if (((0x${ignored:-0} & 1) == 0)) || (((0x${caught:-0} & 1) != 0)) || [ "$code" -ne 0 ]; then
+  echo "nohup -reverse: SIGHUP ignored ${ignored:-?}, caught ${caught:-?}, exit status $code"
+  status=1
+fi
+rm -rf "$config"
 exit "$status"

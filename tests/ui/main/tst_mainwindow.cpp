@@ -51,6 +51,25 @@ QString AccessibleNames(const WindowFixture& f, const QStringList& names) {
     return read.join('|');
 }
 
+QAccessibleInterface* Accessible(const WindowFixture& f, const QString& name) {
+    return QAccessible::queryAccessibleInterface(f.Find(name));
+}
+
+QList<QAccessible::Role> Roles(const WindowFixture& f, const QStringList& names) {
+    QList<QAccessible::Role> roles;
+    for (const QString& name : names)
+        roles << Accessible(f, name)->role();
+    return roles;
+}
+
+struct ShowCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        count += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+};
+
 // Keys sent one after the other to whatever has the focus, starting from `name`.
 using Keys = QList<QKeyCombination>;
 void Press(const WindowFixture& f, const QString& name, const Keys& keys) {
@@ -261,6 +280,24 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.FocusName(), output);
     }
 
+    // The copy button's width by language, centred between the maker's link and Quit (pixels
+    // of 15 twips: 2500, 3500, 3000 twips wide; left edges 4810, 4310, 4560 twips), for each
+    // language of the box.
+    void copyButtonByLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("English") << 0 << QRect(321, 137, 167, 22);
+        QTest::newRow("German") << 1 << QRect(287, 137, 233, 22);
+        QTest::newRow("Spanish") << 4 << QRect(304, 137, 200, 22);
+    }
+    void copyButtonByLanguage() {
+        QFETCH(int, language);
+        QFETCH(QRect, place);
+        WindowFixture f;
+        f.StartIn(language);
+        QCOMPARE(f.Find("cmdCopyToClipboard")->geometry(), place);
+    }
+
     // The day word beside the difference follows the count and the language.
     void dayWordBesideTheDifference() {
         WindowFixture f;
@@ -335,7 +372,10 @@ class MainWindowTest : public QObject {
             "Today is Monday,\r\n2,461,382 JDN (14:05).|A week from today is\r\n2,461,389 JDN");
         f.Click("lblTodaysDate", Qt::RightButton);
         QVERIFY(f.Text("lblTodaysDate").endsWith("\r\n10545-10-13 AN (14:05)."));
-        f.Click("lblTodaysDate", Qt::RightButton);  // -> AN -> JC
+        f.Click("lblTodaysDate", Qt::RightButton);                       // -> AN -> JC
+        Press(f, "lblTodaysDate", {Qt::KeypadModifier | Qt::Key_Enter}); // a left click: -> AN
+        QVERIFY(f.Text("lblTodaysDate").endsWith(" AN (14:05)."));
+        f.Click("lblTodaysDate", Qt::RightButton);  // -> JC
         Press(f, "lblTodaysDate", {Qt::Key_Space}); // a left click: JC -> AN
         QVERIFY(f.Text("lblTodaysDate").endsWith(" AN (14:05)."));
         Press(f, "lblTodaysDate", {Qt::ShiftModifier | Qt::Key_F10}); // a right click
@@ -351,20 +391,31 @@ class MainWindowTest : public QObject {
         QTest::addColumn<Keys>("keys");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("date"); // in the first date window afterwards
         const Keys undo{Qt::ControlModifier | Qt::Key_Z},
             clear{Qt::ControlModifier | Qt::Key_A, Qt::Key_Delete};
         QTest::newRow("Tab leaves the output window")
-            << output << Keys{Qt::Key_Tab} << "lblTessaline" << twoLines;
-        QTest::newRow("Ctrl+Tab too")
-            << output << Keys{Qt::ControlModifier | Qt::Key_Tab} << "lblTessaline" << twoLines;
+            << output << Keys{Qt::Key_Tab} << "lblTessaline" << twoLines << "2000-01-01";
+        QTest::newRow("Ctrl+Tab too") << output << Keys{Qt::ControlModifier | Qt::Key_Tab}
+                                      << "lblTessaline" << twoLines << "2000-01-01";
         QTest::newRow("the today labels are on the way")
             << "optSecondDateIsDIY" << Keys{Qt::Key_Tab, Qt::Key_Tab} << "lblWeekFromToday"
-            << twoLines;
-        QTest::newRow("an edit is undone") << output << clear + undo << output << twoLines;
-        QTest::newRow("a result line is no edit") << output << undo + undo << output << twoLines;
+            << twoLines << "2000-01-01";
+        QTest::newRow("an edit is undone")
+            << output << clear + undo << output << twoLines << "2000-01-01";
+        QTest::newRow("a result line is no edit")
+            << output << undo + undo << output << twoLines << "2000-01-01";
         QTest::newRow("Enter presses a button")
-            << "cmdClearOutputWindow" << Keys{Qt::Key_Return} << first << "";
-        QTest::newRow("Up steps the date") << first << Keys{Qt::Key_Up} << first << twoLines;
+            << "cmdClearOutputWindow" << Keys{Qt::Key_Return} << first << ""
+            << "2000-01-01";
+        QTest::newRow("Up steps the date")
+            << first << Keys{Qt::Key_Up} << first << twoLines << "2000-01-02";
+        QTest::newRow("Ctrl+Shift+Tab leaves the output window backwards")
+            << output << Keys{Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Backtab}
+            << "cmdCompute" << twoLines << "2000-01-01";
+        QTest::newRow("Ctrl+A selects a date to type over")
+            << first << Keys{Qt::Key_End, Qt::ControlModifier | Qt::Key_A, Qt::Key_1} << first
+            << twoLines << "1";
     }
     void keys() {
         QFETCH(QString, from);
@@ -377,7 +428,8 @@ class MainWindowTest : public QObject {
         Press(f, from, keys);
         QCOMPARE(f.FocusName(), focus);
         QCOMPARE(f.Text(output), text);
-        QCOMPARE(f.Text(first), keys[0].key() == Qt::Key_Up ? "2000-01-02" : "2000-01-01");
+        QFETCH(QString, date);
+        QCOMPARE(f.Text(first), date);
     }
 
     void enterOpensLinkOnlyTheLeftButtonClicks() {
@@ -391,7 +443,8 @@ class MainWindowTest : public QObject {
         f.Click("lblTessaline", Qt::RightButton);
         f.Click("lblOnlineDocumentation", Qt::MiddleButton);
         Press(f, "lblOnlineDocumentation", {Qt::Key_Return});
-        QCOMPARE(opened.size(), 1);
+        Press(f, "lblTessaline", {Qt::KeypadModifier | Qt::Key_Enter});
+        QCOMPARE(opened.size(), 2);
         QVERIFY2(opened[0].startsWith("http"), qPrintable(opened[0]));
     }
 
@@ -412,20 +465,51 @@ class MainWindowTest : public QObject {
         QCOMPARE(AccessibleNames(f, names), "Orvandel 7.6d|Compute|Common Era date (CE)|"
                                             "Date difference|Second date|Output window");
         QCOMPARE(QAccessible::queryAccessibleInterface(f.Window())->role(), QAccessible::Window);
-        QCOMPARE(AccessibleNames(f, {"lblTodaysDate"}), "Today is Monday,\n2026-12-07 CE (14:05).");
-        for (const auto& [typed, told] :
-             {std::pair{"2000-01-01||", "2000-01-01 CE, Saturday"},
-              {"2000-13-01||", "First date is not valid in calendar specified."}}) {
-            f.Click("cmdClearInputWindows");
-            f.Fill(typed);
+        // Labels that act as links and buttons say so; today's tells what pressing it does.
+        QCOMPARE(
+            Roles(f, {"lblTessaline", "lblOnlineDocumentation", "lblTodaysDate", "VScroll(0)"}),
+            QList({QAccessible::Link, QAccessible::Link, QAccessible::Button,
+                   QAccessible::ScrollBar}));
+        QCOMPARE(AccessibleNames(f, {"lblTodaysDate", "cmdClearFirstDate", "cmdClearOutputWindow",
+                                     "cmdToday(1)", "VScroll(0)"}),
+                 "Today is Monday, 2026-12-07 CE (14:05).|Clear first date|Clear output window|"
+                 "Today: Second date|First date up-down");
+        QCOMPARE(Accessible(f, "lblTodaysDate")->text(QAccessible::Description),
+                 "Click to change calendar");
+        // Each row of option buttons is labelled, so that two rows of the same captions differ.
+        const auto labels = Accessible(f, "optSecondDateIsJC")->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0].first->text(QAccessible::Name), "Second date:");
+        QCOMPARE(labels[0].second, QAccessible::Label);
+        f.Click("cmdClearInputWindows");
+        f.Fill("2000-01-01||");
+        // The whole date is one run of text: a screen reader reads its last character too.
+        int start = -1, end = -1;
+        Accessible(f, first)->textInterface()->attributes(9, &start, &end);
+        QCOMPARE(QPair(start, end), QPair(0, 10));
+        for (const char* told : {"2000-01-01 CE, Saturday", "2000-01-01 CE, Saturday",
+                                 "2000-01-01 CE plus 10 days = 2000-01-11 CE, Tuesday",
+                                 "First date is not valid in calendar specified."}) {
+            for (const auto& [word, typed] :
+                 {std::pair{"plus", "2000-01-01|10|"}, {"valid", "2000-13-01||"}}) {
+                if (!QString(told).contains(word)) continue;
+                f.Click("cmdClearInputWindows");
+                f.Fill(typed);
+            }
+            QAccessibleInterface* notifier = Accessible(f, "notifier");
+            ShowCounter shows;
+            notifier->object()->installEventFilter(&shows);
             f.Enter(first);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // later versions announce it instead
-            QCOMPARE(QAccessible::queryAccessibleInterface(f.Find(first))
-                         ->text(QAccessible::Description),
-                     told);
-#endif
             QCOMPARE(f.FocusName(), first);
+            QCOMPARE(notifier->role(), QAccessible::Notification);
+            QCOMPARE(notifier->text(QAccessible::Name), told);
+            // Shown anew each time: the same line twice is told twice.
+            QCOMPARE(shows.count, 1);
+            QCOMPARE(Accessible(f, first)->text(QAccessible::Description), "");
         }
+        f.Type(first, "1");
+        QCOMPARE(Accessible(f, "notifier")->text(QAccessible::Name), ""); // stale once typed over
+        QVERIFY(Accessible(f, "notifier")->state().invisible);
         auto* box = QAccessible::queryAccessibleInterface(f.Find(output))->textInterface();
         QVERIFY(box->text(0, box->characterCount()).startsWith("2000-01-01 CE, Saturday"));
     }
