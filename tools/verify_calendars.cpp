@@ -331,8 +331,10 @@ bool HebrewYearIsRegular(int32_t newYear, int32_t year) {
 }
 
 // What the conversions to a JDN answer: 0 within +-2,100,000,000, -5 beyond.
+// The library answers -5 for a date whose day number lies beyond +-2,100,000,000, though the
+// walk goes on to the 32-bit ends.
 int32_t InRangeStatus(int32_t jdn) {
-    return jdn >= kFirstJdn && jdn <= kLastJdn ? 0 : -5;
+    return jdn >= MIBREXW_SMALLEST_DAY_NUMBER && jdn <= MIBREXW_LARGEST_DAY_NUMBER ? 0 : -5;
 }
 
 // One day in the calendars by letter and the Long Count, against the day before; the date
