@@ -324,10 +324,12 @@ Maya LongCountOf(int32_t jdn) {
 bool HebrewYearIsRegular(int32_t newYear, int32_t year) {
     DateRecord r{year + 1, 7, 1, 'H', 0, 0};
     mibrexw_date_to_jdn(&r);
-    const int32_t length = r.jdn - newYear;
     const int32_t weekday = euro_day_of_week(newYear);
-    return ((length >= 353 && length <= 355) || (length >= 383 && length <= 385)) && weekday != 0 &&
-           weekday != 3 && weekday != 5;
+    if (weekday == 0 || weekday == 3 || weekday == 5) return false;
+    // Near the top 32-bit end the next new year's day number saturates: its length is unknown.
+    if (r.jdn == INT32_MAX) return true;
+    const int32_t length = r.jdn - newYear;
+    return (length >= 353 && length <= 355) || (length >= 383 && length <= 385);
 }
 
 // What the conversions to a JDN answer: 0 within +-2,100,000,000, -5 beyond.
