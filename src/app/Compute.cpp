@@ -6,6 +6,7 @@
 
 #include "app/DateWindowOps.h"
 #include "calendar/DatePr2.h"
+#include "calendar/IsoWeekText.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
 
@@ -71,6 +72,10 @@ ComputeMessage ReadDate(std::string& window, Side side, Kind kind, const Input& 
         break;
     case Form::CalendarDate:
         window = StrProc::FormatDate(rec, in.order, in.separator, in.thousands);
+        break;
+    case Form::WeekDate:
+        window.clear();
+        DateJobs::AppendIsoWeekText(rec.jdn, window);
         break;
     case Form::YearDay:
         break;
@@ -158,7 +163,8 @@ bool ComputeDifference(const Input& in, ReadWindows& read, Output& out) {
     out.dateDiff = StrProc::InsertThousandsSeparators(std::to_string(difference), in.thousands);
     out.appended += out.dateDiff + " " + GEN_TEXT::DayWord(difference);
     if (difference > 0 && read.firstKind == read.secondKind &&
-        DatePr2::FactsOf(read.firstKind).form != Form::DayNumber)
+        (DatePr2::FactsOf(read.firstKind).form == Form::CalendarDate ||
+         DatePr2::FactsOf(read.firstKind).form == Form::YearDay))
         read.breakdown = BreakdownOf(read.first, read.second, read.firstKind);
     if (read.breakdown) out.appended += " (" + BreakdownText(*read.breakdown) + ")";
     return true;

@@ -31,7 +31,7 @@ Cli::Options OptionsOf(uint8_t byte) {
     static constexpr std::array<const char*, 3> separators{"-", ".", "/"};
     static constexpr std::array<const char*, 3> marks{",", ".", ""};
     Cli::Options o;
-    o.fromKind = DatePr2::kinds[byte % 5].kind;
+    o.fromKind = DatePr2::kinds[byte % DatePr2::kinds.size()].kind;
     o.toKind = DatePr2::Kind::JDN; // the day read is the day number written
     o.order = static_cast<DatePr2::DateOrder>(byte / 5 % 3);
     o.separator = separators[byte / 15 % 3];

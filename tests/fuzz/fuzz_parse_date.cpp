@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 4) {
         return 0;
     }
-    const auto kind = static_cast<DatePr2::Kind>(data[0] % DatePr2::kinds.size());
+    const auto kind = DatePr2::kinds[data[0] % DatePr2::kinds.size()].kind;
     const auto order = static_cast<DatePr2::DateOrder>(data[1] % 3);
     const std::string separator = kSeparators[data[2] % 3];
     const std::string thousands = kThousands[data[3] % 3];
