@@ -255,7 +255,8 @@ bool CaseRunner::RefuseJob(std::string text, WindowTexts::ComputeMessage message
 bool CaseRunner::ReadSum(std::string_view field) {
     const StrictRead::Field count = StrictRead::ReadWholeNumber(field, notation_.thousands);
     const bool unit = StrProc::TrimBlanks(field).find_first_of("ymwd") != std::string_view::npos;
-    if (!options_.workdays && (count.Accepted() || !unit))
+    // The forgiving reader keeps the window's day counts: 2w reads as 2 there.
+    if (!options_.workdays && (count.Accepted() || !unit || options_.lenient))
         return ReadField(2, field, input_.dateDiff);
     if (options_.workdays && !count.Accepted()) return Refuse(2, field, count);
     DateRecord first{};
