@@ -121,6 +121,17 @@ bool WriteDate(const Options& o, Writer& writer, const char* command, int32_t jd
     return writer.EndLine();
 }
 
+// The line of a refused year: empty, or with --json its error object.
+bool WriteRefusal(const Options& o, Writer& writer, uint64_t lineNumber, const std::string& error) {
+    if (o.json) {
+        std::string& buffer = writer.Buffer();
+        buffer += "{\"command\":\"easter\",\"line\":" + std::to_string(lineNumber) + ",\"error\":";
+        Json::AppendString(buffer, error);
+        buffer += '}';
+    }
+    return writer.EndLine();
+}
+
 // A date operand of seq read strictly in --from; false with the refusal's text.
 bool ReadFromDate(const Options& o, std::string_view text, int32_t& jdn, std::string& error) {
     const StrictRead::Notation notation = NotationOf(o, o.fromKind);
@@ -168,6 +179,9 @@ int RunCases(const Options& o, Streams& streams, Writer& writer, std::size_t fie
         if (!error.empty()) {
             failed = true;
             ReportLine(streams, reader.LineNumber(), error);
+            // One year, one line: a refused year keeps its line, as the other commands do.
+            if (fields == 1 && !WriteRefusal(o, writer, reader.LineNumber(), error))
+                return writer.Finish(exitFailedInput);
         }
     }
     return writer.Finish(failed ? exitFailedInput : exitSuccess);

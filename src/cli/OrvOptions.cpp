@@ -278,8 +278,11 @@ bool ApplySettings(Arguments& arguments, const std::string& path) {
 
 void SettleOutputThousands(Arguments& arguments) {
     Options& o = arguments.options;
-    // Numbers for scripts stay bare unless the command line asks for marks.
-    o.outputThousands = (o.value || o.json) && !arguments.given.thousands ? "" : o.thousands;
+    // Numbers for scripts stay bare unless the command line asks for marks; seq and easter
+    // write values only.
+    const bool values =
+        o.value || o.json || o.command == Command::Seq || o.command == Command::Easter;
+    o.outputThousands = values && !arguments.given.thousands ? "" : o.thousands;
 }
 
 const char* UsageText() {

@@ -106,9 +106,16 @@ TEST_P(OrvTranscripts, Run) {
         };
         streams.writeError = [&](std::string_view text) { err += text; };
         streams.flushEachLine = t.terminal;
-        const int status = Cli::Main(t.args, streams, path);
+        // DATA/ in an argument is the test data directory (holidays files).
+        const std::string data = ORV_TEST_DATA;
+        std::vector<std::string> args = t.args;
+        for (std::string& arg : args)
+            if (arg.starts_with("DATA/")) arg.replace(0, 4, data);
+        const int status = Cli::Main(args, streams, path);
         for (auto p = err.find(path); p != std::string::npos; p = err.find(path))
             err.replace(p, path.size(), "SETTINGS");
+        for (auto p = err.find(data); p != std::string::npos; p = err.find(data))
+            err.replace(p, data.size(), "DATA");
         EXPECT_EQ(t.outStart ? out.substr(0, t.out.size()) : out, t.out) << "line " << t.line;
         EXPECT_EQ(t.errStart ? err.substr(0, t.err.size()) : err, t.err) << "line " << t.line;
         EXPECT_EQ(status, t.status) << "line " << t.line;
@@ -121,7 +128,7 @@ TEST_P(OrvTranscripts, Run) {
 INSTANTIATE_TEST_SUITE_P(Files, OrvTranscripts,
                          ::testing::Values("orv.txt", "orv_typos.txt", "orv_batch.txt",
                                            "orv_languages.txt", "orv_usage.txt",
-                                           "orv_numbers.txt"));
+                                           "orv_numbers.txt", "orv_jobs.txt"));
 
 // A write that fails ends the run at once, however much input is left: with SIGPIPE
 // ignored, "yes | orv | head -1" must end.
