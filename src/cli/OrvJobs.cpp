@@ -48,7 +48,7 @@ bool CompileFormat(Options& o, std::string& error) {
     DateJobs::FormatNames names;
     const bool annusNovus = facts.letter == DatePr2::letterAnnusNovus;
     names.letter = annusNovus || facts.letter == DatePr2::letterJulian ? facts.letter
-                                                                         : DatePr2::letterGregorian;
+                                                                       : DatePr2::letterGregorian;
     names.code = facts.code;
     // The name lives in the function's own buffer until the next call.
     names.weekday = [kind = o.toKind, name = std::make_shared<std::string>()](int32_t jdn) {
@@ -71,9 +71,8 @@ bool LoadHolidays(Options& o, Streams& streams) {
     std::ostringstream text;
     if (file) text << file.rdbuf();
     if (!file || file.bad()) {
-        streams.writeError("orv: " + JobText(JobMessage::NoHolidaysFile, o.holidaysPath,
-                                             o.language) +
-                           "\n");
+        streams.writeError(
+            "orv: " + JobText(JobMessage::NoHolidaysFile, o.holidaysPath, o.language) + "\n");
         return false;
     }
     const StrictRead::Notation notation = NotationOf(o, o.fromKind);
@@ -148,13 +147,36 @@ bool ReadFromDate(const Options& o, std::string_view text, int32_t& jdn, std::st
     return true;
 }
 
+using CaseFunction = std::function<bool(std::string_view, std::string_view, std::string&)>;
+
+// One batch line of a job with `fields` fields through run; false when a write failed.
+bool RunLine(const Options& o, BatchReader::Status status, std::string_view line,
+             std::size_t fields, const CaseFunction& run, std::string& error) {
+    const std::size_t tab = line.find('\t');
+    const bool shaped = fields == 1 ? tab == std::string_view::npos
+                                    : tab != std::string_view::npos &&
+                                          line.find('\t', tab + 1) == std::string_view::npos;
+    if (status == BatchReader::Status::TooLong) {
+        error = ProblemText(Problem::LineTooLong, o.command, o.language);
+        return true;
+    }
+    if (!shaped) {
+        error = ProblemText(Problem::FieldCount, o.command, o.language);
+        return true;
+    }
+    const std::string_view second =
+        tab == std::string_view::npos ? std::string_view{} : line.substr(tab + 1);
+    return run(line.substr(0, tab), second, error);
+}
+
 // The cases of a job: the operands, or one line of standard input each. run answers a case
 // with its error text (empty when done) and false when a write failed.
 int RunCases(const Options& o, Streams& streams, Writer& writer, std::size_t fields,
-             const std::function<bool(std::string_view, std::string_view, std::string&)>& run) {
+             const CaseFunction& run) {
     std::string error;
     if (!o.operands.empty()) {
-        const std::string_view second = o.operands.size() > 1 ? o.operands[1] : "";
+        const std::string_view second =
+            o.operands.size() > 1 ? std::string_view(o.operands[1]) : std::string_view{};
         const bool written = run(o.operands[0], second, error);
         if (!error.empty()) ReportLine(streams, 0, error);
         return writer.Finish(written && error.empty() ? exitSuccess : exitFailedInput);
@@ -165,24 +187,13 @@ int RunCases(const Options& o, Streams& streams, Writer& writer, std::size_t fie
     for (BatchReader::Status status = reader.Next(line); status != BatchReader::Status::End;
          status = reader.Next(line)) {
         error.clear();
-        const std::size_t tab = line.find('\t');
-        const bool shaped = fields == 1 ? tab == std::string_view::npos
-                                        : tab != std::string_view::npos &&
-                                              line.find('\t', tab + 1) == std::string_view::npos;
-        if (status == BatchReader::Status::TooLong)
-            error = ProblemText(Problem::LineTooLong, o.command, o.language);
-        else if (!shaped)
-            error = ProblemText(Problem::FieldCount, o.command, o.language);
-        else if (!run(line.substr(0, tab),
-                      tab == std::string_view::npos ? "" : line.substr(tab + 1), error))
+        if (!RunLine(o, status, line, fields, run, error)) return writer.Finish(exitFailedInput);
+        if (error.empty()) continue;
+        failed = true;
+        ReportLine(streams, reader.LineNumber(), error);
+        // One year, one line: a refused year keeps its line, as the other commands do.
+        if (fields == 1 && !WriteRefusal(o, writer, reader.LineNumber(), error))
             return writer.Finish(exitFailedInput);
-        if (!error.empty()) {
-            failed = true;
-            ReportLine(streams, reader.LineNumber(), error);
-            // One year, one line: a refused year keeps its line, as the other commands do.
-            if (fields == 1 && !WriteRefusal(o, writer, reader.LineNumber(), error))
-                return writer.Finish(exitFailedInput);
-        }
     }
     return writer.Finish(failed ? exitFailedInput : exitSuccess);
 }
@@ -237,8 +248,7 @@ int RunSeq(const Options& o, Streams& streams, Writer& writer) {
                         if (!ReadFromDate(o, first, from, error) ||
                             !ReadFromDate(o, second, to, error))
                             return true;
-                        DateJobs::DateSequence days(letter == 0 ? DatePr2::letterGregorian
-                                                                : letter,
+                        DateJobs::DateSequence days(letter == 0 ? DatePr2::letterGregorian : letter,
                                                     from, to, o.step, o.only);
                         for (int32_t jdn = 0; days.Next(jdn);) {
                             if (!WriteDate(o, writer, "seq", jdn, scratch)) {
@@ -253,22 +263,21 @@ int RunSeq(const Options& o, Streams& streams, Writer& writer) {
 
 int RunEaster(const Options& o, Streams& streams, Writer& writer) {
     std::string scratch;
-    return RunCases(o, streams, writer, 1,
-                    [&](std::string_view first, std::string_view, std::string& error) {
-                        const StrictRead::Field year = StrictRead::ReadWholeNumber(first, '\0');
-                        if (!year.Accepted()) {
-                            error = JobText(JobMessage::NotYear, StrProc::TrimBlanks(first),
-                                            o.language);
-                            return true;
-                        }
-                        int32_t jdn = 0;
-                        const bool found = o.julianEaster ? DateJobs::JulianEaster(year.value, jdn)
-                                                          : DateJobs::GregorianEaster(year.value, jdn);
-                        if (found && WriteDate(o, writer, "easter", jdn, scratch)) return true;
-                        if (found && !scratch.empty()) return false;
-                        error = OutOfRangeText();
-                        return true;
-                    });
+    return RunCases(
+        o, streams, writer, 1, [&](std::string_view first, std::string_view, std::string& error) {
+            const StrictRead::Field year = StrictRead::ReadWholeNumber(first, '\0');
+            if (!year.Accepted()) {
+                error = JobText(JobMessage::NotYear, StrProc::TrimBlanks(first), o.language);
+                return true;
+            }
+            int32_t jdn = 0;
+            const bool found = o.julianEaster ? DateJobs::JulianEaster(year.value, jdn)
+                                              : DateJobs::GregorianEaster(year.value, jdn);
+            if (found && WriteDate(o, writer, "easter", jdn, scratch)) return true;
+            if (found && !scratch.empty()) return false;
+            error = OutOfRangeText();
+            return true;
+        });
 }
 
 } // namespace Cli
