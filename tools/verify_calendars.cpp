@@ -330,6 +330,11 @@ bool HebrewYearIsRegular(int32_t newYear, int32_t year) {
            weekday != 3 && weekday != 5;
 }
 
+// What the conversions to a JDN answer: 0 within +-2,100,000,000, -5 beyond.
+int32_t InRangeStatus(int32_t jdn) {
+    return jdn >= kFirstJdn && jdn <= kLastJdn ? 0 : -5;
+}
+
 // One day in the calendars by letter and the Long Count, against the day before; the date
 // goes back to the same JDN. Writes the first disagreement into problem.
 void CheckLetterDay(int32_t jdn, Date (&previous)[8], Maya& maya, char* problem, size_t size) {
@@ -343,7 +348,7 @@ void CheckLetterDay(int32_t jdn, Date (&previous)[8], Maya& maya, char* problem,
             std::snprintf(problem, size, "JDN %d: %c gives %s, the day after %s is %s", jdn,
                           calendar, DateText(got).c_str(), DateText(previous[c]).c_str(),
                           DateText(expected).c_str());
-        } else if (status != 0 || r.jdn != jdn) {
+        } else if (status != InRangeStatus(jdn) || r.jdn != jdn) {
             std::snprintf(problem, size, "JDN %d: %s (%c) goes back to JDN %d, status %d", jdn,
                           DateText(got).c_str(), calendar, r.jdn, status);
         } else if (calendar == 'H' && got.month == 7 && got.day == 1 &&
@@ -361,7 +366,8 @@ void CheckLetterDay(int32_t jdn, Date (&previous)[8], Maya& maya, char* problem,
                  {got.place[0], got.place[1], got.place[2], got.place[3], got.place[4]}};
     int32_t back = 0;
     if (problem[0] == '\0' &&
-        (!(got == expected) || mibrexw_long_count_to_jdn(&lc, &back) != 0 || back != jdn)) {
+        (!(got == expected) || mibrexw_long_count_to_jdn(&lc, &back) != InRangeStatus(jdn) ||
+         back != jdn)) {
         std::snprintf(problem, size, "JDN %d: Long Count %s%d.%d.%d.%d.%d, back to %d", jdn,
                       got.negative != 0 ? "-" : "", got.place[0], got.place[1], got.place[2],
                       got.place[3], got.place[4], back);
@@ -396,13 +402,16 @@ bool CheckLetterAnchors(uint64_t& checked) {
 }
 
 bool CheckLetterRange(const Range& range, Counts& counts, Shared& shared) {
-    const auto start = static_cast<int32_t>(range.first - 1);
+    // The chain starts at the day before the range, or at the range's first day when that is
+    // the first int32.
+    const int64_t first = std::max<int64_t>(range.first, int64_t{INT32_MIN} + 1);
+    const auto start = static_cast<int32_t>(first - 1);
     Date previous[8];
     for (int c = 0; c < 8; ++c) {
         previous[c] = LetterDate(start, kLetterCalendars[c]);
     }
     Maya maya = LongCountOf(start);
-    for (int64_t j = range.first; j <= range.last; ++j) {
+    for (int64_t j = first; j <= range.last; ++j) {
         char problem[256];
         problem[0] = '\0';
         CheckLetterDay(static_cast<int32_t>(j), previous, maya, problem, sizeof problem);

@@ -77,6 +77,9 @@ ComputeMessage ReadDate(std::string& window, Side side, Kind kind, const Input& 
         window.clear();
         DateJobs::AppendIsoWeekText(rec.jdn, window);
         break;
+    case Form::LongCount:
+        window = StrProc::FormatLongCount(rec.jdn);
+        break;
     case Form::YearDay:
         break;
     }
@@ -163,8 +166,7 @@ bool ComputeDifference(const Input& in, ReadWindows& read, Output& out) {
     out.dateDiff = StrProc::InsertThousandsSeparators(std::to_string(difference), in.thousands);
     out.appended += out.dateDiff + " " + GEN_TEXT::DayWord(difference);
     if (difference > 0 && read.firstKind == read.secondKind &&
-        (DatePr2::FactsOf(read.firstKind).form == Form::CalendarDate ||
-         DatePr2::FactsOf(read.firstKind).form == Form::YearDay))
+        DatePr2::FactsOf(read.firstKind).breakdown)
         read.breakdown = BreakdownOf(read.first, read.second, read.firstKind);
     if (read.breakdown) out.appended += " (" + BreakdownText(*read.breakdown) + ")";
     return true;

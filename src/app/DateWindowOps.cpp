@@ -66,6 +66,9 @@ bool ResultDateText(DateRecord& rec, Kind kind, const Format& f, std::string& te
         DateJobs::AppendIsoWeekText(rec.jdn, text);
         return true;
     }
+    case Form::LongCount:
+        text = StrProc::FormatLongCount(rec.jdn);
+        return true;
     case Form::CalendarDate:
         break;
     }

@@ -101,7 +101,9 @@ bool InDayNumberRange(int32_t jdn) {
 }
 
 void JDNToDate(DateRecord& rec) {
-    if (rec.calendar == letterAnnusNovus) {
+    if (!InOlderFunctions(rec.calendar)) {
+        mibrexw_jdn_to_date(&rec);
+    } else if (rec.calendar == letterAnnusNovus) {
         jdn_to_annus_novus_date(&rec);
     } else {
         jdn_to_euro_date(&rec);

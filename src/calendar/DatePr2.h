@@ -32,8 +32,8 @@ LocalNow LocalNowAt(std::time_t seconds); // the local time of seconds since 197
 // True for smallestDayNumber .. largestDayNumber, the days every window can show.
 bool InDayNumberRange(int32_t jdn);
 
-// Fills rec's year, month and day from rec.jdn in the calendar of rec's letter (Annus Novus,
-// otherwise Gregorian or Julian); any JDN.
+// Fills rec's year, month and day from rec.jdn in the library calendar of rec's letter (0:
+// Gregorian); any JDN.
 void JDNToDate(DateRecord& rec);
 int16_t EuroDayOfWeek(int32_t jdn); // 0 Sunday .. 6 Saturday, any JDN
 // The name of the Annus Novus weekday of a JDN (Intercalarius, Primidi .. Quintidi), or ""

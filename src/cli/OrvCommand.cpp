@@ -85,6 +85,47 @@ void AppendKey(std::string& out, std::string_view key) {
     out += ':';
 }
 
+// The numbers of a date in its own notation: year, month and day of a calendar date, year
+// and day of the year of yyyyddd, year and week of a week date, the five places and the sign
+// of a Long Count.
+void AppendNotationFields(std::string& out, int32_t jdn, DatePr2::Kind kind) {
+    const DatePr2::KindFacts& facts = DatePr2::FactsOf(kind);
+    if (facts.form == DatePr2::Form::LongCount) {
+        LongCount count{};
+        mibrexw_jdn_to_long_count(jdn, &count);
+        out += ",\"longCount\":[";
+        for (std::size_t i = 0; i < 5; ++i) {
+            if (i > 0) out += ',';
+            AppendNumber(out, count.place[i]);
+        }
+        out += count.negative != 0 ? "],\"negative\":true" : "],\"negative\":false";
+        return;
+    }
+    if (facts.form == DatePr2::Form::DayNumber) return;
+    DateRecord rec{};
+    rec.jdn = jdn;
+    rec.calendar = facts.letter;
+    DatePr2::JDNToDate(rec);
+    AppendKey(out, "year");
+    AppendNumber(out, rec.year);
+    if (facts.form == DatePr2::Form::YearDay) {
+        DateRecord newYear{rec.year, 1, 1, facts.letter, 0, 0};
+        AppendKey(out, "day");
+        AppendNumber(out, int64_t{jdn} - euro_date_to_jdn(&newYear) + 1);
+        return;
+    }
+    // A week date's "month" is its week; its day is the ISO weekday already given.
+    if (facts.form == DatePr2::Form::WeekDate) {
+        AppendKey(out, "week");
+        AppendNumber(out, rec.month);
+        return;
+    }
+    AppendKey(out, "month");
+    AppendNumber(out, rec.month);
+    AppendKey(out, "day");
+    AppendNumber(out, rec.day);
+}
+
 // A date of the result: its text, day number and weekday, in words and as the ISO number of
 // the seven-day week (1 Monday .. 7 Sunday) for every kind.
 void AppendDate(std::string& out, std::string_view key,
@@ -100,6 +141,7 @@ void AppendDate(std::string& out, std::string_view key,
     const int16_t sundayFirst = DatePr2::EuroDayOfWeek(date->jdn);
     out += ",\"isoWeekday\":";
     AppendNumber(out, sundayFirst == 0 ? 7 : sundayFirst);
+    AppendNotationFields(out, date->jdn, date->kind);
     out += '}';
 }
 
@@ -115,6 +157,8 @@ const char* RefusalName(StrictRead::Refusal refusal) {
         return "no-such-day";
     case StrictRead::Refusal::NoSuchYear:
         return "no-such-year";
+    case StrictRead::Refusal::NoSuchPlace:
+        return "no-such-place";
     case StrictRead::Refusal::OutOfRange:
         return "out-of-range";
     default:

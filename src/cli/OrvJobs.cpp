@@ -13,6 +13,7 @@
 #include "cli/Json.h"
 #include "cli/OrvCommand.h"
 #include "lang/GEN_TEXT.h"
+#include "lang/MonthNames.h"
 #include "text/StrProc.h"
 
 namespace Cli {
@@ -46,10 +47,15 @@ std::string FormatErrorText(DateJobs::FormatError error, const std::string& layo
 bool CompileFormat(Options& o, std::string& error) {
     const DatePr2::KindFacts& facts = DatePr2::FactsOf(o.toKind);
     DateJobs::FormatNames names;
-    const bool annusNovus = facts.letter == DatePr2::letterAnnusNovus;
-    names.letter = annusNovus || facts.letter == DatePr2::letterJulian ? facts.letter
-                                                                       : DatePr2::letterGregorian;
+    // Day numbers, yyyyddd and week dates write the Gregorian year, month and day; the Long
+    // Count has none, nor month names.
+    const bool months = facts.form == DatePr2::Form::CalendarDate;
+    names.letter = months ? facts.letter : DatePr2::letterGregorian;
     names.code = facts.code;
+    if (facts.form != DatePr2::Form::LongCount)
+        names.month = [letter = names.letter, language = o.language](int32_t year, int32_t month) {
+            return MonthNames::Name(letter, year, month, language);
+        };
     // The name lives in the function's own buffer until the next call.
     names.weekday = [kind = o.toKind, name = std::make_shared<std::string>()](int32_t jdn) {
         *name = DateWindowOps::WeekdayName(jdn, kind);

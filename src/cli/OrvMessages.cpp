@@ -17,8 +17,8 @@ std::size_t Slot(int16_t language) {
 
 using Texts = std::array<const char*, 3>;
 
-// By row of the kind table: CE, JC, JDN, AN, yyyyddd, isoweek, then the day count.
-constexpr std::array<Texts, DatePr2::kinds.size() + 1> notInKind{{
+// By kind, in the order of the kinds.
+constexpr std::array<Texts, 14> notInKind{{
     {"is not a Common Era date", "ist kein Datum unserer Zeitrechnung",
      "no es una fecha de la era común"},
     {"is not a Julian calendar date", "ist kein Datum des Julianischen Kalenders",
@@ -29,9 +29,27 @@ constexpr std::array<Texts, DatePr2::kinds.size() + 1> notInKind{{
      "no es una fecha del calendario Annus Novus"},
     {"is not a yyyyddd date", "ist kein Datum der Form yyyyddd",
      "no es una fecha de la forma yyyyddd"},
+    {"is not a Hebrew calendar date", "ist kein Datum des jüdischen Kalenders",
+     "no es una fecha del calendario hebreo"},
+    {"is not an Islamic calendar date", "ist kein Datum des islamischen Kalenders",
+     "no es una fecha del calendario islámico"},
+    {"is not a Persian calendar date", "ist kein Datum des persischen Kalenders",
+     "no es una fecha del calendario persa"},
+    {"is not a Coptic calendar date", "ist kein Datum des koptischen Kalenders",
+     "no es una fecha del calendario copto"},
+    {"is not an Ethiopian calendar date", "ist kein Datum des äthiopischen Kalenders",
+     "no es una fecha del calendario etíope"},
+    {"is not an Indian national calendar date", "ist kein Datum des indischen Nationalkalenders",
+     "no es una fecha del calendario nacional indio"},
+    {"is not a French Republican calendar date",
+     "ist kein Datum des französischen Revolutionskalenders",
+     "no es una fecha del calendario republicano francés"},
+    {"is not a Maya Long Count", "ist keine Lange Zählung der Maya", "no es una cuenta larga maya"},
     {"is not an ISO week date", "ist kein ISO-Wochendatum", "no es una fecha de semana ISO"},
-    {"is not a day count", "ist keine Anzahl von Tagen", "no es un número de días"},
 }};
+static_assert(notInKind.size() == DatePr2::kinds.size(), "one text for each kind");
+constexpr Texts notDayCount{"is not a day count", "ist keine Anzahl von Tagen",
+                            "no es un número de días"};
 
 constexpr Texts write{"write ", "schreiben Sie ", "escriba "};
 constexpr Texts forExample{", for example ", ", zum Beispiel ", ", por ejemplo "};
@@ -56,6 +74,12 @@ constexpr Texts yearAndDay{
 constexpr Texts monthsRun{"months run from 1 to ", "die Monate gehen von 1 bis ",
                           "los meses van del 1 al "};
 constexpr Texts monthHas{"that month has ", "dieser Monat hat ", "ese mes tiene "};
+constexpr Texts placesRun{"that place runs from 0 to ", "diese Stelle geht von 0 bis ",
+                          "esa posición va del 0 al "};
+constexpr Texts longCountForm{
+    "write baktun.katun.tun.uinal.kin, for example 13.0.0.0.0 or -0.0.0.0.1",
+    "schreiben Sie Baktun.Katun.Tun.Uinal.Kin, zum Beispiel 13.0.0.0.0 oder -0.0.0.0.1",
+    "escriba baktún.katún.tun.uinal.kin, por ejemplo 13.0.0.0.0 o -0.0.0.0.1"};
 constexpr Texts yearHas{"that year has ", "dieses Jahr hat ", "ese año tiene "};
 constexpr Texts daysWord{" days", " Tage", " días"};
 constexpr Texts weekDate{
@@ -120,6 +144,8 @@ std::string Expected(std::optional<DatePr2::Kind> kind, const StrictRead::Notati
         return text + yearAndDay[slot];
     case DatePr2::Form::WeekDate:
         return text + weekDate[slot];
+    case DatePr2::Form::LongCount:
+        return longCountForm[slot];
     case DatePr2::Form::CalendarDate:
         break;
     }
@@ -137,14 +163,12 @@ std::string RefusalText(std::string_view text, std::optional<DatePr2::Kind> kind
                         const StrictRead::Notation& notation, const StrictRead::Field& field,
                         int16_t language) {
     const std::size_t slot = Slot(language);
-    // The rows of notInKind follow the kinds; the day count comes last.
-    const std::size_t row = kind ? DatePr2::RowOf(*kind) : notInKind.size() - 1;
     std::string out = "\"";
     out += text;
     out += "\" ";
     using StrictRead::Refusal;
     if (field.refusal == Refusal::OutOfRange) return out + outOfRange[slot];
-    out += notInKind[row][slot];
+    out += kind ? notInKind[static_cast<std::size_t>(*kind)][slot] : notDayCount[slot];
     out += ": ";
     const std::string limit = std::to_string(field.limit);
     switch (field.refusal) {
@@ -157,6 +181,8 @@ std::string RefusalText(std::string_view text, std::optional<DatePr2::Kind> kind
                daysWord[slot];
     case Refusal::NoSuchYear:
         return out + yearsRun[slot];
+    case Refusal::NoSuchPlace:
+        return out + placesRun[slot] + limit;
     default:
         return out + Expected(kind, notation, slot);
     }

@@ -131,6 +131,16 @@ std::optional<std::string> TakeJobValue(const std::string& name, const std::stri
     return std::nullopt;
 }
 
+// orv's words for the kinds, "ce, jc, ...", in the table's order.
+std::string KindNames() {
+    std::string names;
+    for (const DatePr2::KindFacts& row : DatePr2::kinds) {
+        if (!names.empty()) names += ", ";
+        names += row.name;
+    }
+    return names;
+}
+
 // One option with its value; the usage error, or nothing when it was taken.
 std::optional<std::string> TakeValue(const std::string& name, const std::string& value,
                                      Arguments& result) {
@@ -141,7 +151,7 @@ std::optional<std::string> TakeValue(const std::string& name, const std::string&
         return TakeJobValue(name, value, o);
     if (name == "--from" || name == "--to") {
         const auto kind = DatePr2::KindOfName(value);
-        if (!kind) return "unknown calendar \"" + value + "\" (ce, jc, an, jdn, yyyyddd, isoweek)";
+        if (!kind) return "unknown calendar \"" + value + "\" (" + KindNames() + ")";
         (name == "--from" ? o.fromKind : o.toKind) = *kind;
     } else if (name == "--order") {
         const auto order = OrderOf(value);
@@ -294,8 +304,10 @@ const char* UsageText() {
            "       orv easter [YEAR] [--rule gregorian|julian]\n"
            "options: --order ymd|dmy|mdy --sep -|.|/ --thousands ,|.|none --lang en|de|es\n"
            "         --format FORMAT --settings --lenient --value --json --help -h --version -V\n"
-           "KIND: ce jc an jdn yyyyddd isoweek. Without DATE a command reads one case a line\n"
-           "from standard input (add: DATE TAB SPAN, diff and seq: DATE1 TAB DATE2).\n";
+           "KIND: ce jc an jdn yyyyddd hebrew islamic persian coptic ethiopic indian french "
+           "mayan isoweek.\n"
+           "Without DATE a command reads one case a line from standard input (add: DATE TAB\n"
+           "SPAN, diff and seq: DATE1 TAB DATE2, easter: YEAR).\n";
 }
 
 std::string HelpText() {
@@ -307,7 +319,7 @@ std::string HelpText() {
            "  add        DATE (--from) plus DAYS, written in the --to calendar; DAYS may be\n"
            "             negative\n"
            "  diff       DATE2 (--to) minus DATE1 (--from) in days, with a breakdown in years,\n"
-           "             months and days when both are of one calendar\n"
+           "             months and days when both are of one calendar: ce, jc, an, yyyyddd\n"
            "  today      today's date in the --to calendar, as the Today button writes it\n"
            "  seq        every date from FROM to TO (both --from), one a line, in --to\n"
            "  easter     Easter Sunday of YEAR, Gregorian computus or --rule julian, in --to\n\n"
@@ -321,7 +333,8 @@ std::string HelpText() {
            "FORMAT: %Y %m %d %j %A %B %u %G %V %J %K %n %% (see orv(1)).\n\n"
            "DATE is wholly a date as the window writes it in the calendar, order and separator\n"
            "(2000-12-31; a negative year last as (-4713)), a whole number for jdn, seven digits\n"
-           "for yyyyddd, or today, yesterday, tomorrow. DAYS is a whole number, its digits\n"
+           "for yyyyddd, baktun.katun.tun.uinal.kin for mayan (-0.0.0.0.1 before the creation),\n"
+           "or today, yesterday, tomorrow. DAYS is a whole number, its digits\n"
            "grouped by three with the --thousands mark or not at all. Blanks at the ends go;\n"
            "anything else is refused.\n\n"
            "  --order, --sep, --thousands, --lang   how dates and numbers are read and written\n"

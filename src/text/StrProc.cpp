@@ -7,6 +7,7 @@
 
 #include "calendar/DatePr2.h"
 #include "calendar/IsoWeekText.h"
+#include "text/StrictRead.h"
 
 namespace StrProc {
 
@@ -84,6 +85,21 @@ bool JdnShapeAllowed(const std::string& text, const std::string& separator) {
     }
 }
 
+// The library's text reader knows the Gregorian, Julian and Annus Novus calendars only: the
+// numbers it takes are checked again in the calendar of the letter. It sets the fields only
+// once the shape is read, so a month left at -1 tells a shape it refused.
+int16_t ParseOtherCalendarDate(const std::string& text, DatePr2::DateOrder order, int32_t letter,
+                               DateRecord& rec) {
+    rec.month = -1;
+    const int32_t shape =
+        str_to_date(text.c_str(), static_cast<int32_t>(order), &rec, DatePr2::letterGregorian);
+    if (rec.month == -1) return shape == -5 ? statusOutOfRange : statusInvalid;
+    rec.calendar = letter;
+    const int32_t result = mibrexw_date_to_jdn(&rec);
+    if (result == 0) return statusRead;
+    return result == -5 ? statusOutOfRange : statusInvalid;
+}
+
 int16_t ParseCalendarDate(std::string text, const std::string& separator, DatePr2::Kind kind,
                           DatePr2::DateOrder order, DateRecord& rec) {
     KeepDateCharacters(text, separator);
@@ -97,8 +113,9 @@ int16_t ParseCalendarDate(std::string text, const std::string& separator, DatePr
     if (!shapeOk) {
         return statusInvalid;
     }
-    const int32_t result =
-        str_to_date(text.c_str(), static_cast<int32_t>(order), &rec, DatePr2::FactsOf(kind).letter);
+    const int32_t letter = DatePr2::FactsOf(kind).letter;
+    if (!DatePr2::InOlderFunctions(letter)) return ParseOtherCalendarDate(text, order, letter, rec);
+    const int32_t result = str_to_date(text.c_str(), static_cast<int32_t>(order), &rec, letter);
     if (result == 0) {
         if (rec.calendar == DatePr2::letterAnnusNovus) {
             annus_novus_date_to_jdn(&rec);
@@ -158,6 +175,18 @@ int16_t ParseDate(std::string text, std::string separator, DatePr2::Kind kind,
         rec = DateRecord{0, 0, 0, DatePr2::letterIsoWeek, read.jdn, 0};
         return statusRead;
     }
+    if (facts.form == DatePr2::Form::LongCount) {
+        // Written by orv alone, never typed into a window: read as strictly as orv reads it.
+        StrictRead::Notation notation;
+        notation.kind = kind;
+        const StrictRead::Field field = StrictRead::ReadDate(text, notation);
+        if (!field.Accepted() || field.fromClock)
+            return field.refusal == StrictRead::Refusal::OutOfRange ? statusOutOfRange
+                                                                    : statusInvalid;
+        rec.jdn = field.value;
+        rec.calendar = facts.letter;
+        return statusRead;
+    }
     if (facts.form == DatePr2::Form::DayNumber) {
         if (!JdnShapeAllowed(text, separator)) {
             return statusInvalid;
@@ -193,6 +222,17 @@ std::string FormatDate(const DateRecord& rec, DatePr2::DateOrder order,
         return d + s + m + s + trailingYear;
     }
     return m + s + d + s + trailingYear;
+}
+
+std::string FormatLongCount(int32_t jdn) {
+    LongCount count{};
+    mibrexw_jdn_to_long_count(jdn, &count);
+    std::string text = count.negative != 0 ? "-" : "";
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (i > 0) text += '.';
+        text += std::to_string(count.place[i]);
+    }
+    return text;
 }
 
 void KeepDateCharacters(std::string& text, const std::string& separator) {

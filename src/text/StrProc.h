@@ -28,6 +28,9 @@ int16_t ParseDate(std::string text, std::string separator, DatePr2::Kind kind,
 std::string FormatDate(const DateRecord& rec, DatePr2::DateOrder order,
                        const std::string& separator, const std::string& thousands);
 
+// The Long Count of a JDN: b.k.t.u.k, a minus before the whole count before the creation.
+std::string FormatLongCount(int32_t jdn);
+
 // Removes every character that is neither a digit, nor "-", nor a character of separator.
 void KeepDateCharacters(std::string& text, const std::string& separator);
 

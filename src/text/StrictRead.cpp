@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstddef>
 
 #include "calendar/DatePr2.h"
@@ -97,48 +96,31 @@ bool ReadCalendarShape(Cursor& c, char s, char mark, DatePr2::DateOrder order, Y
            ReadTrailYear(c, s, mark, date.year) && c.AtEnd();
 }
 
-// The library's answer for a date written year-month-day: 0 valid, -1 no such date, -5 out of
-// range.
-int32_t CheckDate(const Ymd& date, int32_t letter, DateRecord& rec) {
-    // Three numbers of at most nine digits and a sign each.
-    std::array<char, 40> text{};
-    char* end = text.data() + text.size() - 1;
-    char* at = std::to_chars(text.data(), end, date.year).ptr;
-    *at++ = '-';
-    at = std::to_chars(at, end, date.month).ptr;
-    *at++ = '-';
-    at = std::to_chars(at, end, date.day).ptr;
-    *at = '\0';
-    return str_to_date(text.data(), static_cast<int32_t>(DatePr2::DateOrder::YMD), &rec, letter);
-}
-
 Field CalendarDate(const Ymd& date, int32_t letter) {
     Field field;
     if (date.year > largestYear || date.year < -largestYear) {
         field.refusal = Refusal::OutOfRange;
         return field;
     }
-    DateRecord rec{};
-    // Intercalarius, month 11, has its one day in leap years only.
-    const int64_t lastMonth = letter != DatePr2::letterAnnusNovus               ? 12
-                              : CheckDate({date.year, 11, 1}, letter, rec) == 0 ? 11
-                                                                                : 10;
-    const int32_t answer = CheckDate(date, letter, rec);
-    if (answer == -5) {
+    // Months and days are at most two digits and years nine: every number fits.
+    DateRecord rec{static_cast<int32_t>(date.year),
+                   static_cast<int32_t>(date.month),
+                   static_cast<int32_t>(date.day),
+                   letter,
+                   0,
+                   0};
+    const int32_t answer = mibrexw_date_to_jdn(&rec);
+    if (answer == 0) {
+        field.value = rec.jdn;
+    } else if (answer == -5) {
         field.refusal = Refusal::OutOfRange;
-    } else if (answer != 0 && (date.month < 1 || date.month > lastMonth)) {
+    } else if (const int32_t months = mibrexw_months_in_year(letter, rec.year);
+               rec.month < 1 || rec.month > months) {
         field.refusal = Refusal::NoSuchMonth;
-        field.limit = static_cast<int32_t>(lastMonth);
-    } else if (answer != 0) {
-        // The month's length: the last day the library takes (a day is at most two digits).
-        field.refusal = Refusal::NoSuchDay;
-        Ymd last = date;
-        for (last.day = 99; last.day > 1 && CheckDate(last, letter, rec) != 0; --last.day) {
-        }
-        field.limit = static_cast<int32_t>(last.day);
+        field.limit = months;
     } else {
-        field.value = letter == DatePr2::letterAnnusNovus ? annus_novus_date_to_jdn(&rec)
-                                                          : euro_date_to_jdn(&rec);
+        field.refusal = Refusal::NoSuchDay;
+        field.limit = mibrexw_days_in_month(letter, rec.year, rec.month);
     }
     return field;
 }
@@ -203,6 +185,50 @@ Field WeekDate(std::string_view text) {
     return field;
 }
 
+// The largest value of each place after the baktun: katun, tun, uinal, kin.
+constexpr std::array<int32_t, 4> placeLimits{19, 19, 17, 19};
+
+Field LongCountDate(std::string_view text) {
+    Cursor c{text};
+    Field field;
+    LongCount count{};
+    count.negative = c.Take('-') ? 1 : 0;
+    int64_t baktun = 0;
+    if (!ReadNumber(c, 0, baktun)) {
+        field.refusal = Refusal::Shape;
+        return field;
+    }
+    std::array<int64_t, 4> places{};
+    for (int64_t& place : places) {
+        if (!c.Take('.') || !ReadMonthDay(c, place)) {
+            field.refusal = Refusal::Shape;
+            return field;
+        }
+    }
+    if (!c.AtEnd()) {
+        field.refusal = Refusal::Shape;
+        return field;
+    }
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (places[i] > placeLimits[i]) {
+            field.refusal = Refusal::NoSuchPlace;
+            field.limit = placeLimits[i];
+            return field;
+        }
+        count.place[i + 1] = static_cast<int32_t>(places[i]);
+    }
+    if (baktun > largestYear) {
+        field.refusal = Refusal::OutOfRange;
+        return field;
+    }
+    count.place[0] = static_cast<int32_t>(baktun);
+    if (mibrexw_long_count_to_jdn(&count, &field.value) != 0) {
+        field.refusal = Refusal::OutOfRange;
+        field.value = 0;
+    }
+    return field;
+}
+
 bool ClockWord(std::string_view text, Field& field) {
     static constexpr std::array<std::string_view, 3> words{"yesterday", "today", "tomorrow"};
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -249,6 +275,7 @@ Field ReadDate(std::string_view text, const Notation& notation) {
     if (facts.form == DatePr2::Form::DayNumber) return ReadWholeNumber(text, notation.thousands);
     if (facts.form == DatePr2::Form::YearDay) return YyyydddDate(text);
     if (facts.form == DatePr2::Form::WeekDate) return WeekDate(text);
+    if (facts.form == DatePr2::Form::LongCount) return LongCountDate(text);
     // Annus Novus dates are written with "-" and never in month-day-year order.
     const bool annusNovus = facts.letter == DatePr2::letterAnnusNovus;
     const char s = annusNovus ? '-' : notation.separator;

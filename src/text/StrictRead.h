@@ -17,6 +17,13 @@
 //                                                        minus only when S is not "-"
 //   ce, jc    = lead S md S md (ymd) | md S md S trail (dmy, mdy)
 //   an        = as ce with S "-", ymd for mdy, and years never grouped
+//   hebrew, islamic, persian, coptic, ethiopic, indian, french
+//             = as ce, in the calendar's own years, months and days (Hebrew months 1 Nisan
+//               .. 12 Adar, 13 Adar II in leap years; months 13 of Coptic, Ethiopic and
+//               French: the epagomenal or complementary days)
+//   mayan     = ["-"] digits "." md "." md "." md "." md   baktun.katun.tun.uinal.kin, always
+//               with "." whatever S and the order; katun, tun, kin 0-19, uinal 0-17; the
+//               minus counts the whole count back from the creation (-0.0.0.0.1)
 // A date must exist in its calendar and lie within the day numbers -2,100,000,000 ..
 // 2,100,000,000; a whole number must lie within the same bounds.
 #pragma once
@@ -41,6 +48,7 @@ enum class Refusal {
     NoSuchMonth, // limit: the last month of the year
     NoSuchDay,   // limit: the days of that month (of that year for yyyyddd)
     NoSuchYear,  // yyyyddd year 0000
+    NoSuchPlace, // limit: the largest value of a Long Count place
     OutOfRange   // beyond the day numbers or day counts
 };
 

@@ -129,7 +129,7 @@ TEST_P(OrvTranscripts, Run) {
 INSTANTIATE_TEST_SUITE_P(Files, OrvTranscripts,
                          ::testing::Values("orv.txt", "orv_typos.txt", "orv_batch.txt",
                                            "orv_languages.txt", "orv_usage.txt", "orv_numbers.txt",
-                                           "orv_jobs.txt"));
+                                           "orv_calendars.txt", "orv_jobs.txt"));
 
 // A write that fails ends the run at once, however much input is left: with SIGPIPE
 // ignored, "yes | orv | head -1" must end.

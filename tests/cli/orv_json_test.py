@@ -34,7 +34,8 @@ def check(name, got, expected):
 status, [c] = run(["convert", "2000-01-01", "--to", "jdn", "--json"])
 check("convert status", status, 0)
 check("convert first", c["first"],
-      {"text": "2000-01-01", "jdn": 2451545, "weekday": "Saturday", "isoWeekday": 6})
+      {"text": "2000-01-01", "jdn": 2451545, "weekday": "Saturday", "isoWeekday": 6,
+       "year": 2000, "month": 1, "day": 1})
 check("convert second", c["second"]["jdn"], 2451545)
 check("convert value", c["value"], "2451545")
 

@@ -31,11 +31,13 @@ Cli::Options OptionsOf(uint8_t byte) {
     static constexpr std::array<const char*, 3> separators{"-", ".", "/"};
     static constexpr std::array<const char*, 3> marks{",", ".", ""};
     Cli::Options o;
-    o.fromKind = DatePr2::kinds[byte % DatePr2::kinds.size()].kind;
+    // Every kind of the table; the rest of the byte picks order, separator and mark.
+    const std::size_t kinds = DatePr2::kinds.size();
+    o.fromKind = DatePr2::kinds[byte % kinds].kind;
     o.toKind = DatePr2::Kind::JDN; // the day read is the day number written
-    o.order = static_cast<DatePr2::DateOrder>(byte / 5 % 3);
-    o.separator = separators[byte / 15 % 3];
-    o.thousands = marks[byte / 45 % 3];
+    o.order = static_cast<DatePr2::DateOrder>(byte / kinds % 3);
+    o.separator = separators[byte / kinds / 3 % 3];
+    o.thousands = marks[byte / kinds / 9 % 3];
     o.outputThousands = "";
     o.json = true;
     return o;

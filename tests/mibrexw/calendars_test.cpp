@@ -162,7 +162,8 @@ int64_t RoshHashanah(int64_t y) {
 void CheckHebrewYear(int32_t y) {
     const int32_t start = Jdn('H', y, 7, 1), next = Jdn('H', y + 1, 7, 1);
     ASSERT_EQ(start, RoshHashanah(y)) << y;
-    const int32_t length = next - start, weekday = (start + 1) % 7;
+    const int32_t length = next - start;
+    const int64_t weekday = Mod(start + 1, 7);
     ASSERT_TRUE(HebrewLeap(y) ? length >= 383 && length <= 385 : length >= 353 && length <= 355)
         << y << ": " << length;
     ASSERT_TRUE(weekday != 0 && weekday != 3 && weekday != 5) << y;

@@ -27,6 +27,8 @@ std::string Answer(const StrictRead::Field& f) {
         return "day " + std::to_string(f.limit);
     case Refusal::NoSuchYear:
         return "year";
+    case Refusal::NoSuchPlace:
+        return "place " + std::to_string(f.limit);
     case Refusal::OutOfRange:
         return "range";
     }
