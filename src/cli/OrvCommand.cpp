@@ -215,6 +215,7 @@ bool CaseRunner::Refuse(int which, std::string_view field, const StrictRead::Fie
 
 bool CaseRunner::ReadField(int which, std::string_view field, std::string& text) {
     const StrictRead::Field read = ReadStrictly(which, field);
+    if (which == 1) firstRead_ = read;
     if (read.fromClock) {
         // Written without marks, so that the reader takes it back whatever the options.
         const DateWindowOps::Format plain{options_.order, options_.separator, ""};
@@ -225,6 +226,25 @@ bool CaseRunner::ReadField(int which, std::string_view field, std::string& text)
     if (!read.Accepted() && (!options_.lenient || StrProc::TrimBlanks(field).empty()))
         return Refuse(which, field, read);
     text.assign(field);
+    return true;
+}
+
+// A conversion whose value alone is asked for needs no result line: the day read is written
+// into the other calendar by ResultDateText, as Compute writes its second window, which saves
+// the run its line. Anything else (the same calendar, a word for today, no yyyyddd form) goes
+// to Compute.
+bool CaseRunner::ConvertValueOnly() {
+    const StrictRead::Field& read = firstRead_;
+    // --format writes from the facts of Compute's run.
+    if (options_.fromKind == options_.toKind || read.fromClock || !read.Accepted() ||
+        options_.layout)
+        return false;
+    DateRecord rec{};
+    rec.jdn = read.value;
+    const DateWindowOps::Format format{options_.order, options_.separator,
+                                       options_.outputThousands};
+    if (!DateWindowOps::ResultDateText(rec, options_.toKind, format, result_.value)) return false;
+    result_.line.clear();
     return true;
 }
 
@@ -259,6 +279,7 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     if (!ReadField(1, first, input_.firstDate)) return result_;
     if (command == Command::Add && !ReadSum(second)) return result_;
     if (command == Command::Diff && !ReadField(2, second, input_.secondDate)) return result_;
+    if (command == Command::Convert && options_.value && ConvertValueOnly()) return result_;
 
     result_.line.clear();
     result_.value.clear();
