@@ -17,6 +17,8 @@
 #      times as many days (to 30000-01-01) to show the memory flat; and the ISO week
 #      conversion of the first file (`convert --to isoweek --value`) beside the plain CE->JDN
 #      `--value` batch of part 1 (goal: time within 1.5x).
+#   4. The same first file into the Hebrew, Islamic and Long Count notations (--value) beside
+#      orv's own --to jdn --value: the cost of writing a calendar of its own, as ratios.
 #   Every orv answer of the first file is checked against dconv's before the figures count,
 #   and orv seq's dates against dseq's.
 #
@@ -103,6 +105,9 @@ for ((r = 0; r < rounds; r++)); do
   record dseq "$(timed /dev/null dateutils.dseq $seqFirst $seqLast)"
   record seqLong "$(timed /dev/null "$orv" seq $seqFirst 30000-01-01)"
   record isoweek "$(timed "$work/iso.txt" "$orv" convert --to isoweek --value)"
+  for kind in hebrew islamic mayan; do
+    record "$kind" "$(timed "$work/iso.txt" "$orv" convert --to "$kind" --value)"
+  done
 done
 
 med() { tr ' ' '\n' <<<"$1" | grep . | median; }
@@ -135,6 +140,14 @@ ratio orv "orv --value"
 ratio full "orv full lines"
 ratio json "orv --json (goal >= 1x)"
 printf '%-28s %12s %12s %14s\n\n' "dconv" "1.00x" "1.00x" "$(peak dconv)"
+
+printf '%-28s %12s %12s\n' "time beside --to jdn --value" "wall" "cpu"
+for kind in hebrew islamic mayan; do
+  printf '%-28s %11.2fx %11.2fx\n' "--to $kind --value" \
+    "$(bc -l <<<"$(med "${wall[$kind]}") / $(med "${wall[orv]}")")" \
+    "$(bc -l <<<"$(med "${cpu[$kind]}") / $(med "${cpu[orv]}")")"
+done
+echo
 
 # The same pair through hyperfine, as a cross-check of the wall times.
 hyperfine --warmup 1 --runs "$rounds" --style basic \
