@@ -1,6 +1,7 @@
 // ParseDate over every calendar kind, date order, date separator and thousands separator,
 // chosen by the first four bytes; the rest is the typed or pasted text.
 #include "calendar/DatePr2.h"
+#include "calendar/IsoWeekText.h"
 #include "text/StrProc.h"
 
 #include <cstddef>
@@ -57,6 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case DatePr2::Form::CalendarDate:
         Require(rec.calendar == DatePr2::FactsOf(kind).letter);
         canonical = StrProc::FormatDate(rec, order, separator, thousands);
+        break;
+    case DatePr2::Form::LongCount:
+        canonical = StrProc::FormatLongCount(rec.jdn);
+        break;
+    case DatePr2::Form::WeekDate:
+        DateJobs::AppendIsoWeekText(rec.jdn, canonical);
         break;
     }
     DateRecord back{};
