@@ -55,6 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(rec.jdn >= DatePr2::firstYyyydddDay && rec.jdn <= DatePr2::lastYyyydddDay);
         canonical = DatePr2::YyyydddText(rec.jdn);
         break;
+    case DatePr2::Form::LongCount:
+        canonical = StrProc::FormatLongCount(rec.jdn);
+        break;
     case DatePr2::Form::CalendarDate:
         Require(rec.calendar == DatePr2::FactsOf(kind).letter);
         canonical = StrProc::FormatDate(rec, order, separator, thousands);
