@@ -62,9 +62,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(rec.calendar == DatePr2::FactsOf(kind).letter);
         canonical = StrProc::FormatDate(rec, order, separator, thousands);
         break;
-    case DatePr2::Form::LongCount:
-        canonical = StrProc::FormatLongCount(rec.jdn);
-        break;
     case DatePr2::Form::WeekDate:
         DateJobs::AppendIsoWeekText(rec.jdn, canonical);
         break;
