@@ -11,9 +11,16 @@
 #      the same rounds, each with its ratio to dconv (lines per second, goal for JSON: >= 1x)
 #      and peak RSS; and --value and full lines for one million dates of years -1,000,000 ..
 #      1,000,000, which dconv cannot read.
-#   3. The same first file into the Hebrew, Islamic and Long Count notations (--value) beside
+#   3. The date jobs: `orv seq` beside `dateutils.dseq` over the same span, 1601-01-01 ..
+#      4094-05-04 (910,674 days: dseq's longest, it writes 0000-00-00 after it), both as ISO
+#      dates, lines per second (goal: orv >= 1x dseq) and peak RSS, with orv seq over ten
+#      times as many days (to 30000-01-01) to show the memory flat; and the ISO week
+#      conversion of the first file (`convert --to isoweek --value`) beside the plain CE->JDN
+#      `--value` batch of part 1 (goal: time within 1.5x).
+#   4. The same first file into the Hebrew, Islamic and Long Count notations (--value) beside
 #      orv's own --to jdn --value: the cost of writing a calendar of its own, as ratios.
-#   Every orv answer of the first file is checked against dconv's before the figures count.
+#   Every orv answer of the first file is checked against dconv's before the figures count,
+#   and orv seq's dates against dseq's.
 #
 # Environment: ORV_BENCH_ROUNDS (7), ORV_BENCH_BUILD_DIR (build/release, configured and
 # built here unless it exists), ORV_BENCH_LINES (1000000).
@@ -56,6 +63,14 @@ if ! paste "$work/orv.out" "$work/dconv.out" |
   exit 1
 fi
 
+seqFirst=1601-01-01
+seqLast=4094-05-04
+seqLines=910674
+if ! cmp -s <("$orv" seq $seqFirst $seqLast) <(dateutils.dseq $seqFirst $seqLast); then
+  echo "orv seq and dseq disagree" >&2
+  exit 1
+fi
+
 # One timed run: "wall user+sys peakKiB" of the command reading $2 into /dev/null.
 timed() { # file command...
   local file=$1
@@ -86,6 +101,10 @@ for ((r = 0; r < rounds; r++)); do
   record json "$(timed "$work/iso.txt" "$orv" convert --to jdn --json)"
   record farValue "$(timed "$work/far.txt" "$orv" convert --to jdn --value)"
   record farFull "$(timed "$work/far.txt" "$orv" convert --to jdn)"
+  record seq "$(timed /dev/null "$orv" seq $seqFirst $seqLast)"
+  record dseq "$(timed /dev/null dateutils.dseq $seqFirst $seqLast)"
+  record seqLong "$(timed /dev/null "$orv" seq $seqFirst 30000-01-01)"
+  record isoweek "$(timed "$work/iso.txt" "$orv" convert --to isoweek --value)"
   for kind in hebrew islamic mayan; do
     record "$kind" "$(timed "$work/iso.txt" "$orv" convert --to "$kind" --value)"
   done
@@ -134,3 +153,20 @@ echo
 hyperfine --warmup 1 --runs "$rounds" --style basic \
   -n orv "$orv convert --to jdn --value < $work/iso.txt > /dev/null" \
   -n dconv "dateutils.dconv -f jdn < $work/iso.txt > /dev/null"
+
+# The date jobs, from the same rounds.
+printf '\n%-44s %9s %9s %14s %10s\n' "date jobs (medians)" "wall s" "cpu s" "lines/s wall" "peak KiB"
+jobRow() { # name label lines
+  printf '%-44s %9.3f %9.3f %14.0f %10s\n' "$2" "$(med "${wall[$1]}")" "$(med "${cpu[$1]}")" \
+    "$(bc -l <<<"$3 / $(med "${wall[$1]}")")" "$(peak "$1")"
+}
+jobRow seq "orv seq $seqFirst $seqLast" "$seqLines"
+jobRow dseq "dateutils.dseq, the same span" "$seqLines"
+jobRow seqLong "orv seq $seqFirst 30000-01-01" 10372522
+jobRow isoweek "orv convert --to isoweek --value" "$lines"
+printf '\n%-44s %11.2fx (goal >= 1x)\n' "orv seq lines/s over dseq's (wall)" \
+  "$(bc -l <<<"$(med "${wall[dseq]}") / $(med "${wall[seq]}")")"
+printf '%-44s %11.2fx (goal <= 1.5x)\n' "isoweek time over CE->JDN --value (wall)" \
+  "$(bc -l <<<"$(med "${wall[isoweek]}") / $(med "${wall[orv]}")")"
+printf '%-44s %11.2fx (flat: ~1x for 11x the days)\n' "orv seq peak RSS, long over short" \
+  "$(bc -l <<<"$(peak seqLong) / $(peak seq)")"

@@ -6,6 +6,7 @@
 
 #include "app/DateWindowOps.h"
 #include "calendar/DatePr2.h"
+#include "calendar/IsoWeekText.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
 
@@ -71,6 +72,10 @@ ComputeMessage ReadDate(std::string& window, Side side, Kind kind, const Input& 
         break;
     case Form::CalendarDate:
         window = StrProc::FormatDate(rec, in.order, in.separator, in.thousands);
+        break;
+    case Form::WeekDate:
+        window.clear();
+        DateJobs::AppendIsoWeekText(rec.jdn, window);
         break;
     case Form::LongCount:
         window = StrProc::FormatLongCount(rec.jdn);

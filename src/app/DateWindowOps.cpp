@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "calendar/DatePr2.h"
+#include "calendar/IsoWeek.h"
+#include "calendar/IsoWeekText.h"
 #include "lang/GEN_TEXT.h"
 #include "text/StrProc.h"
 
@@ -53,6 +55,15 @@ bool ResultDateText(DateRecord& rec, Kind kind, const Format& f, std::string& te
         if (yyyyddd.empty()) return false;
         DatePr2::JDNToDate(rec);
         text = std::move(yyyyddd);
+        return true;
+    }
+    case Form::WeekDate: {
+        const DateJobs::IsoWeekDate week = DateJobs::IsoWeekOf(rec.jdn);
+        rec.year = week.year;
+        rec.month = week.week;
+        rec.day = week.weekday;
+        text.clear();
+        DateJobs::AppendIsoWeekText(rec.jdn, text);
         return true;
     }
     case Form::LongCount:

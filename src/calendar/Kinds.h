@@ -25,7 +25,8 @@ enum class Kind : int16_t {
     Ethiopic = 9,
     Indian = 10,
     French = 11,
-    Mayan = 12
+    Mayan = 12,
+    ISOWEEK = 13
 };
 
 // How a kind's text is read and written.
@@ -33,7 +34,8 @@ enum class Form : uint8_t {
     CalendarDate, // year, month and day in the date order with the date separator
     DayNumber,    // a whole number, grouped by thousands
     YearDay,      // yyyyddd: a Gregorian year and the day of that year, seven digits
-    LongCount     // b.k.t.u.k, always with ".", a minus before the whole count before creation
+    LongCount,    // b.k.t.u.k, always with ".", a minus before the whole count before creation
+    WeekDate      // ISO 8601: week-numbering year, "-W", week, "-", weekday (2026-W50-1)
 };
 
 // Calendar letters given to the library.
@@ -49,6 +51,7 @@ inline constexpr int32_t letterIndian = 'S';
 inline constexpr int32_t letterFrench = 'F';
 // Not a library calendar: the Long Count has its own functions and no months.
 inline constexpr int32_t letterLongCount = 'L';
+inline constexpr int32_t letterIsoWeek = 'W';
 
 // The calendars of the library's first functions (euro_*, annus_novus_*, str_to_date,
 // days_elapsed), which read any other letter as Gregorian.
@@ -70,8 +73,8 @@ struct KindFacts {
 
 // Row i describes Kind i. Codes: the eras' usual abbreviations where they are distinct (Anno
 // Mundi, Anno Hegirae, Anno Persico), the Coptic Era of the Martyrs, the Ethiopian Calendar,
-// the Saka Era, the Ere Republicaine and the Long Count.
-inline constexpr std::array<KindFacts, 13> kinds{{
+// the Saka Era, the Ere Republicaine, the Long Count and ISO 8601.
+inline constexpr std::array<KindFacts, 14> kinds{{
     {Kind::CE, "CE", "ce", letterGregorian, Form::CalendarDate, true, true},
     {Kind::JC, "JC", "jc", letterJulian, Form::CalendarDate, true, true},
     {Kind::JDN, "JDN", "jdn", letterGregorian, Form::DayNumber, true, false},
@@ -85,6 +88,7 @@ inline constexpr std::array<KindFacts, 13> kinds{{
     {Kind::Indian, "SE", "indian", letterIndian, Form::CalendarDate, false, false},
     {Kind::French, "ER", "french", letterFrench, Form::CalendarDate, false, false},
     {Kind::Mayan, "LC", "mayan", letterLongCount, Form::LongCount, false, false},
+    {Kind::ISOWEEK, "ISO", "isoweek", letterIsoWeek, Form::WeekDate, false, false},
 }};
 
 constexpr bool RowsInKindOrder() {

@@ -40,6 +40,10 @@ const char* CommandName(Command command) {
         return "diff";
     case Command::Today:
         return "today";
+    case Command::Seq:
+        return "seq";
+    case Command::Easter:
+        return "easter";
     case Command::Convert:
         break;
     }
@@ -82,7 +86,8 @@ void AppendKey(std::string& out, std::string_view key) {
 }
 
 // The numbers of a date in its own notation: year, month and day of a calendar date, year
-// and day of the year of yyyyddd, the five places and the sign of a Long Count.
+// and day of the year of yyyyddd, year and week of a week date, the five places and the sign
+// of a Long Count.
 void AppendNotationFields(std::string& out, int32_t jdn, DatePr2::Kind kind) {
     const DatePr2::KindFacts& facts = DatePr2::FactsOf(kind);
     if (facts.form == DatePr2::Form::LongCount) {
@@ -107,6 +112,12 @@ void AppendNotationFields(std::string& out, int32_t jdn, DatePr2::Kind kind) {
         DateRecord newYear{rec.year, 1, 1, facts.letter, 0, 0};
         AppendKey(out, "day");
         AppendNumber(out, int64_t{jdn} - euro_date_to_jdn(&newYear) + 1);
+        return;
+    }
+    // A week date's "month" is its week; its day is the ISO weekday already given.
+    if (facts.form == DatePr2::Form::WeekDate) {
+        AppendKey(out, "week");
+        AppendNumber(out, rec.month);
         return;
     }
     AppendKey(out, "month");
@@ -157,7 +168,8 @@ const char* RefusalName(StrictRead::Refusal refusal) {
 
 } // namespace
 
-CaseRunner::CaseRunner(const Options& options) : options_(options) {
+CaseRunner::CaseRunner(const Options& options)
+    : options_(options), work_(options.weekend, options.holidays) {
     input_.firstKind = options.fromKind;
     input_.secondKind = options.toKind;
     input_.order = options.order;
@@ -170,6 +182,7 @@ CaseRunner::CaseRunner(const Options& options) : options_(options) {
 
 const CaseResult& CaseRunner::Fail(Problem problem) {
     result_.problem = problem;
+    result_.jobError.clear();
     result_.message = WindowTexts::noMessage;
     result_.refusedField = 0;
     result_.line.clear();
@@ -222,7 +235,10 @@ bool CaseRunner::ReadField(int which, std::string_view field, std::string& text)
 // to Compute.
 bool CaseRunner::ConvertValueOnly() {
     const StrictRead::Field& read = firstRead_;
-    if (options_.fromKind == options_.toKind || read.fromClock || !read.Accepted()) return false;
+    // --format writes from the facts of Compute's run.
+    if (options_.fromKind == options_.toKind || read.fromClock || !read.Accepted() ||
+        options_.layout)
+        return false;
     DateRecord rec{};
     rec.jdn = read.value;
     const DateWindowOps::Format format{options_.order, options_.separator,
@@ -256,10 +272,12 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     result_.problem = Problem::None;
     result_.message = WindowTexts::noMessage;
     result_.refusedField = 0;
+    result_.jobError.clear();
+    result_.workdays.reset();
     input_.secondDate.clear();
     input_.dateDiff.clear();
     if (!ReadField(1, first, input_.firstDate)) return result_;
-    if (command == Command::Add && !ReadField(2, second, input_.dateDiff)) return result_;
+    if (command == Command::Add && !ReadSum(second)) return result_;
     if (command == Command::Diff && !ReadField(2, second, input_.secondDate)) return result_;
     if (command == Command::Convert && options_.value && ConvertValueOnly()) return result_;
 
@@ -277,7 +295,12 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
 
     result_.line.swap(result_.out.appended); // the line is read from here on
     if (result_.line.ends_with("\r\n")) result_.line.resize(result_.line.size() - 2);
-    if (command == Command::Diff)
+    if (command == Command::Diff && options_.workdays) {
+        result_.workdays = work_.Count(out.first->jdn, out.second->jdn);
+        result_.value = std::to_string(*result_.workdays);
+        result_.line =
+            result_.value + " " + JobText(JobMessage::WorkingDays, {}, options_.language);
+    } else if (command == Command::Diff)
         result_.value = out.dateDiff;
     else
         // The same calendar on both sides leaves the second window alone: the value is the
@@ -286,7 +309,55 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     return result_;
 }
 
+bool CaseRunner::RefuseJob(std::string text, WindowTexts::ComputeMessage message) {
+    result_.jobError = std::move(text);
+    result_.message = message;
+    result_.line.clear();
+    result_.value.clear();
+    return false;
+}
+
+bool CaseRunner::ReadSum(std::string_view field) {
+    const StrictRead::Field count = StrictRead::ReadWholeNumber(field, notation_.thousands);
+    const bool unit = StrProc::TrimBlanks(field).find_first_of("ymwd") != std::string_view::npos;
+    // The forgiving reader keeps the window's day counts: 2w reads as 2 there.
+    if (!options_.workdays && (count.Accepted() || !unit || options_.lenient))
+        return ReadField(2, field, input_.dateDiff);
+    if (options_.workdays && !count.Accepted()) return Refuse(2, field, count);
+    DateRecord first{};
+    // A first date refused here is left for Compute to report.
+    if (StrProc::ParseDate(input_.firstDate, options_.separator, options_.fromKind, options_.order,
+                           first) != StrProc::statusRead) {
+        input_.dateDiff = "0";
+        return true;
+    }
+    int32_t reached = 0;
+    if (options_.workdays) {
+        if (!work_.Offset(first.jdn, count.value, reached))
+            return RefuseJob({}, WindowTexts::msgResultOutOfRange);
+    } else {
+        DateJobs::Span span;
+        const std::string_view text = StrProc::TrimBlanks(field);
+        if (DateJobs::ParseSpan(text, span) != DateJobs::SpanError::none)
+            return RefuseJob(JobText(JobMessage::NotSpan, text, options_.language),
+                             WindowTexts::noMessage);
+        const int32_t letter = SpanLetter(options_.fromKind);
+        const DateJobs::AddStatus status =
+            letter == 0 ? DateJobs::AddSpanToDayNumber(first.jdn, span, reached)
+                        : DateJobs::AddSpan(letter, first.jdn, span, reached);
+        if (status == DateJobs::AddStatus::calendarNeeded)
+            return RefuseJob(JobText(JobMessage::CalendarNeeded, text, options_.language),
+                             WindowTexts::noMessage);
+        if (status != DateJobs::AddStatus::ok)
+            return RefuseJob({}, WindowTexts::msgResultOutOfRange);
+    }
+    // The sum goes on as the days it spans, so that the line and JSON are those of a count.
+    input_.dateDiff = std::to_string(int64_t{reached} - first.jdn);
+    return true;
+}
+
 std::string CaseRunner::ErrorText() const {
+    if (!result_.jobError.empty()) return result_.jobError;
     if (result_.problem != Problem::None)
         return ProblemText(result_.problem, options_.command, options_.language);
     if (result_.refusedField > 0)
@@ -301,6 +372,11 @@ void CaseRunner::AppendJsonError(std::string& out) const {
     if (result_.problem != Problem::None) {
         AppendKey(out, "problem");
         Json::AppendString(out, ProblemName(result_.problem));
+    } else if (!result_.jobError.empty()) {
+        AppendKey(out, "problem");
+        AppendWord(out, "not-in-notation");
+        AppendKey(out, "field");
+        AppendNumber(out, 2);
     } else if (result_.refusedField > 0) {
         AppendKey(out, "problem");
         Json::AppendString(out, RefusalName(result_.refusal.refusal));
@@ -345,6 +421,10 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
         AppendKey(out, "days");
         AppendNumber(out, *o.days);
     }
+    if (result_.workdays) {
+        AppendKey(out, "workdays");
+        AppendNumber(out, *result_.workdays);
+    }
     if (o.breakdown) {
         out += ",\"breakdown\":{\"years\":";
         AppendNumber(out, o.breakdown->years);
@@ -357,43 +437,17 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
     AppendKey(out, "result");
     Json::AppendString(out, result_.line);
     AppendKey(out, "value");
-    Json::AppendString(out, result_.value);
+    if (options_.layout) {
+        std::string text;
+        options_.layout->Write((o.second ? o.second : o.first)->jdn, text);
+        Json::AppendString(out, text);
+    } else {
+        Json::AppendString(out, result_.value);
+    }
     out += '}';
 }
 
 namespace {
-
-// Output collected in one buffer and handed on in large pieces (or by the line for a
-// terminal). The first failed write is kept: nothing is written after it.
-class Writer {
-  public:
-    explicit Writer(Streams& streams) : streams_(streams) { buffer_.reserve(capacity + 4096); }
-    std::string& Buffer() { return buffer_; }
-    bool EndLine() {
-        buffer_ += '\n';
-        if (streams_.flushEachLine || buffer_.size() >= capacity) return Flush();
-        return true;
-    }
-    bool Flush() {
-        if (failed_) return false;
-        if (!buffer_.empty()) failed_ = !streams_.writeOutput(buffer_, reason_);
-        buffer_.clear();
-        return !failed_;
-    }
-    // The status of a finished run: a failed write makes it 1, and is reported.
-    int Finish(int status) {
-        if (Flush()) return status;
-        streams_.writeError("orv: write error: " + reason_ + "\n");
-        return exitFailedInput;
-    }
-
-  private:
-    static constexpr std::size_t capacity = std::size_t{1} << 16;
-    Streams& streams_;
-    std::string buffer_;
-    std::string reason_;
-    bool failed_ = false;
-};
 
 bool WriteResult(const Options& o, const CaseRunner& runner, const CaseResult& result,
                  Writer& writer, uint64_t lineNumber, std::string_view first,
@@ -401,6 +455,8 @@ bool WriteResult(const Options& o, const CaseRunner& runner, const CaseResult& r
     std::string& buffer = writer.Buffer();
     if (o.json)
         runner.AppendJson(buffer, lineNumber, first, second);
+    else if (!result.Failed() && o.layout)
+        o.layout->Write((result.out.second ? result.out.second : result.out.first)->jdn, buffer);
     else if (!result.Failed())
         buffer += o.value ? result.value : result.line;
     return writer.EndLine();
@@ -433,6 +489,8 @@ int RunToday(const Options& o, Writer& writer) {
         AppendKey(buffer, "value");
         Json::AppendString(buffer, text);
         buffer += '}';
+    } else if (o.layout) {
+        o.layout->Write(DatePr2::TodaysJDN(now), buffer);
     } else {
         buffer += text;
     }
@@ -496,9 +554,13 @@ int Main(const std::vector<std::string>& args, Streams& streams, const std::stri
         streams.writeError("orv: no readable settings file at \"" + settingsPath +
                            "\": using the defaults\n");
     SettleOutputThousands(arguments);
+    GEN_TEXT::currentLanguage = arguments.options.language;
+    if (const int status = PrepareJobs(arguments.options, streams); status != exitSuccess)
+        return status;
     const Options& o = arguments.options;
-    GEN_TEXT::currentLanguage = o.language;
     if (o.command == Command::Today) return RunToday(o, writer);
+    if (o.command == Command::Seq) return RunSeq(o, streams, writer);
+    if (o.command == Command::Easter) return RunEaster(o, streams, writer);
     if (o.operands.empty()) return RunBatch(o, streams, writer);
 
     // One case from the arguments: a refusal has no line to keep aligned, so nothing is

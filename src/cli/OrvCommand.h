@@ -11,7 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include <memory>
+
 #include "app/Compute.h"
+#include "calendar/DateFormat.h"
+#include "calendar/DateSpan.h"
+#include "calendar/Weekdays.h"
+#include "calendar/Workdays.h"
 #include "cli/BatchReader.h"
 #include "cli/OrvMessages.h"
 #include "text/StrictRead.h"
@@ -31,6 +37,17 @@ struct Options {
     bool value = false;
     bool json = false;
     bool lenient = false; // the window's forgiving reader instead of the strict one
+    // The date jobs: seq's step and kept weekdays, working days for add and diff, the
+    // layout of written dates, easter's rule.
+    DateJobs::Span step{0, 0, 0, 1, DateJobs::kUnitDays};
+    DateJobs::WeekdaySet only = DateJobs::kAllWeekdays;
+    bool workdays = false;
+    DateJobs::WeekdaySet weekend = DateJobs::kSaturdaySunday;
+    std::string holidaysPath;
+    std::vector<int32_t> holidays; // read from holidaysPath before any case
+    std::optional<std::string> format;
+    std::shared_ptr<const DateJobs::DateFormat> layout; // format compiled for --to
+    bool julianEaster = false;
     std::vector<std::string> operands;
 };
 
@@ -69,13 +86,24 @@ struct CaseResult {
     int refusedField = 0;
     std::string refusedText;
     StrictRead::Field refusal;
+    std::string jobError; // a refusal of the date jobs (a span, a year), in the language
     bool Failed() const {
-        return message != WindowTexts::noMessage || problem != Problem::None || refusedField > 0;
+        return message != WindowTexts::noMessage || problem != Problem::None || refusedField > 0 ||
+               !jobError.empty();
     }
-    std::string line;  // the result line without its CR LF
-    std::string value; // the computed value alone
+    std::string line;                // the result line without its CR LF
+    std::string value;               // the computed value alone
+    std::optional<int64_t> workdays; // diff --workdays: the working days counted
     Compute::Output out;
 };
+
+// The calendar whose years and months a span adds in the kind ('G', 'J', 'A'), or 0 for the
+// notations of bare day numbers (jdn, yyyyddd, isoweek): weeks and days only.
+int32_t SpanLetter(DatePr2::Kind kind);
+
+// A date as orv writes it in --to (or by --format); false when the kind cannot write it
+// (yyyyddd beyond 0001..9999).
+bool AppendDateText(const Options& o, int32_t jdn, std::string& out);
 
 // Runs cases of one command with one set of options; keeps its buffers between cases.
 class CaseRunner {
@@ -94,6 +122,9 @@ class CaseRunner {
     // Reads field 1 or 2 strictly into text (a word for today replaced by its date); false,
     // with the refusal noted, when the field is refused.
     bool ReadField(int which, std::string_view field, std::string& text);
+    // add's second field: a day count, a span, or working days with --workdays.
+    bool ReadSum(std::string_view field);
+    bool RefuseJob(std::string text, WindowTexts::ComputeMessage message);
     bool ConvertValueOnly();
     bool Refuse(int which, std::string_view field, const StrictRead::Field& refusal);
     std::optional<DatePr2::Kind> KindOfField(int which) const; // none: a day count
@@ -106,6 +137,7 @@ class CaseRunner {
     StrictRead::Field firstRead_; // the first field as the strict reader read it
     Compute::Input input_;
     CaseResult result_;
+    DateJobs::WorkCalendar work_;
 };
 
 // Where a run reads and writes. writeOutput writes all of the text or returns false with the
@@ -120,6 +152,46 @@ struct Streams {
 inline constexpr int exitSuccess = 0;
 inline constexpr int exitFailedInput = 1;
 inline constexpr int exitUsage = 2;
+
+// Output collected in one buffer and handed on in large pieces (or by the line for a
+// terminal). The first failed write is kept: nothing is written after it.
+class Writer {
+  public:
+    explicit Writer(Streams& streams) : streams_(streams) { buffer_.reserve(capacity + 4096); }
+    std::string& Buffer() { return buffer_; }
+    bool EndLine() {
+        buffer_ += '\n';
+        if (streams_.flushEachLine || buffer_.size() >= capacity) return Flush();
+        return true;
+    }
+    bool Flush() {
+        if (failed_) return false;
+        if (!buffer_.empty()) failed_ = !streams_.writeOutput(buffer_, reason_);
+        buffer_.clear();
+        return !failed_;
+    }
+    // The status of a finished run: a failed write makes it 1, and is reported.
+    int Finish(int status) {
+        if (Flush()) return status;
+        streams_.writeError("orv: write error: " + reason_ + "\n");
+        return exitFailedInput;
+    }
+
+  private:
+    static constexpr std::size_t capacity = std::size_t{1} << 16;
+    Streams& streams_;
+    std::string buffer_;
+    std::string reason_;
+    bool failed_ = false;
+};
+
+// What the jobs need before the first case: --format compiled, the holidays file read. The
+// exit status: exitSuccess to go on, otherwise the error is written.
+int PrepareJobs(Options& o, Streams& streams);
+
+// seq and easter on their operands or on the batch; the exit status.
+int RunSeq(const Options& o, Streams& streams, Writer& writer);
+int RunEaster(const Options& o, Streams& streams, Writer& writer);
 
 // The whole program after the program name: options, settings from settingsPath when asked
 // for, then the command on its operands or on the batch. Returns the exit status.

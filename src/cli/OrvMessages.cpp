@@ -18,7 +18,7 @@ std::size_t Slot(int16_t language) {
 using Texts = std::array<const char*, 3>;
 
 // By kind, in the order of the kinds.
-constexpr std::array<Texts, 13> notInKind{{
+constexpr std::array<Texts, 14> notInKind{{
     {"is not a Common Era date", "ist kein Datum unserer Zeitrechnung",
      "no es una fecha de la era común"},
     {"is not a Julian calendar date", "ist kein Datum des Julianischen Kalenders",
@@ -45,6 +45,7 @@ constexpr std::array<Texts, 13> notInKind{{
      "ist kein Datum des französischen Revolutionskalenders",
      "no es una fecha del calendario republicano francés"},
     {"is not a Maya Long Count", "ist keine Lange Zählung der Maya", "no es una cuenta larga maya"},
+    {"is not an ISO week date", "ist kein ISO-Wochendatum", "no es una fecha de semana ISO"},
 }};
 static_assert(notInKind.size() == DatePr2::kinds.size(), "one text for each kind");
 constexpr Texts notDayCount{"is not a day count", "ist keine Anzahl von Tagen",
@@ -81,6 +82,16 @@ constexpr Texts longCountForm{
     "escriba baktún.katún.tun.uinal.kin, por ejemplo 13.0.0.0.0 o -0.0.0.0.1"};
 constexpr Texts yearHas{"that year has ", "dieses Jahr hat ", "ese año tiene "};
 constexpr Texts daysWord{" days", " Tage", " días"};
+constexpr Texts weekDate{
+    "year-Www-d, for example 2026-W50-1 or 2026W501 (week 01 to 53, weekday 1 Monday to 7 Sunday)",
+    "Jahr-Www-t, zum Beispiel 2026-W50-1 oder 2026W501 (Woche 01 bis 53, Wochentag 1 Montag bis "
+    "7 Sonntag)",
+    "año-Sss-d, por ejemplo 2026-W50-1 o 2026W501 (semana 01 a 53, día 1 lunes a 7 domingo)"};
+constexpr Texts weeksRun{"that year has weeks 01 to ", "dieses Jahr hat die Wochen 01 bis ",
+                         "ese año tiene las semanas 01 a "};
+constexpr Texts weekdaysRun{"weekdays run from 1 (Monday) to 7 (Sunday)",
+                            "die Wochentage gehen von 1 (Montag) bis 7 (Sonntag)",
+                            "los días de la semana van del 1 (lunes) al 7 (domingo)"};
 constexpr Texts yearsRun{"years run from 0001 to 9999", "die Jahre gehen von 0001 bis 9999",
                          "los años van del 0001 al 9999"};
 constexpr Texts outOfRange{
@@ -131,6 +142,8 @@ std::string Expected(std::optional<DatePr2::Kind> kind, const StrictRead::Notati
                markOption[slot];
     case DatePr2::Form::YearDay:
         return text + yearAndDay[slot];
+    case DatePr2::Form::WeekDate:
+        return text + weekDate[slot];
     case DatePr2::Form::LongCount:
         return longCountForm[slot];
     case DatePr2::Form::CalendarDate:
@@ -160,8 +173,10 @@ std::string RefusalText(std::string_view text, std::optional<DatePr2::Kind> kind
     const std::string limit = std::to_string(field.limit);
     switch (field.refusal) {
     case Refusal::NoSuchMonth:
+        if (kind == DatePr2::Kind::ISOWEEK) return out + weeksRun[slot] + limit;
         return out + monthsRun[slot] + limit;
     case Refusal::NoSuchDay:
+        if (kind == DatePr2::Kind::ISOWEEK) return out + weekdaysRun[slot];
         return out + (kind == DatePr2::Kind::YYYYDDD ? yearHas : monthHas)[slot] + limit +
                daysWord[slot];
     case Refusal::NoSuchYear:
@@ -198,6 +213,30 @@ std::string ProblemText(Problem problem, Command command, int16_t language) {
     }
     if (problem == Problem::None) return {};
     return problems[static_cast<std::size_t>(problem) - 1][slot];
+}
+
+std::string JobText(JobMessage message, std::string_view text, int16_t language) {
+    const std::size_t slot = Slot(language);
+    static constexpr std::array<Texts, 5> texts{{
+        {"is not a span: write whole years, months, weeks and days, each at most once, for "
+         "example 30, -2w, 1y2m or +3m-1d",
+         "ist keine Spanne: schreiben Sie ganze Jahre, Monate, Wochen und Tage, jede Einheit "
+         "höchstens einmal, zum Beispiel 30, -2w, 1y2m oder +3m-1d",
+         "no es un intervalo: escriba años, meses, semanas y días enteros, cada unidad como "
+         "mucho una vez, por ejemplo 30, -2w, 1y2m o +3m-1d"},
+        {"is not a year: write a whole number, for example 2024 or -500",
+         "ist kein Jahr: schreiben Sie eine ganze Zahl, zum Beispiel 2024 oder -500",
+         "no es un año: escriba un número entero, por ejemplo 2024 o -500"},
+        {"holds years or months, which a day number does not have: use weeks and days",
+         "enthält Jahre oder Monate, die eine Tageszahl nicht hat: nehmen Sie Wochen und Tage",
+         "contiene años o meses, que un número de día no tiene: use semanas y días"},
+        {"cannot be read as a holidays file", "kann nicht als Feiertagsdatei gelesen werden",
+         "no se puede leer como archivo de festivos"},
+        {"working days", "Arbeitstage", "días laborables"},
+    }};
+    const char* words = texts[static_cast<std::size_t>(message)][slot];
+    if (message == JobMessage::WorkingDays) return words;
+    return "\"" + std::string(text) + "\" " + words;
 }
 
 } // namespace Cli

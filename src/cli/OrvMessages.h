@@ -11,7 +11,7 @@
 
 namespace Cli {
 
-enum class Command { Convert, Add, Diff, Today };
+enum class Command { Convert, Add, Diff, Today, Seq, Easter };
 
 // What went wrong with a case before its fields could be read.
 enum class Problem { None, LineTooLong, ControlCharacter, InvalidUtf8, FieldCount };
@@ -24,5 +24,15 @@ std::string RefusalText(std::string_view text, std::optional<DatePr2::Kind> kind
 
 // The text of a problem; command says which fields a batch line should hold.
 std::string ProblemText(Problem problem, Command command, int16_t language);
+
+// What the date jobs refuse, written after the quoted text (or alone: the last three).
+enum class JobMessage {
+    NotSpan,        // "TEXT" is not a span
+    NotYear,        // "TEXT" is not a year
+    CalendarNeeded, // years or months added to a notation of day numbers
+    NoHolidaysFile, // the holidays file cannot be read
+    WorkingDays,    // the unit of a count of working days
+};
+std::string JobText(JobMessage message, std::string_view text, int16_t language);
 
 } // namespace Cli

@@ -9,6 +9,7 @@
 
 #include "app/SettingsFile.h"
 #include "calendar/DatePr2.h"
+#include "calendar/DateSequence.h"
 #include "lang/GEN_TEXT.h"
 
 namespace Cli {
@@ -47,11 +48,13 @@ bool IsClockWord(std::string_view word) {
 std::optional<std::string> TakeOperand(const std::string& arg, bool& commandSeen, Options& o) {
     if (!commandSeen && o.operands.empty()) {
         commandSeen = true;
-        static constexpr std::array<std::pair<std::string_view, Command>, 4> commands{{
+        static constexpr std::array<std::pair<std::string_view, Command>, 6> commands{{
             {"convert", Command::Convert},
             {"add", Command::Add},
             {"diff", Command::Diff},
             {"today", Command::Today},
+            {"seq", Command::Seq},
+            {"easter", Command::Easter},
         }};
         for (const auto& [word, command] : commands) {
             if (arg == word) {
@@ -63,7 +66,8 @@ std::optional<std::string> TakeOperand(const std::string& arg, bool& commandSeen
             return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
         });
         if (letters && !IsClockWord(arg))
-            return "unknown command \"" + arg + "\" (commands: convert, add, diff, today)";
+            return "unknown command \"" + arg +
+                   "\" (commands: convert, add, diff, today, seq, easter)";
         // "orv DATE" converts.
     }
     o.operands.push_back(arg);
@@ -84,6 +88,8 @@ bool TakeFlag(const std::string& arg, Arguments& result) {
         result.options.json = true;
     else if (arg == "--settings")
         result.useSettings = true;
+    else if (arg == "--workdays")
+        result.options.workdays = true;
     else
         return false;
     return true;
@@ -91,7 +97,38 @@ bool TakeFlag(const std::string& arg, Arguments& result) {
 
 bool TakesValue(std::string_view name) {
     return name == "--from" || name == "--to" || name == "--order" || name == "--sep" ||
-           name == "--thousands" || name == "--lang";
+           name == "--thousands" || name == "--lang" || name == "--step" || name == "--only" ||
+           name == "--weekend" || name == "--holidays" || name == "--format" || name == "--rule";
+}
+
+std::string WeekdayListError(const std::string& name, const std::string& value) {
+    return "\"" + value + "\" is no list of weekdays for " + name +
+           " (mon,tue,wed,thu,fri,sat,sun, each at most once)";
+}
+
+// The options of the date jobs; the usage error, or nothing when it was taken.
+std::optional<std::string> TakeJobValue(const std::string& name, const std::string& value,
+                                        Options& o) {
+    if (name == "--step") {
+        DateJobs::Span step;
+        if (DateJobs::ParseSpan(value, step) != DateJobs::SpanError::none)
+            return "\"" + value + "\" is no span for --step (for example 1d, 2w, 1m, 1y2m)";
+        o.step = step;
+    } else if (name == "--only" || name == "--weekend") {
+        DateJobs::WeekdaySet set = 0;
+        if (DateJobs::ParseWeekdays(value, set) != DateJobs::WeekdayError::none)
+            return WeekdayListError(name, value);
+        (name == "--only" ? o.only : o.weekend) = set;
+    } else if (name == "--holidays") {
+        o.holidaysPath = value;
+    } else if (name == "--format") {
+        o.format = value;
+    } else {
+        if (value != "gregorian" && value != "julian")
+            return "unknown rule \"" + value + "\" (gregorian, julian)";
+        o.julianEaster = value == "julian";
+    }
+    return std::nullopt;
 }
 
 // orv's words for the kinds, "ce, jc, ...", in the table's order.
@@ -109,6 +146,9 @@ std::optional<std::string> TakeValue(const std::string& name, const std::string&
                                      Arguments& result) {
     Options& o = result.options;
     Arguments::Given& given = result.given;
+    if (name == "--step" || name == "--only" || name == "--weekend" || name == "--holidays" ||
+        name == "--format" || name == "--rule")
+        return TakeJobValue(name, value, o);
     if (name == "--from" || name == "--to") {
         const auto kind = DatePr2::KindOfName(value);
         if (!kind) return "unknown calendar \"" + value + "\" (" + KindNames() + ")";
@@ -137,6 +177,29 @@ std::optional<std::string> TakeValue(const std::string& name, const std::string&
     return std::nullopt;
 }
 
+// The usage error of a date job's option given to a command that has no use for it.
+std::optional<std::string> CheckJobOptions(const Options& o) {
+    const bool seq = o.command == Command::Seq;
+    const bool sumOrDifference = o.command == Command::Add || o.command == Command::Diff;
+    if (!seq && (o.step.units != DateJobs::kUnitDays || o.step.days != 1 ||
+                 o.only != DateJobs::kAllWeekdays))
+        return std::string("--step and --only are for seq");
+    if (!sumOrDifference &&
+        (o.workdays || o.weekend != DateJobs::kSaturdaySunday || !o.holidaysPath.empty()))
+        return std::string("--workdays, --weekend and --holidays are for add and diff");
+    if (!o.workdays && (o.weekend != DateJobs::kSaturdaySunday || !o.holidaysPath.empty()))
+        return std::string("--weekend and --holidays go with --workdays");
+    if (o.format && o.command == Command::Diff)
+        return std::string("--format is for the commands that write dates");
+    if (o.julianEaster && o.command != Command::Easter) return std::string("--rule is for easter");
+    if (seq && DateJobs::CheckStep(o.step, SpanLetter(o.fromKind) == 0) ==
+                   DateJobs::StepError::calendarNeeded)
+        return std::string("--step: years and months need a calendar date (ce, jc, an)");
+    if (seq && DateJobs::CheckStep(o.step, false) != DateJobs::StepError::none)
+        return std::string("a step of seq moves one way: no zero, no mixed signs");
+    return std::nullopt;
+}
+
 // The usage error of a command given the wrong number of operands, or nothing.
 std::optional<std::string> CheckOperands(const Options& o) {
     if (o.value && o.json) return std::string("--value and --json exclude each other");
@@ -154,8 +217,14 @@ std::optional<std::string> CheckOperands(const Options& o) {
     case Command::Today:
         if (operands != 0) return std::string("today takes no date");
         break;
+    case Command::Seq:
+        if (operands != 0 && operands != 2) return std::string("seq takes two dates");
+        break;
+    case Command::Easter:
+        if (operands > 1) return std::string("easter takes one year");
+        break;
     }
-    return std::nullopt;
+    return CheckJobOptions(o);
 }
 
 } // namespace
@@ -219,21 +288,26 @@ bool ApplySettings(Arguments& arguments, const std::string& path) {
 
 void SettleOutputThousands(Arguments& arguments) {
     Options& o = arguments.options;
-    // Numbers for scripts stay bare unless the command line asks for marks.
-    o.outputThousands = (o.value || o.json) && !arguments.given.thousands ? "" : o.thousands;
+    // Numbers for scripts stay bare unless the command line asks for marks; seq and easter
+    // write values only.
+    const bool values =
+        o.value || o.json || o.command == Command::Seq || o.command == Command::Easter;
+    o.outputThousands = values && !arguments.given.thousands ? "" : o.thousands;
 }
 
 const char* UsageText() {
     return "usage: orv [convert] [DATE] [--from KIND] [--to KIND]\n"
-           "       orv add [DATE DAYS]\n"
-           "       orv diff [DATE1 DATE2]\n"
+           "       orv add [DATE SPAN] [--workdays [--weekend DAYS] [--holidays FILE]]\n"
+           "       orv diff [DATE1 DATE2] [--workdays [--weekend DAYS] [--holidays FILE]]\n"
            "       orv today [--to KIND]\n"
+           "       orv seq [FROM TO] [--step SPAN] [--only DAYS]\n"
+           "       orv easter [YEAR] [--rule gregorian|julian]\n"
            "options: --order ymd|dmy|mdy --sep -|.|/ --thousands ,|.|none --lang en|de|es\n"
-           "         --settings --lenient --value --json --help -h --version -V\n"
+           "         --format FORMAT --settings --lenient --value --json --help -h --version -V\n"
            "KIND: ce jc an jdn yyyyddd hebrew islamic persian coptic ethiopic indian french "
-           "mayan.\n"
+           "mayan isoweek.\n"
            "Without DATE a command reads one case a line from standard input (add: DATE TAB\n"
-           "DAYS, diff: DATE1 TAB DATE2).\n";
+           "SPAN, diff and seq: DATE1 TAB DATE2, easter: YEAR).\n";
 }
 
 std::string HelpText() {
@@ -246,7 +320,17 @@ std::string HelpText() {
            "             negative\n"
            "  diff       DATE2 (--to) minus DATE1 (--from) in days, with a breakdown in years,\n"
            "             months and days when both are of one calendar: ce, jc, an, yyyyddd\n"
-           "  today      today's date in the --to calendar, as the Today button writes it\n\n"
+           "  today      today's date in the --to calendar, as the Today button writes it\n"
+           "  seq        every date from FROM to TO (both --from), one a line, in --to\n"
+           "  easter     Easter Sunday of YEAR, Gregorian computus or --rule julian, in --to\n\n"
+           "SPAN: years, months, weeks and days, each part with its own sign, each unit once:\n"
+           "30, -2w, 1y2m, +3m-1d. Years and months are of the --from calendar (not for jdn,\n"
+           "yyyyddd, isoweek); the day is clamped to the month reached (2000-01-31 plus 1m is\n"
+           "2000-02-29), then weeks and days are added.\n"
+           "DAYS: weekdays mon,tue,wed,thu,fri,sat,sun. --workdays counts (diff) or steps (add)\n"
+           "working days: not --weekend (default sat,sun), not in --holidays FILE (one date a\n"
+           "line in --from; blank lines and lines starting with # are skipped).\n"
+           "FORMAT: %Y %m %d %j %A %B %u %G %V %J %K %n %% (see orv(1)).\n\n"
            "DATE is wholly a date as the window writes it in the calendar, order and separator\n"
            "(2000-12-31; a negative year last as (-4713)), a whole number for jdn, seven digits\n"
            "for yyyyddd, baktun.katun.tun.uinal.kin for mayan (-0.0.0.0.1 before the creation),\n"

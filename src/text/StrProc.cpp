@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calendar/DatePr2.h"
+#include "calendar/IsoWeekText.h"
 #include "text/StrictRead.h"
 
 namespace StrProc {
@@ -165,6 +166,14 @@ int16_t ParseDate(std::string text, std::string separator, DatePr2::Kind kind,
     }
     if (facts.form == DatePr2::Form::YearDay) {
         return ParseYyyyddd(std::move(text), rec);
+    }
+    if (facts.form == DatePr2::Form::WeekDate) {
+        // Week dates are only ever typed on the command line: read strictly, blanks aside.
+        const DateJobs::WeekTextRead read = DateJobs::ReadIsoWeekText(TrimBlanks(text));
+        if (read.error == DateJobs::WeekTextError::outOfRange) return statusOutOfRange;
+        if (read.error != DateJobs::WeekTextError::none) return statusInvalid;
+        rec = DateRecord{0, 0, 0, DatePr2::letterIsoWeek, read.jdn, 0};
+        return statusRead;
     }
     if (facts.form == DatePr2::Form::LongCount) {
         // Written by orv alone, never typed into a window: read as strictly as orv reads it.

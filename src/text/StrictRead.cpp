@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "calendar/DatePr2.h"
+#include "calendar/IsoWeekText.h"
 #include "mibrexw.h"
 
 namespace StrictRead {
@@ -159,6 +160,31 @@ Field YyyydddDate(std::string_view text) {
     return field;
 }
 
+Field WeekDate(std::string_view text) {
+    using DateJobs::WeekTextError;
+    const DateJobs::WeekTextRead read = DateJobs::ReadIsoWeekText(text);
+    Field field;
+    field.value = read.jdn;
+    field.limit = read.limit;
+    switch (read.error) {
+    case WeekTextError::none:
+        break;
+    case WeekTextError::noSuchWeek:
+        field.refusal = Refusal::NoSuchMonth;
+        break;
+    case WeekTextError::noSuchWeekday:
+        field.refusal = Refusal::NoSuchDay;
+        break;
+    case WeekTextError::outOfRange:
+        field.refusal = Refusal::OutOfRange;
+        break;
+    case WeekTextError::shape:
+        field.refusal = Refusal::Shape;
+        break;
+    }
+    return field;
+}
+
 // The largest value of each place after the baktun: katun, tun, uinal, kin.
 constexpr std::array<int32_t, 4> placeLimits{19, 19, 17, 19};
 
@@ -248,6 +274,7 @@ Field ReadDate(std::string_view text, const Notation& notation) {
     const DatePr2::KindFacts& facts = DatePr2::FactsOf(notation.kind);
     if (facts.form == DatePr2::Form::DayNumber) return ReadWholeNumber(text, notation.thousands);
     if (facts.form == DatePr2::Form::YearDay) return YyyydddDate(text);
+    if (facts.form == DatePr2::Form::WeekDate) return WeekDate(text);
     if (facts.form == DatePr2::Form::LongCount) return LongCountDate(text);
     // Annus Novus dates are written with "-" and never in month-day-year order.
     const bool annusNovus = facts.letter == DatePr2::letterAnnusNovus;

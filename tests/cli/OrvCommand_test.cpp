@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/IsoWeekText.h"
 #include "cli/OrvCommand.h"
 #include "support/CoreTest.h"
 
@@ -106,9 +107,16 @@ TEST_P(OrvTranscripts, Run) {
         };
         streams.writeError = [&](std::string_view text) { err += text; };
         streams.flushEachLine = t.terminal;
-        const int status = Cli::Main(t.args, streams, path);
+        // DATA/ in an argument is the test data directory (holidays files).
+        const std::string data = ORV_TEST_DATA;
+        std::vector<std::string> args = t.args;
+        for (std::string& arg : args)
+            if (arg.starts_with("DATA/")) arg.replace(0, 4, data);
+        const int status = Cli::Main(args, streams, path);
         for (auto p = err.find(path); p != std::string::npos; p = err.find(path))
             err.replace(p, path.size(), "SETTINGS");
+        for (auto p = err.find(data); p != std::string::npos; p = err.find(data))
+            err.replace(p, data.size(), "DATA");
         EXPECT_EQ(t.outStart ? out.substr(0, t.out.size()) : out, t.out) << "line " << t.line;
         EXPECT_EQ(t.errStart ? err.substr(0, t.err.size()) : err, t.err) << "line " << t.line;
         EXPECT_EQ(status, t.status) << "line " << t.line;
@@ -121,7 +129,7 @@ TEST_P(OrvTranscripts, Run) {
 INSTANTIATE_TEST_SUITE_P(Files, OrvTranscripts,
                          ::testing::Values("orv.txt", "orv_typos.txt", "orv_batch.txt",
                                            "orv_languages.txt", "orv_usage.txt", "orv_numbers.txt",
-                                           "orv_calendars.txt"));
+                                           "orv_calendars.txt", "orv_jobs.txt"));
 
 // A write that fails ends the run at once, however much input is left: with SIGPIPE
 // ignored, "yes | orv | head -1" must end.
@@ -170,6 +178,30 @@ TEST_F(OrvTest, ClockReadingPast2262) {
               std::vector<int>({2262, 4, 12, 12}));
     EXPECT_EQ(std::vector<int>({last.year, last.month, last.day, last.second}),
               std::vector<int>({9999, 12, 31, 59}));
+}
+
+// The isoweek notation over the whole day-number range: every text written reads back as its
+// day, its weekday digit counts from JDN 0, a Monday, and the next day is the next weekday of
+// the same week or day 1 of the week after (week 01 only after a year's 52nd or 53rd).
+TEST(IsoWeekText, WholeRangeReadsBackAndStepsByTheWeek) {
+    for (int64_t day = -2100000000; day < 2100000000; day += 104729) {
+        const auto jdn = static_cast<int32_t>(day);
+        std::string text, next;
+        DateJobs::AppendIsoWeekText(jdn, text);
+        DateJobs::AppendIsoWeekText(jdn + 1, next);
+        const DateJobs::WeekTextRead read = DateJobs::ReadIsoWeekText(text);
+        ASSERT_EQ(read.error, DateJobs::WeekTextError::none) << text;
+        ASSERT_EQ(read.jdn, jdn) << text;
+        ASSERT_EQ(text.back() - '0', (day % 7 + 7) % 7 + 1) << text;
+        const std::string week = text.substr(text.size() - 4, 2);
+        const std::string nextWeek = next.substr(next.size() - 4, 2);
+        if (text.back() != '7')
+            ASSERT_EQ(next.substr(0, next.size() - 1), text.substr(0, text.size() - 1)) << text;
+        else if (nextWeek == "01")
+            ASSERT_TRUE(week == "52" || week == "53") << text;
+        else
+            ASSERT_EQ(std::stoi(nextWeek), std::stoi(week) + 1) << text;
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // ParseDate over every calendar kind, date order, date separator and thousands separator,
 // chosen by the first four bytes; the rest is the typed or pasted text.
 #include "calendar/DatePr2.h"
+#include "calendar/IsoWeekText.h"
 #include "text/StrProc.h"
 
 #include <cstddef>
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 4) {
         return 0;
     }
-    const auto kind = static_cast<DatePr2::Kind>(data[0] % DatePr2::kinds.size());
+    const auto kind = DatePr2::kinds[data[0] % DatePr2::kinds.size()].kind;
     const auto order = static_cast<DatePr2::DateOrder>(data[1] % 3);
     const std::string separator = kSeparators[data[2] % 3];
     const std::string thousands = kThousands[data[3] % 3];
@@ -60,6 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case DatePr2::Form::CalendarDate:
         Require(rec.calendar == DatePr2::FactsOf(kind).letter);
         canonical = StrProc::FormatDate(rec, order, separator, thousands);
+        break;
+    case DatePr2::Form::WeekDate:
+        DateJobs::AppendIsoWeekText(rec.jdn, canonical);
         break;
     }
     DateRecord back{};
