@@ -219,7 +219,7 @@ QString CaptionText(const Caption& caption) {
 }
 
 QString SpokenName(const Name& spoken) {
-    const QString what = T(*spoken.entry);
+    QString what = T(*spoken.entry);
     switch (spoken.naming) {
     case Naming::Clear: // "Clear first date", as its caption under "Clear:" says it
         return QString::fromStdString(GEN_TEXT::Text(GEN_TEXT::txtClear) + " " +
