@@ -3,7 +3,8 @@
 // WindowTexts and SettingsFile, which the handlers here call with what they read from the
 // controls and whose results they write back.
 //
-// The window is split by concern: frmMain.cpp (controls, colours, start-up, quit),
+// The window is split by concern: frmMainDesign.cpp (the controls as a table), frmMain.cpp
+// (colours, start-up, quit),
 // frmMainSettings.cpp (settings buttons, calendar buttons, the settings file),
 // frmMainCompute.cpp (Compute and the input aids), frmMainOutput.cpp (output window and
 // clipboard), frmMainToday.cpp (today labels, clock, Today buttons) and frmMainLanguage.cpp
@@ -55,7 +56,6 @@ class frmMain : public QWidget {
 
   private:
     // frmMain.cpp
-    void CreateControls();
     void ConnectHandlers();
     void SetWindowColours();
     void Form_Unload();
@@ -64,6 +64,12 @@ class frmMain : public QWidget {
     void ShowMessage(int message);
     QLineEdit* DateWindow(int which) const;
     bool LabelClick(QObject* label, Qt::MouseButton button);
+
+    // frmMainDesign.cpp
+    friend struct MainDesign;
+    void CreateControls();
+    void ConnectDesignedHandlers();
+    void CaptionControls();
 
     // frmMainSettings.cpp
     void InitialiseWindowState();

@@ -16,16 +16,6 @@
 
 namespace {
 
-QString T(const GEN_TEXT::Entry& entry) {
-    return QString::fromStdString(GEN_TEXT::Text(entry));
-}
-
-// "Clear first date": what the button does, as its caption under "Clear:" says it.
-QString ClearName(const GEN_TEXT::Entry& what) {
-    return QString::fromStdString(GEN_TEXT::Text(GEN_TEXT::txtClear) + " " +
-                                  GEN_TEXT::LowerUnlessGerman(GEN_TEXT::Text(what)));
-}
-
 // What the language box chooses, by language slot. The box has no label on the window; a
 // screen reader reads this as its description.
 QString LanguageBoxDescription(int language) {
@@ -71,18 +61,9 @@ void frmMain::DescribeForScreenReaders() {
     notifier = new AccessibleControls::Notifier(this, txbFirstDate);
 }
 
+// The controls' names by language are in the design table (see CaptionControls).
 void frmMain::NameForScreenReaders() {
-    using namespace GEN_TEXT;
-    cmdClearFirstDate->setAccessibleName(ClearName(txtFirstDate));
-    cmdClearSecondDate->setAccessibleName(ClearName(txtSecondDate));
-    cmdClearDateDiffDays->setAccessibleName(ClearName(txtDateDifference));
-    cmdClearInputWindows->setAccessibleName(ClearName(txtInputWindows));
-    cmdClearOutputWindow->setAccessibleName(ClearName(txtOutputWindow));
-    cmdToday[0]->setAccessibleName(T(txtToday) + QStringLiteral(": ") + T(txtFirstDate));
-    cmdToday[1]->setAccessibleName(T(txtToday) + QStringLiteral(": ") + T(txtSecondDate));
-    VScroll[0]->setAccessibleName(T(txtFirstDate) + QStringLiteral(" up-down"));
-    VScroll[1]->setAccessibleName(T(txtSecondDate) + QStringLiteral(" up-down"));
-    cboLanguage->setAccessibleDescription(LanguageBoxDescription(currentLanguage));
+    cboLanguage->setAccessibleDescription(LanguageBoxDescription(GEN_TEXT::currentLanguage));
 }
 
 // Emptied before it takes the focus, the window's caret moves first and Orca follows it

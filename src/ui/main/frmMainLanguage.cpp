@@ -31,10 +31,6 @@ QString T(const GEN_TEXT::Entry& entry) {
     return Q(GEN_TEXT::Text(entry));
 }
 
-QString WithColon(const GEN_TEXT::Entry& entry) {
-    return T(entry) + QLatin1Char(':');
-}
-
 std::string DateOrderCaption(const GEN_TEXT::Entry& a, const GEN_TEXT::Entry& b,
                              const GEN_TEXT::Entry& c) {
     return GEN_TEXT::LowerUnlessGerman(GEN_TEXT::Text(a) + " " + GEN_TEXT::Text(b) + " " +
@@ -101,53 +97,13 @@ void frmMain::ApplyLanguageCaptions() {
     lblIntro->setText(language < WindowTexts::txtIntro.size()
                           ? WindowUnits::LfText(WindowTexts::txtIntro[language])
                           : QString());
-    lblDateFormat->setText(WithColon(txtDateFormat));
-    lblDateSeparator->setText(WithColon(txtDateSeparator));
-    lblThousandsSeparator->setText(WithColon(txtThousandsSeparator));
-    // An input window is named by its label as a person hears it, without the colon.
-    const auto labelWindow = [](QLabel* label, QWidget* window, const Entry& caption) {
-        label->setText(WithColon(caption));
-        window->setAccessibleName(T(caption));
-    };
-    labelWindow(lblFirstDate, txbFirstDate, txtFirstDate);
-    labelWindow(lblSecondDate, txbSecondDate, txtSecondDate);
-    labelWindow(lblDateDifference, txbDateDiffDays, txtDateDifference);
+    CaptionControls();
     lblDayOrDays->setText(DayWordOfDifferenceWindow());
-    lblThisIsA[0]->setText(T(txtThisIsA));
-    lblThisIsA[1]->setText(T(txtThisIsA));
-    lblClear->setText(WithColon(txtClear));
     optDateFormatIsYMD->setText(Q(DateOrderCaption(txtYear, txtMonth, txtDay)));
     optDateFormatIsDMY->setText(Q(DateOrderCaption(txtDay, txtMonth, txtYear)));
     optDateFormatIsMDY->setText(Q(DateOrderCaption(txtMonth, txtDay, txtYear)));
-    cmdCompute->setText(T(txtCompute));
-    cmdToday[0]->setText(T(txtToday));
-    cmdToday[1]->setText(T(txtToday));
-    cmdHelp->setText(T(txtHelp));
-    cmdCalendars->setText(T(txtCalendars));
-    cmdCredits->setText(T(txtCredits));
-    cmdQuit->setText(T(txtQuit));
-    cmdClearFirstDate->setText(T(txtFirstDate));
-    cmdClearSecondDate->setText(T(txtSecondDate));
-    cmdClearDateDiffDays->setText(T(txtDateDifference));
-    cmdClearInputWindows->setText(T(txtInputWindows));
-    cmdClearOutputWindow->setText(T(txtOutputWindow));
-    txbOutput->setAccessibleName(T(txtOutputWindow));
-    cmdMoveSecondDateToFirst->setText(T(txtSecondToFirst));
-    cmdCopyToClipboard->setText(T(txtCopyToClipboard));
-    optThousSepNone->setText(Q(LowerCase(Text(txtNone))));
-    optFirstDateIsCE->setText(T(txtCommonEraDate) + QStringLiteral(" (CE)"));
-    optSecondDateIsCE->setText(T(txtCommonEraDate) + QStringLiteral(" (CE)"));
-    optFirstDateIsJC->setText(T(txtJulianCalendarDate) + QStringLiteral(" (JC)"));
-    optFirstDateIsAN->setText(T(txtAnnusNovusDate) + QStringLiteral(" (AN)"));
-    optFirstDateIsDIY->setText(T(txtYyyydddDate));
-    optSecondDateIsJC->setText(T(txtJulianCalendarDate) + QStringLiteral(" (JC)"));
-    optFirstDateIsJDN->setText(T(txtJulianDayNumber) + QStringLiteral(" (JDN)"));
-    optSecondDateIsJDN->setText(T(txtJulianDayNumber) + QStringLiteral(" (JDN)"));
-    optSecondDateIsAN->setText(T(txtAnnusNovusDate) + QStringLiteral(" (AN)"));
-    optSecondDateIsDIY->setText(T(txtYyyydddDate));
     lblTodaysDate->setToolTip(T(txtClickToChangeCalendar));
     lblWeekFromToday->setToolTip(T(txtClickToChangeCalendar));
-    lblOnlineDocumentation->setText(T(txtOnlineDocumentation));
     NameForScreenReaders();
 }
 
