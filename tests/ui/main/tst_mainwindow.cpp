@@ -471,9 +471,16 @@ class MainWindowTest : public QObject {
             QList({QAccessible::Link, QAccessible::Link, QAccessible::Button,
                    QAccessible::ScrollBar}));
         QCOMPARE(AccessibleNames(f, {"lblTodaysDate", "cmdClearFirstDate", "cmdClearOutputWindow",
-                                     "cmdToday(1)", "VScroll(0)"}),
+                                     "cmdToday(1)", "VScroll(0)", "VScroll(1)"}),
                  "Today is Monday, 2026-12-07 CE (14:05).|Clear first date|Clear output window|"
-                 "Today: Second date|First date up-down");
+                 "Today: Second date|First date up-down|Second date up-down");
+        // Captions the design table builds from a catalogue entry and a suffix or a colon,
+        // and Compute's heavier face.
+        QCOMPARE(f.Texts({"optSecondDateIsJDN", "lblClear", "optFirstDateIsAN"}),
+                 "Julian day number (JDN)|Clear:|Annus Novus date (AN)");
+        const QFont computeFont = f.Find("cmdCompute")->font();
+        QVERIFY(computeFont.bold());
+        QCOMPARE(computeFont.pointSize(), 12);
         QCOMPARE(Accessible(f, "lblTodaysDate")->text(QAccessible::Description),
                  "Click to change calendar");
         // Each row of option buttons is labelled, so that two rows of the same captions differ.
