@@ -67,6 +67,12 @@ Problem CheckField(std::string_view text) {
 }
 
 void AppendNumber(std::string& out, int64_t value) {
+    // Weekdays, months and days: most numbers of a line are under 100.
+    if (value >= 0 && value < 100) {
+        if (value >= 10) out += static_cast<char>('0' + value / 10);
+        out += static_cast<char>('0' + value % 10);
+        return;
+    }
     std::array<char, 24> digits{};
     const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
     out.append(digits.data(), end);
@@ -74,15 +80,31 @@ void AppendNumber(std::string& out, int64_t value) {
 
 // orv's own words (keys, command and kind names) need no escaping.
 void AppendWord(std::string& out, std::string_view word) {
-    out += '"';
-    out += word;
-    out += '"';
+    std::array<char, 32> piece{'"'};
+    if (word.size() + 2 > piece.size()) {
+        out += '"';
+        out += word;
+        out += '"';
+        return;
+    }
+    word.copy(piece.data() + 1, word.size());
+    piece[word.size() + 1] = '"';
+    out.append(piece.data(), word.size() + 2);
 }
 
+// A key goes in as one piece: a JSON line holds a dozen of them.
 void AppendKey(std::string& out, std::string_view key) {
-    out += ',';
-    AppendWord(out, key);
-    out += ':';
+    std::array<char, 32> piece{',', '"'};
+    if (key.size() + 4 > piece.size()) {
+        out += ',';
+        AppendWord(out, key);
+        out += ':';
+        return;
+    }
+    key.copy(piece.data() + 2, key.size());
+    piece[key.size() + 2] = '"';
+    piece[key.size() + 3] = ':';
+    out.append(piece.data(), key.size() + 4);
 }
 
 // The numbers of a date in its own notation: year, month and day of a calendar date, year
