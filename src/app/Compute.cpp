@@ -1,5 +1,7 @@
 #include "app/Compute.h"
 
+#include <array>
+#include <charconv>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -20,31 +22,207 @@ using DatePr2::Kind;
 using DateWindowOps::Side;
 using WindowTexts::ComputeMessage;
 
-// What the windows held once read: the dates (a computed one too), their echoes in the
-// result line and the count.
+// What the windows held once read: the dates (a computed one too) and the count.
 struct ReadWindows {
     Kind firstKind = Kind::CE;
     Kind secondKind = Kind::CE;
     DateRecord first{};
     DateRecord second{};
-    std::string firstEcho;
-    std::string secondEcho;
     int32_t count = 0; // the typed day count, then the difference of two dates
     std::optional<Breakdown> breakdown;
 };
 
-// The text under which a date appears in the result line; a kind without a code (yyyyddd)
-// shows the text alone.
-std::string EchoText(const std::string& windowText, Kind kind) {
-    const std::string_view code = DatePr2::FactsOf(kind).code;
-    if (code.empty()) return windowText;
-    return windowText + " " + std::string(code);
+// Every line is built by appending to strings kept from the last run: a batch then writes
+// its texts without allocating.
+// The decimal digits of value, its sign in front, at the start of buffer.
+std::string_view Decimal(std::array<char, 24>& buffer, int64_t value) {
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
 }
 
-std::string CountWord(int32_t count, const GEN_TEXT::Entry& singular,
-                      const GEN_TEXT::Entry& plural) {
-    return std::to_string(count) + " " +
-           GEN_TEXT::LowerUnlessGerman(GEN_TEXT::Text(count == 1 ? singular : plural));
+void AppendNumber(std::string& out, int64_t value) {
+    std::array<char, 24> buffer{};
+    out += Decimal(buffer, value);
+}
+
+// The digits grouped by three with the first character of the mark, as
+// StrProc::InsertThousandsSeparators groups them (no mark, or NUL: not grouped).
+void AppendGrouped(std::string& out, int64_t value, std::string_view thousands) {
+    const char mark = thousands.empty() ? '\0' : thousands[0];
+    std::array<char, 24> buffer{};
+    std::string_view digits = Decimal(buffer, value);
+    if (mark == '\0') {
+        out += digits;
+        return;
+    }
+    if (digits.front() == '-') {
+        out += '-';
+        digits.remove_prefix(1);
+    }
+    const std::size_t count = digits.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i != 0 && (count - i) % 3 == 0) out += mark;
+        out += digits[i];
+    }
+}
+
+// At least two digits, the sign in front.
+void AppendTwoDigits(std::string& out, int32_t value) {
+    if (value < 0) out += '-';
+    const int64_t magnitude = value < 0 ? -int64_t{value} : int64_t{value};
+    if (magnitude >= 100) {
+        AppendNumber(out, magnitude);
+        return;
+    }
+    out += static_cast<char>('0' + magnitude / 10);
+    out += static_cast<char>('0' + magnitude % 10);
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A calendar date as StrProc::FormatDate writes it.
+void AppendCalendarDate(std::string& out, const DateRecord& rec, const Input& in) {
+    using DatePr2::DateOrder;
+    const bool annusNovus = rec.calendar == DatePr2::letterAnnusNovus;
+    const std::string_view s = annusNovus ? std::string_view("-") : in.separator;
+    const std::string_view thousands = in.thousands;
+    // The grouping mark must be one that the reader drops again: grouped with the date
+    // separator itself (12.345.06.07) the year could not be read back.
+    const bool markDropped = !thousands.empty() && !IsDigit(thousands[0]) && thousands[0] != '-' &&
+                             s.find(thousands[0]) == std::string::npos;
+    const bool grouped = (rec.year > 9999 || rec.year < -9999) && !annusNovus && markDropped;
+    const auto year = [&](bool trailing) {
+        // A negative year never stands behind a separator without parentheses.
+        const bool parenthesized = trailing && rec.year < 0;
+        if (parenthesized) out += '(';
+        AppendGrouped(out, rec.year, grouped ? thousands : std::string_view());
+        if (parenthesized) out += ')';
+    };
+    const auto twoParts = [&](int32_t a, int32_t b) {
+        AppendTwoDigits(out, a);
+        out += s;
+        AppendTwoDigits(out, b);
+    };
+    if (in.order == DateOrder::YMD || (in.order != DateOrder::DMY && annusNovus)) {
+        year(false);
+        out += s;
+        twoParts(rec.month, rec.day);
+        return;
+    }
+    if (in.order == DateOrder::DMY)
+        twoParts(rec.day, rec.month);
+    else
+        twoParts(rec.month, rec.day);
+    out += s;
+    year(true);
+}
+
+// The text of a day in a kind, as DateWindowOps::ResultDateText writes it, into window;
+// false (window untouched) for a day without a yyyyddd form.
+bool WriteDay(DateRecord& rec, Kind kind, const Input& in, std::string& window) {
+    const DatePr2::KindFacts& facts = DatePr2::FactsOf(kind);
+    rec.calendar = facts.letter;
+    switch (facts.form) {
+    case Form::DayNumber:
+        window.clear();
+        AppendGrouped(window, rec.jdn, in.thousands);
+        return true;
+    case Form::YearDay: {
+        std::string yyyyddd = DatePr2::YyyydddText(rec.jdn);
+        if (yyyyddd.empty()) return false;
+        DatePr2::JDNToDate(rec);
+        window = std::move(yyyyddd);
+        return true;
+    }
+    case Form::WeekDate:
+    case Form::LongCount:
+        return DateWindowOps::ResultDateText(
+            rec, kind, DateWindowOps::Format{in.order, in.separator, in.thousands}, window);
+    case Form::CalendarDate:
+        break;
+    }
+    DatePr2::JDNToDate(rec);
+    window.clear();
+    AppendCalendarDate(window, rec, in);
+    return true;
+}
+
+// The text under which a date appears in the result line; a kind without a code (yyyyddd)
+// shows the text alone.
+void AppendEcho(std::string& line, const std::string& windowText, Kind kind) {
+    line += windowText;
+    const std::string_view code = DatePr2::FactsOf(kind).code;
+    if (code.empty()) return;
+    line += ' ';
+    line += code;
+}
+
+// An entry of currentLanguage lower-cased unless German, kept from the last call: the day
+// word is written on every line.
+class LoweredWord {
+  public:
+    explicit LoweredWord(const GEN_TEXT::Entry& entry) : entry_(entry) {}
+    const std::string& Text() {
+        const std::string& source = GEN_TEXT::Text(entry_);
+        if (language_ != GEN_TEXT::currentLanguage || source != source_) {
+            language_ = GEN_TEXT::currentLanguage;
+            source_ = source;
+            lowered_ = GEN_TEXT::LowerUnlessGerman(source);
+        }
+        return lowered_;
+    }
+
+  private:
+    const GEN_TEXT::Entry& entry_;
+    int16_t language_ = -1;
+    std::string source_;
+    std::string lowered_;
+};
+
+const std::string& DayWord(int32_t n) {
+    static LoweredWord day(GEN_TEXT::txtDay);
+    static LoweredWord days(GEN_TEXT::txtDays);
+    return n == 1 || n == -1 ? day.Text() : days.Text();
+}
+
+void AppendCountWord(std::string& text, int32_t count, LoweredWord& singular, LoweredWord& plural) {
+    AppendNumber(text, count);
+    text += ' ';
+    text += count == 1 ? singular.Text() : plural.Text();
+}
+
+void AppendBreakdown(std::string& text, const Breakdown& b) {
+    static LoweredWord year(GEN_TEXT::txtYear);
+    static LoweredWord years(GEN_TEXT::txtYears);
+    static LoweredWord month(GEN_TEXT::txtMonth);
+    static LoweredWord months(GEN_TEXT::txtMonths);
+    static LoweredWord day(GEN_TEXT::txtDay);
+    static LoweredWord days(GEN_TEXT::txtDays);
+    if (b.years > 0) AppendCountWord(text, b.years, year, years);
+    if (b.months > 0) {
+        if (b.years > 0) text += ", ";
+        AppendCountWord(text, b.months, month, months);
+    }
+    if (b.days > 0) {
+        if (b.years > 0 || b.months > 0) text += ", ";
+        AppendCountWord(text, b.days, day, days);
+    }
+}
+
+void AssignWeekday(std::string& to, int32_t jdn, Kind kind) {
+    if (DatePr2::FactsOf(kind).letter == DatePr2::letterAnnusNovus)
+        to = DatePr2::AnnusNovusWeekdayName(jdn);
+    else
+        to = GEN_TEXT::DayName(DatePr2::EuroDayOfWeek(jdn));
+}
+
+void AppendWeekday(std::string& line, int32_t jdn, Kind kind) {
+    if (DatePr2::FactsOf(kind).letter == DatePr2::letterAnnusNovus)
+        line += DatePr2::AnnusNovusWeekdayName(jdn);
+    else
+        line += GEN_TEXT::DayName(DatePr2::EuroDayOfWeek(jdn));
 }
 
 // The breakdown of a positive difference of two dates of one calendar, or nothing when the
@@ -61,17 +239,29 @@ std::optional<Breakdown> BreakdownOf(DateRecord earlier, DateRecord later, Kind 
 }
 
 // A typed date read into rec and its window rewritten in canonical form; the refusal's
-// message, or noMessage.
+// message, or noMessage. A day the caller has read already is taken as it is.
 ComputeMessage ReadDate(std::string& window, Side side, Kind kind, const Input& in,
-                        DateRecord& rec) {
-    const int16_t status = StrProc::ParseDate(window, in.separator, kind, in.order, rec);
-    if (status != StrProc::statusRead) return DateWindowOps::RefusalMessage(side, status, kind);
-    switch (DatePr2::FactsOf(kind).form) {
+                        std::optional<int32_t> day, DateRecord& rec) {
+    const Form form = DatePr2::FactsOf(kind).form;
+    if (day) {
+        rec = DateRecord{};
+        rec.jdn = *day;
+        if (form == Form::CalendarDate || form == Form::YearDay) {
+            rec.calendar = DatePr2::FactsOf(kind).letter;
+            DatePr2::JDNToDate(rec);
+        }
+    } else {
+        const int16_t status = StrProc::ParseDate(window, in.separator, kind, in.order, rec);
+        if (status != StrProc::statusRead) return DateWindowOps::RefusalMessage(side, status, kind);
+    }
+    switch (form) {
     case Form::DayNumber:
-        window = StrProc::InsertThousandsSeparators(std::to_string(rec.jdn), in.thousands);
+        window.clear();
+        AppendGrouped(window, rec.jdn, in.thousands);
         break;
     case Form::CalendarDate:
-        window = StrProc::FormatDate(rec, in.order, in.separator, in.thousands);
+        window.clear();
+        AppendCalendarDate(window, rec, in);
         break;
     case Form::WeekDate:
         window.clear();
@@ -108,50 +298,58 @@ bool DecideRun(const Input& in, Kind firstKind, const AskClearDifference& ask, O
     return false;
 }
 
-// Step 2, read and echo the windows in order (first date, day count, second date), each
-// rewritten in canonical form; the first refusal ends the run, the windows read before it
-// keep their new form.
-ComputeMessage ReadAndEcho(const Input& in, Output& out, ReadWindows& read) {
+// Step 2, read the windows in order (first date, day count, second date), each rewritten in
+// canonical form; the first refusal ends the run, the windows read before it keep their new
+// form.
+ComputeMessage ReadWindowsInOrder(const Input& in, Output& out, ReadWindows& read) {
     if (!out.firstDate.empty()) {
         const ComputeMessage refused =
-            ReadDate(out.firstDate, Side::First, read.firstKind, in, read.first);
+            ReadDate(out.firstDate, Side::First, read.firstKind, in, in.firstDay, read.first);
         if (refused != WindowTexts::noMessage) return refused;
-        read.firstEcho = EchoText(out.firstDate, read.firstKind);
     }
     if (!out.dateDiff.empty()) {
         int16_t status = 0;
         read.count = StrProc::ParseWholeNumber(out.dateDiff, status);
         if (status < 0) return WindowTexts::msgDifferenceOutOfRange;
         if (status == 0) return WindowTexts::msgDifferenceInvalid;
-        out.dateDiff = StrProc::InsertThousandsSeparators(std::to_string(read.count), in.thousands);
+        out.dateDiff.clear();
+        AppendGrouped(out.dateDiff, read.count, in.thousands);
     }
     if (!out.secondDate.empty()) {
         const ComputeMessage refused =
-            ReadDate(out.secondDate, Side::Second, read.secondKind, in, read.second);
+            ReadDate(out.secondDate, Side::Second, read.secondKind, in, in.secondDay, read.second);
         if (refused != WindowTexts::noMessage) return refused;
-        read.secondEcho = EchoText(out.secondDate, read.secondKind);
     }
     return WindowTexts::noMessage;
 }
 
 // Step 3, the start of the result line: the dates as read and the step between them, the
 // sign of a typed day count read as the direction of the step.
-std::string LineStart(const Output& out, const ReadWindows& read) {
+void AppendLineStart(const Output& out, const ReadWindows& read, std::string& line) {
     const std::string& plus = GEN_TEXT::Text(GEN_TEXT::txtPlus);
     const std::string& minus = GEN_TEXT::Text(GEN_TEXT::txtMinus);
-    if (!out.firstDate.empty() && !out.secondDate.empty())
-        return read.secondEcho + " " + minus + " " + read.firstEcho;
+    if (!out.firstDate.empty() && !out.secondDate.empty()) {
+        AppendEcho(line, out.secondDate, read.secondKind);
+        line += ' ';
+        line += minus;
+        line += ' ';
+        AppendEcho(line, out.firstDate, read.firstKind);
+        return;
+    }
     const bool fromFirst = !out.firstDate.empty();
-    std::string line = fromFirst ? read.firstEcho : read.secondEcho;
+    if (fromFirst)
+        AppendEcho(line, out.firstDate, read.firstKind);
+    else
+        AppendEcho(line, out.secondDate, read.secondKind);
     const std::string& diff = out.dateDiff;
-    if (diff.empty()) return line;
+    if (diff.empty()) return;
     const bool backward = diff.front() == '-';
-    const std::string_view word = (backward == fromFirst) ? std::string_view(minus) : plus;
     line += ' ';
-    line += word;
+    line += (backward == fromFirst) ? minus : plus;
     line += ' ';
-    line += backward ? diff.substr(1) : diff;
-    return line + " " + GEN_TEXT::DayWord(read.count);
+    line.append(diff, backward ? 1 : 0);
+    line += ' ';
+    line += DayWord(read.count);
 }
 
 // Step 4a, two dates: the days between them, written into the difference window and the
@@ -163,12 +361,20 @@ bool ComputeDifference(const Input& in, ReadWindows& read, Output& out) {
         !InDayNumberRange(difference))
         return false;
     read.count = difference;
-    out.dateDiff = StrProc::InsertThousandsSeparators(std::to_string(difference), in.thousands);
-    out.appended += out.dateDiff + " " + GEN_TEXT::DayWord(difference);
+    out.dateDiff.clear();
+    AppendGrouped(out.dateDiff, difference, in.thousands);
     if (difference > 0 && read.firstKind == read.secondKind &&
         DatePr2::FactsOf(read.firstKind).breakdown)
         read.breakdown = BreakdownOf(read.first, read.second, read.firstKind);
-    if (read.breakdown) out.appended += " (" + BreakdownText(*read.breakdown) + ")";
+    if (in.factsOnly) return true;
+    out.appended += out.dateDiff;
+    out.appended += ' ';
+    out.appended += DayWord(difference);
+    if (read.breakdown) {
+        out.appended += " (";
+        AppendBreakdown(out.appended, *read.breakdown);
+        out.appended += ')';
+    }
     return true;
 }
 
@@ -187,73 +393,107 @@ bool ComputeOtherDate(const Input& in, ReadWindows& read, bool sameCalendar, Out
     // With the same calendar on both sides the other window is left alone, but for yyyyddd,
     // whose text is the same date.
     if (!sameCalendar || DatePr2::FactsOf(kind).form == Form::YearDay) {
-        std::string text;
-        const DateWindowOps::Format format{in.order, in.separator, in.thousands};
         DateRecord written = result;
-        if (!DateWindowOps::ResultDateText(written, kind, format, text)) return false;
-        window = std::move(text);
+        if (!WriteDay(written, kind, in, window)) return false;
     }
-    if (!sameCalendar) out.appended += EchoText(window, kind);
-    out.appended += ", " + DateWindowOps::WeekdayName(result.jdn, kind);
+    if (in.factsOnly) return true;
+    if (!sameCalendar) AppendEcho(out.appended, window, kind);
+    out.appended += ", ";
+    AppendWeekday(out.appended, result.jdn, kind);
     return true;
 }
 
+void KeepDate(std::optional<DateFacts>& facts, const std::string& text, int32_t jdn, Kind kind,
+              bool weekday) {
+    if (text.empty()) {
+        facts.reset();
+        return;
+    }
+    if (!facts) facts.emplace();
+    facts->text = text;
+    facts->jdn = jdn;
+    facts->kind = kind;
+    if (weekday)
+        AssignWeekday(facts->weekday, jdn, kind);
+    else
+        facts->weekday.clear();
+}
+
 // Step 5, the facts of the completed run, from what the windows hold.
-void KeepFacts(const ReadWindows& read, bool bothDates, Output& out) {
-    const auto facts = [](const std::string& text, int32_t jdn, Kind kind) {
-        return DateFacts{text, jdn, kind, DateWindowOps::WeekdayName(jdn, kind)};
-    };
-    if (!out.firstDate.empty()) out.first = facts(out.firstDate, read.first.jdn, read.firstKind);
-    if (!out.secondDate.empty())
-        out.second = facts(out.secondDate, read.second.jdn, read.secondKind);
-    if (bothDates || !out.dateDiff.empty()) out.days = read.count;
+void KeepFacts(const Input& in, const ReadWindows& read, bool bothDates, Output& out) {
+    KeepDate(out.first, out.firstDate, read.first.jdn, read.firstKind, !in.factsOnly);
+    KeepDate(out.second, out.secondDate, read.second.jdn, read.secondKind, !in.factsOnly);
+    if (bothDates || !out.dateDiff.empty())
+        out.days = read.count;
+    else
+        out.days.reset();
     out.breakdown = read.breakdown;
+    if (in.factsOnly) {
+        out.dayWord.reset();
+        return;
+    }
+    if (!out.dayWord) out.dayWord.emplace();
+    *out.dayWord = DayWord(read.count);
+}
+
+// Steps 1 to 4; false when the run ends without its facts.
+bool RunSteps(const Input& in, const AskClearDifference& ask, Output& out) {
+    ReadWindows read;
+    read.firstKind = in.firstKind;
+    read.secondKind = in.secondKind;
+    if (!DecideRun(in, read.firstKind, ask, out)) return false;
+    out.message = ReadWindowsInOrder(in, out, read);
+    if (out.message != WindowTexts::noMessage) return false;
+
+    // Step 4, compute, building the line on.
+    const bool bothDates = !out.firstDate.empty() && !out.secondDate.empty();
+    const bool sameCalendar =
+        !bothDates && out.dateDiff.empty() && read.firstKind == read.secondKind;
+    if (!in.factsOnly) {
+        AppendLineStart(out, read, out.appended);
+        if (!sameCalendar) out.appended += " = ";
+    }
+    const bool inRange = bothDates ? ComputeDifference(in, read, out)
+                                   : ComputeOtherDate(in, read, sameCalendar, out);
+    if (!inRange) {
+        if (!in.factsOnly) {
+            out.appended += GEN_TEXT::Text(GEN_TEXT::txtOutOfRange);
+            out.appended += "\r\n";
+        }
+        out.caret = Caret::End;
+        out.message = WindowTexts::msgResultOutOfRange;
+        return false;
+    }
+    if (!in.factsOnly) out.appended += "\r\n";
+    out.caret = Caret::EndMinusOne;
+    KeepFacts(in, read, bothDates, out);
+    return true;
 }
 
 } // namespace
 
 std::string BreakdownText(const Breakdown& b) {
     std::string text;
-    if (b.years > 0) text += CountWord(b.years, GEN_TEXT::txtYear, GEN_TEXT::txtYears);
-    if (b.months > 0) {
-        if (b.years > 0) text += ", ";
-        text += CountWord(b.months, GEN_TEXT::txtMonth, GEN_TEXT::txtMonths);
-    }
-    if (b.days > 0) {
-        if (b.years > 0 || b.months > 0) text += ", ";
-        text += CountWord(b.days, GEN_TEXT::txtDay, GEN_TEXT::txtDays);
-    }
+    AppendBreakdown(text, b);
     return text;
 }
 
 Output Run(const Input& in, const AskClearDifference& ask) {
     Output out;
-    ReadWindows read;
-    read.firstKind = in.firstKind;
-    read.secondKind = in.secondKind;
-    if (!DecideRun(in, read.firstKind, ask, out)) return out;
-    out.message = ReadAndEcho(in, out, read);
-    if (out.message != WindowTexts::noMessage) return out;
-
-    // Step 4, compute, building the line on.
-    const bool bothDates = !out.firstDate.empty() && !out.secondDate.empty();
-    const bool sameCalendar =
-        !bothDates && out.dateDiff.empty() && read.firstKind == read.secondKind;
-    out.appended = LineStart(out, read);
-    if (!sameCalendar) out.appended += " = ";
-    const bool inRange = bothDates ? ComputeDifference(in, read, out)
-                                   : ComputeOtherDate(in, read, sameCalendar, out);
-    if (!inRange) {
-        out.appended += GEN_TEXT::Text(GEN_TEXT::txtOutOfRange) + "\r\n";
-        out.caret = Caret::End;
-        out.message = WindowTexts::msgResultOutOfRange;
-        return out;
-    }
-    out.appended += "\r\n";
-    out.caret = Caret::EndMinusOne;
-    out.dayWord = GEN_TEXT::DayWord(read.count);
-    KeepFacts(read, bothDates, out);
+    Run(in, ask, out);
     return out;
+}
+
+void Run(const Input& in, const AskClearDifference& ask, Output& out) {
+    out.appended.clear();
+    out.message = WindowTexts::noMessage;
+    out.caret = Caret::Untouched;
+    if (RunSteps(in, ask, out)) return;
+    out.dayWord.reset();
+    out.first.reset();
+    out.second.reset();
+    out.days.reset();
+    out.breakdown.reset();
 }
 
 } // namespace Compute

@@ -26,6 +26,13 @@ struct Input {
     DatePr2::DateOrder order = DatePr2::DateOrder::YMD;
     std::string separator = "-";
     std::string thousands = ",";
+    // The day numbers of firstDate and secondDate when the caller has read them strictly
+    // already: the texts are then rewritten from the day rather than read again.
+    std::optional<int32_t> firstDay = std::nullopt;
+    std::optional<int32_t> secondDay = std::nullopt;
+    // Only the windows' texts and the facts are wanted: no result line, day word or weekday
+    // names are written (a caller that prints a value alone).
+    bool factsOnly = false;
 };
 
 enum class Caret {
@@ -79,5 +86,9 @@ using AskClearDifference = std::function<MessageBoxes::Answer()>;
 // One press of Compute: reads only its arguments, the language and the clock (for an empty
 // run); changes nothing else. Any texts, of any length, are answered without overflow.
 Output Run(const Input& in, const AskClearDifference& ask);
+
+// The same run into an Output kept from an earlier one, whose strings are reused: a batch
+// pays for no allocations once its texts have grown.
+void Run(const Input& in, const AskClearDifference& ask, Output& out);
 
 } // namespace Compute

@@ -67,6 +67,12 @@ Problem CheckField(std::string_view text) {
 }
 
 void AppendNumber(std::string& out, int64_t value) {
+    // Weekdays, months and days: most numbers of a line are under 100.
+    if (value >= 0 && value < 100) {
+        if (value >= 10) out += static_cast<char>('0' + value / 10);
+        out += static_cast<char>('0' + value % 10);
+        return;
+    }
     std::array<char, 24> digits{};
     const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
     out.append(digits.data(), end);
@@ -74,15 +80,31 @@ void AppendNumber(std::string& out, int64_t value) {
 
 // orv's own words (keys, command and kind names) need no escaping.
 void AppendWord(std::string& out, std::string_view word) {
-    out += '"';
-    out += word;
-    out += '"';
+    std::array<char, 32> piece{'"'};
+    if (word.size() + 2 > piece.size()) {
+        out += '"';
+        out += word;
+        out += '"';
+        return;
+    }
+    word.copy(piece.data() + 1, word.size());
+    piece[word.size() + 1] = '"';
+    out.append(piece.data(), word.size() + 2);
 }
 
+// A key goes in as one piece: a JSON line holds a dozen of them.
 void AppendKey(std::string& out, std::string_view key) {
-    out += ',';
-    AppendWord(out, key);
-    out += ':';
+    std::array<char, 32> piece{',', '"'};
+    if (key.size() + 4 > piece.size()) {
+        out += ',';
+        AppendWord(out, key);
+        out += ':';
+        return;
+    }
+    key.copy(piece.data() + 2, key.size());
+    piece[key.size() + 2] = '"';
+    piece[key.size() + 3] = ':';
+    out.append(piece.data(), key.size() + 4);
 }
 
 // The numbers of a date in its own notation: year, month and day of a calendar date, year
@@ -175,6 +197,7 @@ CaseRunner::CaseRunner(const Options& options)
     input_.order = options.order;
     input_.separator = options.separator;
     input_.thousands = options.outputThousands;
+    input_.factsOnly = options.value && !options.json;
     notation_.order = options.order;
     notation_.separator = options.separator.empty() ? '-' : options.separator[0];
     notation_.thousands = options.thousands.empty() ? '\0' : options.thousands[0];
@@ -215,7 +238,6 @@ bool CaseRunner::Refuse(int which, std::string_view field, const StrictRead::Fie
 
 bool CaseRunner::ReadField(int which, std::string_view field, std::string& text) {
     const StrictRead::Field read = ReadStrictly(which, field);
-    if (which == 1) firstRead_ = read;
     if (read.fromClock) {
         // Written without marks, so that the reader takes it back whatever the options.
         const DateWindowOps::Format plain{options_.order, options_.separator, ""};
@@ -226,25 +248,9 @@ bool CaseRunner::ReadField(int which, std::string_view field, std::string& text)
     if (!read.Accepted() && (!options_.lenient || StrProc::TrimBlanks(field).empty()))
         return Refuse(which, field, read);
     text.assign(field);
-    return true;
-}
-
-// A conversion whose value alone is asked for needs no result line: the day read is written
-// into the other calendar by ResultDateText, as Compute writes its second window, which saves
-// the run its line. Anything else (the same calendar, a word for today, no yyyyddd form) goes
-// to Compute.
-bool CaseRunner::ConvertValueOnly() {
-    const StrictRead::Field& read = firstRead_;
-    // --format writes from the facts of Compute's run.
-    if (options_.fromKind == options_.toKind || read.fromClock || !read.Accepted() ||
-        options_.layout)
-        return false;
-    DateRecord rec{};
-    rec.jdn = read.value;
-    const DateWindowOps::Format format{options_.order, options_.separator,
-                                       options_.outputThousands};
-    if (!DateWindowOps::ResultDateText(rec, options_.toKind, format, result_.value)) return false;
-    result_.line.clear();
+    // Compute takes the day read rather than reading the text again; a count is read there.
+    if (read.Accepted() && KindOfField(which))
+        (which == 1 ? input_.firstDay : input_.secondDay) = read.value;
     return true;
 }
 
@@ -276,16 +282,18 @@ const CaseResult& CaseRunner::Run(std::string_view first, std::string_view secon
     result_.workdays.reset();
     input_.secondDate.clear();
     input_.dateDiff.clear();
+    input_.firstDay.reset();
+    input_.secondDay.reset();
     if (!ReadField(1, first, input_.firstDate)) return result_;
     if (command == Command::Add && !ReadSum(second)) return result_;
     if (command == Command::Diff && !ReadField(2, second, input_.secondDate)) return result_;
-    if (command == Command::Convert && options_.value && ConvertValueOnly()) return result_;
 
     result_.line.clear();
     result_.value.clear();
     // Never asked: orv fills at most two of the three windows. Were it asked, clearing the
     // difference is what a command that names its operation means.
-    result_.out = Compute::Run(input_, [] { return MessageBoxes::Answer::Yes; });
+    static const Compute::AskClearDifference clear = [] { return MessageBoxes::Answer::Yes; };
+    Compute::Run(input_, clear, result_.out);
     const Compute::Output& out = result_.out;
     result_.message = out.message;
     if (result_.Failed()) {

@@ -125,7 +125,6 @@ class CaseRunner {
     // add's second field: a day count, a span, or working days with --workdays.
     bool ReadSum(std::string_view field);
     bool RefuseJob(std::string text, WindowTexts::ComputeMessage message);
-    bool ConvertValueOnly();
     bool Refuse(int which, std::string_view field, const StrictRead::Field& refusal);
     std::optional<DatePr2::Kind> KindOfField(int which) const; // none: a day count
     StrictRead::Field ReadStrictly(int which, std::string_view field);
@@ -134,7 +133,6 @@ class CaseRunner {
 
     const Options& options_;
     StrictRead::Notation notation_;
-    StrictRead::Field firstRead_; // the first field as the strict reader read it
     Compute::Input input_;
     CaseResult result_;
     DateJobs::WorkCalendar work_;

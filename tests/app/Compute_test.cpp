@@ -75,4 +75,19 @@ TEST_F(ComputeTest, Facts) {
     EXPECT_TRUE(convert.first && !convert.second && !convert.days);
 }
 
+// A run into the Output of an earlier one leaves nothing of it behind: a refusal after a
+// difference has no facts, no line and no day word; a later conversion no count.
+TEST_F(ComputeTest, KeptOutputStartsAfresh) {
+    Compute::Output out;
+    Compute::Run({"2000-01-01", "2001-03-15", ""}, {}, out);
+    ASSERT_TRUE(out.breakdown && out.days && out.dayWord);
+    Compute::Run({"2000-02-30", "", ""}, {}, out);
+    EXPECT_TRUE(!out.first && !out.second && !out.days && !out.breakdown && !out.dayWord);
+    EXPECT_EQ(out.appended, "");
+    EXPECT_EQ(out.caret, Caret::Untouched);
+    Compute::Run({"2000-01-01", "", ""}, {}, out);
+    ASSERT_TRUE(out.first && !out.second && !out.days && !out.breakdown);
+    EXPECT_EQ(out.appended, "2000-01-01 CE, Saturday\r\n");
+}
+
 } // namespace
