@@ -52,7 +52,7 @@ int64_t HebrewMonthsBefore(int64_t y) {
 // Days by which 1 Tishri follows the day of its molad, by the four rules, without a branch.
 // weekday: the molad's, 0 Sunday; time: its parts into the day (from 6 p.m.); leap and
 // afterLeap: this year and the one before have 13 months.
-uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
+constexpr uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
     // Molad zaken: from noon on, the next day.
     const uint64_t zaken = time >= uint64_t{18} * 1080 ? 1 : 0;
     // Lo ADU Rosh: never Sunday, Wednesday or Friday: bits 0, 3, 5 and 7 (Sunday again, after
@@ -66,6 +66,27 @@ uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap
     return zaken + adu + 2 * gatarad + betutakpat;
 }
 
+// The rules look at the time only against three limits, so the postponement is one load from
+// the kinds of the two years, the weekday and the time's place among the limits.
+constexpr uint64_t kTimeLimits[3] = {uint64_t{9} * 1080 + 204, uint64_t{15} * 1080 + 589,
+                                     uint64_t{18} * 1080};
+constexpr auto kPostponements = [] {
+    std::array<uint8_t, size_t{4} * 7 * 4> table{};
+    for (uint64_t i = 0; i < table.size(); ++i) {
+        const uint64_t place = i % 4;
+        table[i] = static_cast<uint8_t>(Postponement(
+            i / 4 % 7, place == 0 ? 0 : kTimeLimits[place - 1], i / 28 >= 2, i / 28 % 2 == 1));
+    }
+    return table;
+}();
+
+uint64_t TablePostponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
+    const uint64_t place = static_cast<uint64_t>(time >= kTimeLimits[0]) +
+                           static_cast<uint64_t>(time >= kTimeLimits[1]) +
+                           static_cast<uint64_t>(time >= kTimeLimits[2]);
+    return kPostponements[(uint64_t{leap} * 2 + uint64_t{afterLeap}) * 28 + weekday * 4 + place];
+}
+
 struct HebrewYear {
     int64_t start;  // JDN of 1 Tishri
     int64_t length; // 353..355 or 383..385 days
@@ -76,7 +97,7 @@ struct HebrewYear {
 // 235 y - 234 moved by whole 19-year cycles to be positive for every int32 year.
 constexpr int64_t kHebrewShiftCycles = 27'000'000'000;
 
-HebrewYear HebrewYearOf(int64_t y) {
+[[gnu::always_inline]] inline HebrewYear HebrewYearOf(int64_t y) {
     const auto u = static_cast<uint64_t>(235 * y - 234 + 19 * kHebrewShiftCycles);
     const int64_t before = static_cast<int64_t>(u / 19) - kHebrewShiftCycles;
     // u mod 19 = (7 y + 13) mod 19 tells the leap years of y - 1, y and y + 1 (a leap year has
@@ -96,9 +117,9 @@ HebrewYear HebrewYearOf(int64_t y) {
     const uint64_t carry = nextTime >= kPartsPerDay ? 1 : 0;
     uint64_t nextWeekday = weekday + (leap ? 5 : 4) + carry;
     nextWeekday -= nextWeekday >= 7 ? 7 : 0;
-    const uint64_t delay = Postponement(weekday, time, leap, afterLeap);
+    const uint64_t delay = TablePostponement(weekday, time, leap, afterLeap);
     const uint64_t nextDelay =
-        Postponement(nextWeekday, nextTime - carry * kPartsPerDay, nextLeap, leap);
+        TablePostponement(nextWeekday, nextTime - carry * kPartsPerDay, nextLeap, leap);
     const auto span = static_cast<int64_t>((leap ? 383 : 354) + carry + nextDelay - delay);
     return {kHebrewEpoch + static_cast<int64_t>(days + delay) - kMoladShiftDays, span, before,
             leap};
