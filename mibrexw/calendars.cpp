@@ -45,14 +45,14 @@ bool HebrewLeap(int64_t y) {
 }
 
 // Months from the molad of Tishri AM 1 to the molad of Tishri of year y.
-int64_t HebrewMonthsBefore(int64_t y) {
+constexpr int64_t HebrewMonthsBefore(int64_t y) {
     return FloorDiv(235 * y - 234, 19);
 }
 
 // Days by which 1 Tishri follows the day of its molad, by the four rules, without a branch.
 // weekday: the molad's, 0 Sunday; time: its parts into the day (from 6 p.m.); leap and
 // afterLeap: this year and the one before have 13 months.
-uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
+constexpr uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
     // Molad zaken: from noon on, the next day.
     const uint64_t zaken = time >= uint64_t{18} * 1080 ? 1 : 0;
     // Lo ADU Rosh: never Sunday, Wednesday or Friday: bits 0, 3, 5 and 7 (Sunday again, after
@@ -66,6 +66,27 @@ uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap
     return zaken + adu + 2 * gatarad + betutakpat;
 }
 
+// The rules look at the time only against three limits, so the postponement is one load from
+// the kinds of the two years, the weekday and the time's place among the limits.
+constexpr uint64_t kTimeLimits[3] = {uint64_t{9} * 1080 + 204, uint64_t{15} * 1080 + 589,
+                                     uint64_t{18} * 1080};
+constexpr auto kPostponements = [] {
+    std::array<uint8_t, size_t{4} * 7 * 4> table{};
+    for (uint64_t i = 0; i < table.size(); ++i) {
+        const uint64_t place = i % 4;
+        table[i] = static_cast<uint8_t>(Postponement(
+            i / 4 % 7, place == 0 ? 0 : kTimeLimits[place - 1], i / 28 >= 2, i / 28 % 2 == 1));
+    }
+    return table;
+}();
+
+uint64_t TablePostponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
+    const uint64_t place = static_cast<uint64_t>(time >= kTimeLimits[0]) +
+                           static_cast<uint64_t>(time >= kTimeLimits[1]) +
+                           static_cast<uint64_t>(time >= kTimeLimits[2]);
+    return kPostponements[(uint64_t{leap} * 2 + uint64_t{afterLeap}) * 28 + weekday * 4 + place];
+}
+
 struct HebrewYear {
     int64_t start;  // JDN of 1 Tishri
     int64_t length; // 353..355 or 383..385 days
@@ -76,12 +97,9 @@ struct HebrewYear {
 // 235 y - 234 moved by whole 19-year cycles to be positive for every int32 year.
 constexpr int64_t kHebrewShiftCycles = 27'000'000'000;
 
-HebrewYear HebrewYearOf(int64_t y) {
-    const auto u = static_cast<uint64_t>(235 * y - 234 + 19 * kHebrewShiftCycles);
-    const int64_t before = static_cast<int64_t>(u / 19) - kHebrewShiftCycles;
-    // u mod 19 = (7 y + 13) mod 19 tells the leap years of y - 1, y and y + 1 (a leap year has
-    // (7 y + 1) mod 19 < 7).
-    const uint64_t s = u % 19;
+// The year whose molad of Tishri is `before` months after the first one; s = (7 y + 13) mod 19
+// tells the leap years of y - 1, y and y + 1 (a leap year has (7 y + 1) mod 19 < 7).
+[[gnu::always_inline]] inline HebrewYear HebrewYearAt(int64_t before, uint64_t s) {
     const bool leap = s >= 12;
     const bool afterLeap = s < 7;
     const bool nextLeap = s >= 5 && s < 12;
@@ -96,13 +114,39 @@ HebrewYear HebrewYearOf(int64_t y) {
     const uint64_t carry = nextTime >= kPartsPerDay ? 1 : 0;
     uint64_t nextWeekday = weekday + (leap ? 5 : 4) + carry;
     nextWeekday -= nextWeekday >= 7 ? 7 : 0;
-    const uint64_t delay = Postponement(weekday, time, leap, afterLeap);
+    const uint64_t delay = TablePostponement(weekday, time, leap, afterLeap);
     const uint64_t nextDelay =
-        Postponement(nextWeekday, nextTime - carry * kPartsPerDay, nextLeap, leap);
+        TablePostponement(nextWeekday, nextTime - carry * kPartsPerDay, nextLeap, leap);
     const auto span = static_cast<int64_t>((leap ? 383 : 354) + carry + nextDelay - delay);
     return {kHebrewEpoch + static_cast<int64_t>(days + delay) - kMoladShiftDays, span, before,
             leap};
 }
+
+[[gnu::always_inline]] inline HebrewYear HebrewYearOf(int64_t y) {
+    const auto u = static_cast<uint64_t>(235 * y - 234 + 19 * kHebrewShiftCycles);
+    return HebrewYearAt(static_cast<int64_t>(u / 19) - kHebrewShiftCycles, u % 19);
+}
+
+// For each month of a 19-year cycle that begins with year 1's Tishri: its year in the cycle
+// (1..19), the months of the cycle before that year, and the year's s for HebrewYearAt.
+struct CycleYear {
+    int8_t year;
+    int16_t before;
+    int8_t s;
+};
+constexpr auto kCycleYears = [] {
+    std::array<CycleYear, 235> table{};
+    int64_t y = 1;
+    for (int64_t r = 0; r < 235; ++r) {
+        while (HebrewMonthsBefore(y + 1) <= r) {
+            ++y;
+        }
+        table[static_cast<size_t>(r)] = {static_cast<int8_t>(y),
+                                         static_cast<int16_t>(HebrewMonthsBefore(y)),
+                                         static_cast<int8_t>((7 * y + 13) % 19)};
+    }
+    return table;
+}();
 
 // A year's kind: -1 short (Kislev of 29 days), 0 regular, 1 long (Heshvan of 30 days).
 int64_t HebrewKind(int64_t length) {
@@ -144,6 +188,26 @@ constexpr auto kHebrewMonths = [] {
             table[static_cast<size_t>(row)][static_cast<size_t>(m)] = {
                 static_cast<int16_t>(HebrewDaysBefore(m, leap, kind)),
                 static_cast<int16_t>(HebrewMonthLength(m, leap, kind))};
+        }
+    }
+    return table;
+}();
+
+// Month and day of every day of the year for the six kinds of year, in the rows of
+// kHebrewMonths: the way back from a day of the year is one load.
+struct HebrewDay {
+    int8_t month;
+    int8_t day;
+};
+constexpr auto kHebrewDays = [] {
+    std::array<std::array<HebrewDay, 385>, 6> table{};
+    for (size_t row = 0; row < 6; ++row) {
+        for (size_t m = 1; m <= 13; ++m) {
+            const HebrewMonth month = kHebrewMonths[row][m];
+            for (int64_t d = 0; d < month.length; ++d) {
+                table[row][static_cast<size_t>(month.before + d)] = {static_cast<int8_t>(m),
+                                                                     static_cast<int8_t>(d + 1)};
+            }
         }
     }
     return table;
@@ -476,51 +540,38 @@ int64_t SettleYear(int64_t jdn, int64_t year, Start start, int64_t& first) {
     return year;
 }
 
+// For the rare second look at a year, kept out of the common path.
+[[gnu::noinline]] HebrewYear HebrewYearOutOfLine(int64_t y) {
+    return HebrewYearOf(y);
+}
+
 Ymd HebrewFromJdn(int64_t jdn) {
     // The lunar month holding jdn by the mean month of 765433 parts gives the year and the
     // month's place in it, each at most one off, near the start of a year or a month.
     // Both floor divisions on numbers moved by whole periods to be positive for any int32 jdn.
     constexpr int64_t kLunations = 100'000'000; // > 2^32 days / 29.5
-    constexpr int64_t kCycles = 10'000'000;     // > 19 * kLunations / 235
+    constexpr int64_t kCycles = 1'000'000;      // > kLunations / 235
     const int64_t lunation =
         static_cast<int64_t>(static_cast<uint64_t>((jdn - kHebrewEpoch) * kPartsPerDay - kMoladOne +
                                                    kLunations * kMonthParts) /
                              kMonthParts) -
         kLunations;
-    int64_t y =
-        static_cast<int64_t>(static_cast<uint64_t>(19 * lunation + 252 + 235 * kCycles) / 235) -
-        kCycles;
-    HebrewYear h = HebrewYearOf(y);
+    // The year from the lunation's place in its 19-year cycle.
+    const auto shifted = static_cast<uint64_t>(lunation + 235 * kCycles);
+    const int64_t cycles = static_cast<int64_t>(shifted / 235) - kCycles;
+    const CycleYear& inCycle = kCycleYears[shifted % 235];
+    int64_t y = 19 * cycles + inCycle.year;
+    HebrewYear h = HebrewYearAt(235 * cycles + inCycle.before, static_cast<uint64_t>(inCycle.s));
     while (jdn < h.start) {
-        h = HebrewYearOf(--y);
+        h = HebrewYearOutOfLine(--y);
     }
     while (jdn >= h.start + h.length) {
-        h = HebrewYearOf(++y);
+        h = HebrewYearOutOfLine(++y);
     }
     const int64_t dayOfYear = jdn - h.start;
-    // The months by their place in the year, from Tishri, and their first days in a regular
-    // year; a long year adds a day from the third month on, a short one takes one from the
-    // fourth.
-    static constexpr int8_t kCommon[13] = {7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 0};
-    static constexpr int8_t kLeap[13] = {7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6};
-    static constexpr int16_t kCommonStart[14] = {0,   30,  59,  89,  118, 148, 177,
-                                                 207, 236, 266, 295, 325, 999, 999};
-    static constexpr int16_t kLeapStart[14] = {0,   30,  59,  89,  118, 148, 178,
-                                               207, 237, 266, 296, 325, 355, 999};
-    const int8_t* order = h.leap ? kLeap : kCommon;
-    const int16_t* starts = h.leap ? kLeapStart : kCommonStart;
-    const int64_t kind = HebrewKind(h.length);
-    const auto start = [&](int64_t p) {
-        return starts[p] + ((kind > 0) & (p >= 2)) - ((kind < 0) & (p >= 3));
-    };
-    int64_t p = std::clamp<int64_t>(lunation - h.before, 0, 11);
-    while (p > 0 && start(p) > dayOfYear) {
-        --p;
-    }
-    while (start(p + 1) <= dayOfYear) {
-        ++p;
-    }
-    return {static_cast<int32_t>(y), order[p], static_cast<int32_t>(dayOfYear - start(p) + 1)};
+    const HebrewDay& day = kHebrewDays[static_cast<size_t>((h.leap ? 4 : 1) + HebrewKind(h.length))]
+                                      [static_cast<size_t>(dayOfYear)];
+    return {static_cast<int32_t>(y), day.month, day.day};
 }
 
 Ymd MakeYmd(int64_t y, int64_t m, int64_t d) {
