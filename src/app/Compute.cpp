@@ -45,80 +45,6 @@ void AppendNumber(std::string& out, int64_t value) {
     out += Decimal(buffer, value);
 }
 
-// The digits grouped by three with the first character of the mark, as
-// StrProc::InsertThousandsSeparators groups them (no mark, or NUL: not grouped).
-void AppendGrouped(std::string& out, int64_t value, std::string_view thousands) {
-    const char mark = thousands.empty() ? '\0' : thousands[0];
-    std::array<char, 24> buffer{};
-    std::string_view digits = Decimal(buffer, value);
-    if (mark == '\0') {
-        out += digits;
-        return;
-    }
-    if (digits.front() == '-') {
-        out += '-';
-        digits.remove_prefix(1);
-    }
-    const std::size_t count = digits.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i != 0 && (count - i) % 3 == 0) out += mark;
-        out += digits[i];
-    }
-}
-
-// At least two digits, the sign in front.
-void AppendTwoDigits(std::string& out, int32_t value) {
-    if (value < 0) out += '-';
-    const int64_t magnitude = value < 0 ? -int64_t{value} : int64_t{value};
-    if (magnitude >= 100) {
-        AppendNumber(out, magnitude);
-        return;
-    }
-    out += static_cast<char>('0' + magnitude / 10);
-    out += static_cast<char>('0' + magnitude % 10);
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A calendar date as StrProc::FormatDate writes it.
-void AppendCalendarDate(std::string& out, const DateRecord& rec, const Input& in) {
-    using DatePr2::DateOrder;
-    const bool annusNovus = rec.calendar == DatePr2::letterAnnusNovus;
-    const std::string_view s = annusNovus ? std::string_view("-") : in.separator;
-    const std::string_view thousands = in.thousands;
-    // The grouping mark must be one that the reader drops again: grouped with the date
-    // separator itself (12.345.06.07) the year could not be read back.
-    const bool markDropped = !thousands.empty() && !IsDigit(thousands[0]) && thousands[0] != '-' &&
-                             s.find(thousands[0]) == std::string::npos;
-    const bool grouped = (rec.year > 9999 || rec.year < -9999) && !annusNovus && markDropped;
-    const auto year = [&](bool trailing) {
-        // A negative year never stands behind a separator without parentheses.
-        const bool parenthesized = trailing && rec.year < 0;
-        if (parenthesized) out += '(';
-        AppendGrouped(out, rec.year, grouped ? thousands : std::string_view());
-        if (parenthesized) out += ')';
-    };
-    const auto twoParts = [&](int32_t a, int32_t b) {
-        AppendTwoDigits(out, a);
-        out += s;
-        AppendTwoDigits(out, b);
-    };
-    if (in.order == DateOrder::YMD || (in.order != DateOrder::DMY && annusNovus)) {
-        year(false);
-        out += s;
-        twoParts(rec.month, rec.day);
-        return;
-    }
-    if (in.order == DateOrder::DMY)
-        twoParts(rec.day, rec.month);
-    else
-        twoParts(rec.month, rec.day);
-    out += s;
-    year(true);
-}
-
 // The text of a day in a kind, as DateWindowOps::ResultDateText writes it, into window;
 // false (window untouched) for a day without a yyyyddd form.
 bool WriteDay(DateRecord& rec, Kind kind, const Input& in, std::string& window) {
@@ -127,7 +53,7 @@ bool WriteDay(DateRecord& rec, Kind kind, const Input& in, std::string& window) 
     switch (facts.form) {
     case Form::DayNumber:
         window.clear();
-        AppendGrouped(window, rec.jdn, in.thousands);
+        StrProc::AppendGrouped(window, rec.jdn, in.thousands);
         return true;
     case Form::YearDay: {
         std::string yyyyddd = DatePr2::YyyydddText(rec.jdn);
@@ -145,7 +71,7 @@ bool WriteDay(DateRecord& rec, Kind kind, const Input& in, std::string& window) 
     }
     DatePr2::JDNToDate(rec);
     window.clear();
-    AppendCalendarDate(window, rec, in);
+    StrProc::AppendDate(window, rec, in.order, in.separator, in.thousands);
     return true;
 }
 
@@ -257,11 +183,11 @@ ComputeMessage ReadDate(std::string& window, Side side, Kind kind, const Input& 
     switch (form) {
     case Form::DayNumber:
         window.clear();
-        AppendGrouped(window, rec.jdn, in.thousands);
+        StrProc::AppendGrouped(window, rec.jdn, in.thousands);
         break;
     case Form::CalendarDate:
         window.clear();
-        AppendCalendarDate(window, rec, in);
+        StrProc::AppendDate(window, rec, in.order, in.separator, in.thousands);
         break;
     case Form::WeekDate:
         window.clear();
@@ -313,7 +239,7 @@ ComputeMessage ReadWindowsInOrder(const Input& in, Output& out, ReadWindows& rea
         if (status < 0) return WindowTexts::msgDifferenceOutOfRange;
         if (status == 0) return WindowTexts::msgDifferenceInvalid;
         out.dateDiff.clear();
-        AppendGrouped(out.dateDiff, read.count, in.thousands);
+        StrProc::AppendGrouped(out.dateDiff, read.count, in.thousands);
     }
     if (!out.secondDate.empty()) {
         const ComputeMessage refused =
@@ -362,7 +288,7 @@ bool ComputeDifference(const Input& in, ReadWindows& read, Output& out) {
         return false;
     read.count = difference;
     out.dateDiff.clear();
-    AppendGrouped(out.dateDiff, difference, in.thousands);
+    StrProc::AppendGrouped(out.dateDiff, difference, in.thousands);
     if (difference > 0 && read.firstKind == read.secondKind &&
         DatePr2::FactsOf(read.firstKind).breakdown)
         read.breakdown = BreakdownOf(read.first, read.second, read.firstKind);

@@ -1,6 +1,8 @@
 #include "text/StrProc.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstddef>
 #include <limits>
 #include <string_view>
@@ -127,17 +129,19 @@ int16_t ParseCalendarDate(std::string text, const std::string& separator, DatePr
     return result == -5 ? statusOutOfRange : statusInvalid;
 }
 
-// "00" format: at least two digits, the sign in front.
-std::string TwoDigits(int32_t value) {
-    const bool negative = value < 0;
-    std::string digits = std::to_string(value);
-    if (negative) {
-        digits.erase(0, 1);
+// At least two digits, the sign in front.
+void AppendTwoDigits(std::string& out, int32_t value) {
+    if (value < 0) out += '-';
+    const int64_t magnitude = value < 0 ? -int64_t{value} : int64_t{value};
+    if (magnitude >= 100) {
+        std::array<char, 24> buffer{};
+        const auto [end, error] =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude);
+        out.append(buffer.data(), end);
+        return;
     }
-    if (digits.size() < 2) {
-        digits.insert(0, 1, '0');
-    }
-    return negative ? "-" + digits : digits;
+    out += static_cast<char>('0' + magnitude / 10);
+    out += static_cast<char>('0' + magnitude % 10);
 }
 
 bool KeyInSet(int keyCode, const std::string& allowed) {
@@ -198,30 +202,67 @@ int16_t ParseDate(std::string text, std::string separator, DatePr2::Kind kind,
     return ParseCalendarDate(std::move(text), separator, kind, order, rec);
 }
 
-std::string FormatDate(const DateRecord& rec, DatePr2::DateOrder order,
-                       const std::string& separator, const std::string& thousands) {
+void AppendGrouped(std::string& out, int64_t value, std::string_view thousands) {
+    const char mark = thousands.empty() ? '\0' : thousands[0];
+    std::array<char, 24> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    if (mark == '\0') {
+        out += digits;
+        return;
+    }
+    if (digits.front() == '-') {
+        out += '-';
+        digits.remove_prefix(1);
+    }
+    const std::size_t count = digits.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i != 0 && (count - i) % 3 == 0) out += mark;
+        out += digits[i];
+    }
+}
+
+void AppendDate(std::string& out, const DateRecord& rec, DatePr2::DateOrder order,
+                std::string_view separator, std::string_view thousands) {
     using DatePr2::DateOrder;
     const bool annusNovus = rec.calendar == DatePr2::letterAnnusNovus;
-    const std::string s = annusNovus ? std::string("-") : separator;
-    const std::string d = TwoDigits(rec.day);
-    const std::string m = TwoDigits(rec.month);
-    std::string y = std::to_string(rec.year);
-    // The grouping mark must be one that ParseDate drops again: grouped with the date
+    const std::string_view s = annusNovus ? std::string_view("-") : separator;
+    // The grouping mark must be one that the reader drops again: grouped with the date
     // separator itself (12.345.06.07) the year could not be read back.
     const bool markDropped = !thousands.empty() && !IsDigit(thousands[0]) && thousands[0] != '-' &&
                              s.find(thousands[0]) == std::string::npos;
-    if ((rec.year > 9999 || rec.year < -9999) && !annusNovus && markDropped) {
-        y = InsertThousandsSeparators(y, thousands);
-    }
-    // A negative year never stands behind a separator without parentheses.
-    const std::string trailingYear = rec.year < 0 ? "(" + y + ")" : y;
+    const bool grouped = (rec.year > 9999 || rec.year < -9999) && !annusNovus && markDropped;
+    const auto year = [&](bool trailing) {
+        // A negative year never stands behind a separator without parentheses.
+        const bool parenthesized = trailing && rec.year < 0;
+        if (parenthesized) out += '(';
+        AppendGrouped(out, rec.year, grouped ? thousands : std::string_view());
+        if (parenthesized) out += ')';
+    };
+    const auto twoParts = [&](int32_t a, int32_t b) {
+        AppendTwoDigits(out, a);
+        out += s;
+        AppendTwoDigits(out, b);
+    };
     if (order == DateOrder::YMD || (order != DateOrder::DMY && annusNovus)) {
-        return y + s + m + s + d;
+        year(false);
+        out += s;
+        twoParts(rec.month, rec.day);
+        return;
     }
-    if (order == DateOrder::DMY) {
-        return d + s + m + s + trailingYear;
-    }
-    return m + s + d + s + trailingYear;
+    if (order == DateOrder::DMY)
+        twoParts(rec.day, rec.month);
+    else
+        twoParts(rec.month, rec.day);
+    out += s;
+    year(true);
+}
+
+std::string FormatDate(const DateRecord& rec, DatePr2::DateOrder order,
+                       const std::string& separator, const std::string& thousands) {
+    std::string text;
+    AppendDate(text, rec, order, separator, thousands);
+    return text;
 }
 
 std::string FormatLongCount(int32_t jdn) {

@@ -25,6 +25,12 @@ int16_t ParseDate(std::string text, std::string separator, DatePr2::Kind kind,
 // Writes rec's year, month and day (Gregorian, Julian or Annus Novus by rec's letter) in the
 // date order with two-digit months and days; years beyond four digits grouped with thousands
 // unless ParseDate could not drop that mark again. Annus Novus always uses "-".
+// Appends what FormatDate returns, for writers that keep their strings between lines.
+void AppendDate(std::string& out, const DateRecord& rec, DatePr2::DateOrder order,
+                std::string_view separator, std::string_view thousands);
+// Appends value with its digits grouped by three under the first character of thousands (none
+// or NUL: not grouped), as InsertThousandsSeparators groups a number's text.
+void AppendGrouped(std::string& out, int64_t value, std::string_view thousands);
 std::string FormatDate(const DateRecord& rec, DatePr2::DateOrder order,
                        const std::string& separator, const std::string& thousands);
 
