@@ -14,6 +14,8 @@
 
 namespace Cli {
 
+using namespace std::string_view_literals;
+
 namespace {
 
 const char* ProblemName(Problem problem) {
@@ -66,16 +68,36 @@ Problem CheckField(std::string_view text) {
     return Problem::None;
 }
 
-void AppendNumber(std::string& out, int64_t value) {
-    // Weekdays, months and days: most numbers of a line are under 100.
-    if (value >= 0 && value < 100) {
-        if (value >= 10) out += static_cast<char>('0' + value / 10);
-        out += static_cast<char>('0' + value % 10);
-        return;
+// "00" "01" .. "99": two digits per step of the conversion.
+constexpr std::array<char, 200> digitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
     }
+    return pairs;
+}();
+
+void AppendNumber(std::string& out, int64_t value) {
     std::array<char, 24> digits{};
-    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    out.append(digits.data(), end);
+    std::size_t at = digits.size();
+    uint64_t rest = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    while (rest >= 100) {
+        const std::size_t pair = 2 * (rest % 100);
+        rest /= 100;
+        at -= 2;
+        digits[at] = digitPairs[pair];
+        digits[at + 1] = digitPairs[pair + 1];
+    }
+    if (rest >= 10) {
+        at -= 2;
+        digits[at] = digitPairs[2 * rest];
+        digits[at + 1] = digitPairs[2 * rest + 1];
+    } else {
+        digits[--at] = static_cast<char>('0' + rest);
+    }
+    if (value < 0) digits[--at] = '-';
+    out.append(digits.data() + at, digits.size() - at);
 }
 
 // orv's own words (keys, command and kind names) need no escaping.
@@ -128,40 +150,40 @@ void AppendNotationFields(std::string& out, int32_t jdn, DatePr2::Kind kind) {
     rec.jdn = jdn;
     rec.calendar = facts.letter;
     DatePr2::JDNToDate(rec);
-    AppendKey(out, "year");
+    out += ",\"year\":"sv;
     AppendNumber(out, rec.year);
     if (facts.form == DatePr2::Form::YearDay) {
         DateRecord newYear{rec.year, 1, 1, facts.letter, 0, 0};
-        AppendKey(out, "day");
+        out += ",\"day\":"sv;
         AppendNumber(out, int64_t{jdn} - euro_date_to_jdn(&newYear) + 1);
         return;
     }
     // A week date's "month" is its week; its day is the ISO weekday already given.
     if (facts.form == DatePr2::Form::WeekDate) {
-        AppendKey(out, "week");
+        out += ",\"week\":"sv;
         AppendNumber(out, rec.month);
         return;
     }
-    AppendKey(out, "month");
+    out += ",\"month\":"sv;
     AppendNumber(out, rec.month);
-    AppendKey(out, "day");
+    out += ",\"day\":"sv;
     AppendNumber(out, rec.day);
 }
 
 // A date of the result: its text, day number and weekday, in words and as the ISO number of
-// the seven-day week (1 Monday .. 7 Sunday) for every kind.
-void AppendDate(std::string& out, std::string_view key,
+// the seven-day week (1 Monday .. 7 Sunday) for every kind. opening: its key up to the text's
+// value, as ,"first":{"text": (the fixed pieces go in whole).
+void AppendDate(std::string& out, std::string_view opening,
                 const std::optional<Compute::DateFacts>& date) {
     if (!date) return;
-    AppendKey(out, key);
-    out += "{\"text\":";
+    out += opening;
     Json::AppendString(out, date->text);
-    out += ",\"jdn\":";
+    out += ",\"jdn\":"sv;
     AppendNumber(out, date->jdn);
-    AppendKey(out, "weekday");
+    out += ",\"weekday\":"sv;
     Json::AppendString(out, date->weekday);
     const int16_t sundayFirst = DatePr2::EuroDayOfWeek(date->jdn);
-    out += ",\"isoWeekday\":";
+    out += ",\"isoWeekday\":"sv;
     AppendNumber(out, sundayFirst == 0 ? 7 : sundayFirst);
     AppendNotationFields(out, date->jdn, date->kind);
     out += '}';
@@ -400,31 +422,32 @@ void CaseRunner::AppendJsonError(std::string& out) const {
 void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_view first,
                             std::string_view second) const {
     const Command command = options_.command;
-    out += "{\"command\":";
-    AppendWord(out, CommandName(command));
+    out += "{\"command\":\""sv;
+    out += CommandName(command);
     if (lineNumber > 0) {
-        AppendKey(out, "line");
+        out += "\",\"line\":"sv;
         AppendNumber(out, static_cast<int64_t>(lineNumber));
+        out += ",\"input\":["sv;
+    } else {
+        out += "\",\"input\":["sv;
     }
-    AppendKey(out, "input");
-    out += '[';
     Json::AppendString(out, first);
     if (command != Command::Convert) {
         out += ',';
         Json::AppendString(out, second);
     }
-    out += ']';
-    AppendKey(out, "from");
-    AppendWord(out, NameOf(options_.fromKind));
-    AppendKey(out, "to");
-    AppendWord(out, NameOf(options_.toKind));
+    out += "],\"from\":\""sv;
+    out += NameOf(options_.fromKind);
+    out += "\",\"to\":\""sv;
+    out += NameOf(options_.toKind);
+    out += '"';
     if (result_.Failed()) {
         AppendJsonError(out);
         return;
     }
     const Compute::Output& o = result_.out;
-    AppendDate(out, "first", o.first);
-    AppendDate(out, "second", o.second);
+    AppendDate(out, ",\"first\":{\"text\":"sv, o.first);
+    AppendDate(out, ",\"second\":{\"text\":"sv, o.second);
     if (o.days) {
         AppendKey(out, "days");
         AppendNumber(out, *o.days);
@@ -442,9 +465,9 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
         AppendNumber(out, o.breakdown->days);
         out += '}';
     }
-    AppendKey(out, "result");
+    out += ",\"result\":"sv;
     Json::AppendString(out, result_.line);
-    AppendKey(out, "value");
+    out += ",\"value\":"sv;
     if (options_.layout) {
         std::string text;
         options_.layout->Write((o.second ? o.second : o.first)->jdn, text);
@@ -492,7 +515,7 @@ int RunToday(const Options& o, Writer& writer) {
         if (DatePr2::FactsOf(o.toKind).form != DatePr2::Form::YearDay ||
             !DatePr2::YyyydddText(jdn).empty())
             AppendDate(
-                buffer, "today",
+                buffer, ",\"today\":{\"text\":"sv,
                 Compute::DateFacts{text, jdn, o.toKind, DateWindowOps::WeekdayName(jdn, o.toKind)});
         AppendKey(buffer, "value");
         Json::AppendString(buffer, text);
