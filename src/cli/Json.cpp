@@ -72,45 +72,50 @@ constexpr std::array<bool, 256> plainBytes = [] {
     return plain;
 }();
 
-// One byte or UTF-8 sequence at text[i] that is not plain; returns the bytes used.
-std::size_t AppendSpecial(std::string& out, std::string_view text, std::size_t i) {
+// One byte or UTF-8 sequence at text[i] that is not plain, written at out; returns the bytes
+// used and moves out past what it wrote (at most six bytes for each byte used).
+std::size_t WriteSpecial(char*& out, std::string_view text, std::size_t i) {
     static constexpr char hex[] = "0123456789abcdef";
+    const auto put = [&out](std::string_view piece) {
+        std::memcpy(out, piece.data(), piece.size());
+        out += piece.size();
+    };
     const uint8_t b = Byte(text, i);
     if (b >= 0x80) {
         const std::size_t length = Utf8SequenceLength(text.substr(i));
         if (length == 0) {
-            out += "\\ufffd";
+            put("\\ufffd");
             return 1;
         }
-        out.append(text.substr(i, length));
+        put(text.substr(i, length));
         return length;
     }
     switch (b) {
     case '"':
-        out += "\\\"";
+        put("\\\"");
         break;
     case '\\':
-        out += "\\\\";
+        put("\\\\");
         break;
     case '\n':
-        out += "\\n";
+        put("\\n");
         break;
     case '\r':
-        out += "\\r";
+        put("\\r");
         break;
     case '\t':
-        out += "\\t";
+        put("\\t");
         break;
     case '\b':
-        out += "\\b";
+        put("\\b");
         break;
     case '\f':
-        out += "\\f";
+        put("\\f");
         break;
     default:
-        out += "\\u00";
-        out += hex[b >> 4];
-        out += hex[b & 0xF];
+        put("\\u00");
+        *out++ = hex[b >> 4];
+        *out++ = hex[b & 0xF];
     }
     return 1;
 }
@@ -140,27 +145,26 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t i) {
 
 } // namespace
 
-void AppendString(std::string& out, std::string_view text) {
-    // A short plain text, nearly every one orv writes, goes in as one piece with its quotes.
-    constexpr std::size_t pieceSize = 64;
-    if (text.size() + 2 <= pieceSize && PlainRunEnd(text, 0) == text.size()) {
-        std::array<char, pieceSize> piece; // NOLINT(cppcoreguidelines-pro-type-member-init)
-        piece[0] = '"';
-        std::memcpy(piece.data() + 1, text.data(), text.size());
-        piece[text.size() + 1] = '"';
-        out.append(piece.data(), text.size() + 2);
-        return;
-    }
-    out += '"';
+char* WriteString(char* out, std::string_view text) {
+    *out++ = '"';
     // Runs of plain bytes are copied whole: they are nearly all of what orv writes.
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t end = PlainRunEnd(text, i);
-        out.append(text.data() + i, end - i);
+        std::memcpy(out, text.data() + i, end - i);
+        out += end - i;
         i = end;
-        if (i < text.size()) i += AppendSpecial(out, text, i);
+        if (i < text.size()) i += WriteSpecial(out, text, i);
     }
-    out += '"';
+    *out++ = '"';
+    return out;
+}
+
+void AppendString(std::string& out, std::string_view text) {
+    const std::size_t start = out.size();
+    out.resize(start + MostStringBytes(text.size()));
+    char* const end = WriteString(out.data() + start, text);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 } // namespace Json
