@@ -143,12 +143,33 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t i) {
     return i;
 }
 
+// Copies the plain eight-byte words at the start of text to out; when the bytes left are
+// fewer than eight, the last eight of the text (read again) may show them plain too. Returns
+// the bytes copied.
+std::size_t CopyPlainWords(char* out, std::string_view text) {
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    uint64_t w = 0;
+    while (i + 8 <= size) {
+        std::memcpy(&w, text.data() + i, 8);
+        if (!EightPlain(w)) return i;
+        std::memcpy(out + i, &w, 8);
+        i += 8;
+    }
+    if (size < 8 || i == size) return i;
+    std::memcpy(&w, text.data() + size - 8, 8);
+    if (!EightPlain(w)) return i;
+    std::memcpy(out + size - 8, &w, 8);
+    return size;
+}
+
 } // namespace
 
 char* WriteString(char* out, std::string_view text) {
     *out++ = '"';
     // Runs of plain bytes are copied whole: they are nearly all of what orv writes.
-    std::size_t i = 0;
+    std::size_t i = CopyPlainWords(out, text);
+    out += i;
     while (i < text.size()) {
         const std::size_t end = PlainRunEnd(text, i);
         std::memcpy(out, text.data() + i, end - i);
