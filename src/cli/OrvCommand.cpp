@@ -85,8 +85,10 @@ char* WriteNumber(char* out, int64_t value) {
     if (value < 0) *out++ = '-';
     uint64_t rest = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
     std::size_t count = 1;
-    for (uint64_t left = rest; left >= 10; left /= 10)
-        ++count;
+    uint64_t left = rest;
+    for (; left >= 10000; left /= 10000)
+        count += 4;
+    count += left >= 1000 ? 3 : left >= 100 ? 2 : left >= 10 ? 1 : 0;
     char* const end = out + count;
     char* at = end;
     while (rest >= 100) {
