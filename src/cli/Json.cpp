@@ -144,8 +144,8 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t i) {
 }
 
 // Copies the plain eight-byte words at the start of text to out; when the bytes left are
-// fewer than eight, the last eight of the text (read again) may show them plain too. Returns
-// the bytes copied.
+// fewer than eight, the last eight of the text (read again) may show them plain too, and a
+// text of four to seven bytes is checked whole. Returns the bytes copied.
 std::size_t CopyPlainWords(char* out, std::string_view text) {
     const std::size_t size = text.size();
     std::size_t i = 0;
@@ -156,7 +156,19 @@ std::size_t CopyPlainWords(char* out, std::string_view text) {
         std::memcpy(out + i, &w, 8);
         i += 8;
     }
-    if (size < 8 || i == size) return i;
+    if (size < 8) {
+        // Four to seven bytes: their first four and last four (overlapping) as one word.
+        if (size < 4) return 0;
+        uint32_t head = 0;
+        uint32_t tail = 0;
+        std::memcpy(&head, text.data(), 4);
+        std::memcpy(&tail, text.data() + size - 4, 4);
+        if (!EightPlain(head | uint64_t{tail} << 32)) return 0;
+        std::memcpy(out, &head, 4);
+        std::memcpy(out + size - 4, &tail, 4);
+        return size;
+    }
+    if (i == size) return i;
     std::memcpy(&w, text.data() + size - 8, 8);
     if (!EightPlain(w)) return i;
     std::memcpy(out + size - 8, &w, 8);
