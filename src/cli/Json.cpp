@@ -72,45 +72,50 @@ constexpr std::array<bool, 256> plainBytes = [] {
     return plain;
 }();
 
-// One byte or UTF-8 sequence at text[i] that is not plain; returns the bytes used.
-std::size_t AppendSpecial(std::string& out, std::string_view text, std::size_t i) {
+// One byte or UTF-8 sequence at text[i] that is not plain, written at out; returns the bytes
+// used and moves out past what it wrote (at most six bytes for each byte used).
+std::size_t WriteSpecial(char*& out, std::string_view text, std::size_t i) {
     static constexpr char hex[] = "0123456789abcdef";
+    const auto put = [&out](std::string_view piece) {
+        std::memcpy(out, piece.data(), piece.size());
+        out += piece.size();
+    };
     const uint8_t b = Byte(text, i);
     if (b >= 0x80) {
         const std::size_t length = Utf8SequenceLength(text.substr(i));
         if (length == 0) {
-            out += "\\ufffd";
+            put("\\ufffd");
             return 1;
         }
-        out.append(text.substr(i, length));
+        put(text.substr(i, length));
         return length;
     }
     switch (b) {
     case '"':
-        out += "\\\"";
+        put("\\\"");
         break;
     case '\\':
-        out += "\\\\";
+        put("\\\\");
         break;
     case '\n':
-        out += "\\n";
+        put("\\n");
         break;
     case '\r':
-        out += "\\r";
+        put("\\r");
         break;
     case '\t':
-        out += "\\t";
+        put("\\t");
         break;
     case '\b':
-        out += "\\b";
+        put("\\b");
         break;
     case '\f':
-        out += "\\f";
+        put("\\f");
         break;
     default:
-        out += "\\u00";
-        out += hex[b >> 4];
-        out += hex[b & 0xF];
+        put("\\u00");
+        *out++ = hex[b >> 4];
+        *out++ = hex[b & 0xF];
     }
     return 1;
 }
@@ -138,19 +143,61 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t i) {
     return i;
 }
 
+// Copies the plain eight-byte words at the start of text to out; when the bytes left are
+// fewer than eight, the last eight of the text (read again) may show them plain too, and a
+// text of four to seven bytes is checked whole. Returns the bytes copied.
+std::size_t CopyPlainWords(char* out, std::string_view text) {
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    uint64_t w = 0;
+    while (i + 8 <= size) {
+        std::memcpy(&w, text.data() + i, 8);
+        if (!EightPlain(w)) return i;
+        std::memcpy(out + i, &w, 8);
+        i += 8;
+    }
+    if (size < 8) {
+        // Four to seven bytes: their first four and last four (overlapping) as one word.
+        if (size < 4) return 0;
+        uint32_t head = 0;
+        uint32_t tail = 0;
+        std::memcpy(&head, text.data(), 4);
+        std::memcpy(&tail, text.data() + size - 4, 4);
+        if (!EightPlain(head | uint64_t{tail} << 32)) return 0;
+        std::memcpy(out, &head, 4);
+        std::memcpy(out + size - 4, &tail, 4);
+        return size;
+    }
+    if (i == size) return i;
+    std::memcpy(&w, text.data() + size - 8, 8);
+    if (!EightPlain(w)) return i;
+    std::memcpy(out + size - 8, &w, 8);
+    return size;
+}
+
 } // namespace
 
-void AppendString(std::string& out, std::string_view text) {
-    out += '"';
+char* WriteString(char* out, std::string_view text) {
+    *out++ = '"';
     // Runs of plain bytes are copied whole: they are nearly all of what orv writes.
-    std::size_t i = 0;
+    std::size_t i = CopyPlainWords(out, text);
+    out += i;
     while (i < text.size()) {
         const std::size_t end = PlainRunEnd(text, i);
-        out.append(text.data() + i, end - i);
+        std::memcpy(out, text.data() + i, end - i);
+        out += end - i;
         i = end;
-        if (i < text.size()) i += AppendSpecial(out, text, i);
+        if (i < text.size()) i += WriteSpecial(out, text, i);
     }
-    out += '"';
+    *out++ = '"';
+    return out;
+}
+
+void AppendString(std::string& out, std::string_view text) {
+    const std::size_t start = out.size();
+    out.resize(start + MostStringBytes(text.size()));
+    char* const end = WriteString(out.data() + start, text);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 } // namespace Json

@@ -19,4 +19,14 @@ bool IsValidUtf8(std::string_view text);
 // as U+FFFD, so that the output is always valid JSON whatever the input bytes.
 void AppendString(std::string& out, std::string_view text);
 
+// The most bytes AppendString writes for a text of size bytes: six for each ("\u0001") and
+// the quotes.
+constexpr std::size_t MostStringBytes(std::size_t size) {
+    return 6 * size + 2;
+}
+
+// As AppendString, written at out, which has room for MostStringBytes(text.size()) bytes;
+// returns the end of what was written.
+char* WriteString(char* out, std::string_view text);
+
 } // namespace Json

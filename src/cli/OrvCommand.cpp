@@ -2,7 +2,7 @@
 #include "cli/OrvCommand.h"
 
 #include <array>
-#include <charconv>
+#include <cstring>
 #include <optional>
 
 #include "app/DateWindowOps.h"
@@ -13,6 +13,8 @@
 #include "text/StrProc.h"
 
 namespace Cli {
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -66,17 +68,79 @@ Problem CheckField(std::string_view text) {
     return Problem::None;
 }
 
-void AppendNumber(std::string& out, int64_t value) {
-    // Weekdays, months and days: most numbers of a line are under 100.
-    if (value >= 0 && value < 100) {
-        if (value >= 10) out += static_cast<char>('0' + value / 10);
-        out += static_cast<char>('0' + value % 10);
-        return;
+// "00" "01" .. "99": two digits per step of the conversion.
+constexpr std::array<char, 200> digitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
     }
-    std::array<char, 24> digits{};
-    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    out.append(digits.data(), end);
+    return pairs;
+}();
+
+// The most bytes of a number written by WriteNumber: the sign and 19 digits.
+constexpr std::size_t mostNumberBytes = 20;
+
+char* WriteNumber(char* out, int64_t value) {
+    if (value < 0) *out++ = '-';
+    uint64_t rest = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    std::size_t count = 1;
+    uint64_t left = rest;
+    for (; left >= 10000; left /= 10000)
+        count += 4;
+    count += left >= 1000 ? 3 : left >= 100 ? 2 : left >= 10 ? 1 : 0;
+    char* const end = out + count;
+    char* at = end;
+    while (rest >= 100) {
+        const std::size_t pair = 2 * (rest % 100);
+        rest /= 100;
+        at -= 2;
+        at[0] = digitPairs[pair];
+        at[1] = digitPairs[pair + 1];
+    }
+    if (rest >= 10) {
+        at[-2] = digitPairs[2 * rest];
+        at[-1] = digitPairs[2 * rest + 1];
+    } else {
+        at[-1] = static_cast<char>('0' + rest);
+    }
+    return end;
 }
+
+void AppendNumber(std::string& out, int64_t value) {
+    std::array<char, mostNumberBytes> digits{};
+    const char* const end = WriteNumber(digits.data(), value);
+    out.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+}
+
+} // namespace
+
+// A JSON object written straight into out: room for the most bytes it can take is made
+// first and the rest cut off at the end, so that each piece is a plain copy.
+class Sink {
+  public:
+    Sink(std::string& out, std::size_t most) : out_(out) {
+        const std::size_t start = out.size();
+        out.resize(start + most);
+        at_ = out.data() + start;
+    }
+    Sink(const Sink&) = delete;
+    Sink& operator=(const Sink&) = delete;
+    ~Sink() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
+    void Put(std::string_view piece) {
+        std::memcpy(at_, piece.data(), piece.size());
+        at_ += piece.size();
+    }
+    void Put(char c) { *at_++ = c; }
+    void Number(int64_t value) { at_ = WriteNumber(at_, value); }
+    void String(std::string_view text) { at_ = Json::WriteString(at_, text); }
+
+  private:
+    std::string& out_;
+    char* at_;
+};
+
+namespace {
 
 // orv's own words (keys, command and kind names) need no escaping.
 void AppendWord(std::string& out, std::string_view word) {
@@ -110,17 +174,17 @@ void AppendKey(std::string& out, std::string_view key) {
 // The numbers of a date in its own notation: year, month and day of a calendar date, year
 // and day of the year of yyyyddd, year and week of a week date, the five places and the sign
 // of a Long Count.
-void AppendNotationFields(std::string& out, int32_t jdn, DatePr2::Kind kind) {
+void WriteNotationFields(Sink& out, int32_t jdn, DatePr2::Kind kind) {
     const DatePr2::KindFacts& facts = DatePr2::FactsOf(kind);
     if (facts.form == DatePr2::Form::LongCount) {
         LongCount count{};
         mibrexw_jdn_to_long_count(jdn, &count);
-        out += ",\"longCount\":[";
+        out.Put(",\"longCount\":["sv);
         for (std::size_t i = 0; i < 5; ++i) {
-            if (i > 0) out += ',';
-            AppendNumber(out, count.place[i]);
+            if (i > 0) out.Put(',');
+            out.Number(count.place[i]);
         }
-        out += count.negative != 0 ? "],\"negative\":true" : "],\"negative\":false";
+        out.Put(count.negative != 0 ? "],\"negative\":true"sv : "],\"negative\":false"sv);
         return;
     }
     if (facts.form == DatePr2::Form::DayNumber) return;
@@ -128,43 +192,50 @@ void AppendNotationFields(std::string& out, int32_t jdn, DatePr2::Kind kind) {
     rec.jdn = jdn;
     rec.calendar = facts.letter;
     DatePr2::JDNToDate(rec);
-    AppendKey(out, "year");
-    AppendNumber(out, rec.year);
+    out.Put(",\"year\":"sv);
+    out.Number(rec.year);
     if (facts.form == DatePr2::Form::YearDay) {
         DateRecord newYear{rec.year, 1, 1, facts.letter, 0, 0};
-        AppendKey(out, "day");
-        AppendNumber(out, int64_t{jdn} - euro_date_to_jdn(&newYear) + 1);
+        out.Put(",\"day\":"sv);
+        out.Number(int64_t{jdn} - euro_date_to_jdn(&newYear) + 1);
         return;
     }
     // A week date's "month" is its week; its day is the ISO weekday already given.
     if (facts.form == DatePr2::Form::WeekDate) {
-        AppendKey(out, "week");
-        AppendNumber(out, rec.month);
+        out.Put(",\"week\":"sv);
+        out.Number(rec.month);
         return;
     }
-    AppendKey(out, "month");
-    AppendNumber(out, rec.month);
-    AppendKey(out, "day");
-    AppendNumber(out, rec.day);
+    out.Put(",\"month\":"sv);
+    out.Number(rec.month);
+    out.Put(",\"day\":"sv);
+    out.Number(rec.day);
+}
+
+// The most bytes WriteDate writes for date: its two texts and room enough for the keys and
+// the numbers (the five places of a Long Count the most of them).
+std::size_t MostDateBytes(const std::optional<Compute::DateFacts>& date) {
+    if (!date) return 0;
+    return Json::MostStringBytes(date->text.size()) + Json::MostStringBytes(date->weekday.size()) +
+           128 + 8 * mostNumberBytes;
 }
 
 // A date of the result: its text, day number and weekday, in words and as the ISO number of
-// the seven-day week (1 Monday .. 7 Sunday) for every kind.
-void AppendDate(std::string& out, std::string_view key,
-                const std::optional<Compute::DateFacts>& date) {
+// the seven-day week (1 Monday .. 7 Sunday) for every kind. opening: its key up to the text's
+// value, as ,"first":{"text": (the fixed pieces go in whole).
+void WriteDate(Sink& out, std::string_view opening, const std::optional<Compute::DateFacts>& date) {
     if (!date) return;
-    AppendKey(out, key);
-    out += "{\"text\":";
-    Json::AppendString(out, date->text);
-    out += ",\"jdn\":";
-    AppendNumber(out, date->jdn);
-    AppendKey(out, "weekday");
-    Json::AppendString(out, date->weekday);
+    out.Put(opening);
+    out.String(date->text);
+    out.Put(",\"jdn\":"sv);
+    out.Number(date->jdn);
+    out.Put(",\"weekday\":"sv);
+    out.String(date->weekday);
     const int16_t sundayFirst = DatePr2::EuroDayOfWeek(date->jdn);
-    out += ",\"isoWeekday\":";
-    AppendNumber(out, sundayFirst == 0 ? 7 : sundayFirst);
-    AppendNotationFields(out, date->jdn, date->kind);
-    out += '}';
+    out.Put(",\"isoWeekday\":"sv);
+    out.Number(sundayFirst == 0 ? 7 : sundayFirst);
+    WriteNotationFields(out, date->jdn, date->kind);
+    out.Put('}');
 }
 
 std::string_view NameOf(DatePr2::Kind kind) {
@@ -400,59 +471,72 @@ void CaseRunner::AppendJsonError(std::string& out) const {
 void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_view first,
                             std::string_view second) const {
     const Command command = options_.command;
-    out += "{\"command\":";
-    AppendWord(out, CommandName(command));
-    if (lineNumber > 0) {
-        AppendKey(out, "line");
-        AppendNumber(out, static_cast<int64_t>(lineNumber));
-    }
-    AppendKey(out, "input");
-    out += '[';
-    Json::AppendString(out, first);
-    if (command != Command::Convert) {
-        out += ',';
-        Json::AppendString(out, second);
-    }
-    out += ']';
-    AppendKey(out, "from");
-    AppendWord(out, NameOf(options_.fromKind));
-    AppendKey(out, "to");
-    AppendWord(out, NameOf(options_.toKind));
-    if (result_.Failed()) {
-        AppendJsonError(out);
-        return;
-    }
     const Compute::Output& o = result_.out;
-    AppendDate(out, "first", o.first);
-    AppendDate(out, "second", o.second);
+    std::string layoutText;
+    if (!result_.Failed() && options_.layout)
+        options_.layout->Write((o.second ? o.second : o.first)->jdn, layoutText);
+    const std::string_view value = options_.layout ? layoutText : result_.value;
+    // Keys, names and a dozen numbers take well under 512 bytes.
+    std::size_t most = 512 + 12 * mostNumberBytes + Json::MostStringBytes(first.size()) +
+                       Json::MostStringBytes(second.size());
+    if (!result_.Failed())
+        most += MostDateBytes(o.first) + MostDateBytes(o.second) +
+                Json::MostStringBytes(result_.line.size()) + Json::MostStringBytes(value.size());
+    {
+        Sink sink(out, most);
+        sink.Put("{\"command\":\""sv);
+        sink.Put(CommandName(command));
+        if (lineNumber > 0) {
+            sink.Put("\",\"line\":"sv);
+            sink.Number(static_cast<int64_t>(lineNumber));
+            sink.Put(",\"input\":["sv);
+        } else {
+            sink.Put("\",\"input\":["sv);
+        }
+        sink.String(first);
+        if (command != Command::Convert) {
+            sink.Put(',');
+            sink.String(second);
+        }
+        sink.Put("],\"from\":\""sv);
+        sink.Put(NameOf(options_.fromKind));
+        sink.Put("\",\"to\":\""sv);
+        sink.Put(NameOf(options_.toKind));
+        sink.Put('"');
+        if (!result_.Failed()) {
+            WriteResultFields(sink, value);
+            return;
+        }
+    }
+    AppendJsonError(out);
+}
+
+void CaseRunner::WriteResultFields(Sink& out, std::string_view value) const {
+    const Compute::Output& o = result_.out;
+    WriteDate(out, ",\"first\":{\"text\":"sv, o.first);
+    WriteDate(out, ",\"second\":{\"text\":"sv, o.second);
     if (o.days) {
-        AppendKey(out, "days");
-        AppendNumber(out, *o.days);
+        out.Put(",\"days\":"sv);
+        out.Number(*o.days);
     }
     if (result_.workdays) {
-        AppendKey(out, "workdays");
-        AppendNumber(out, *result_.workdays);
+        out.Put(",\"workdays\":"sv);
+        out.Number(*result_.workdays);
     }
     if (o.breakdown) {
-        out += ",\"breakdown\":{\"years\":";
-        AppendNumber(out, o.breakdown->years);
-        out += ",\"months\":";
-        AppendNumber(out, o.breakdown->months);
-        out += ",\"days\":";
-        AppendNumber(out, o.breakdown->days);
-        out += '}';
+        out.Put(",\"breakdown\":{\"years\":"sv);
+        out.Number(o.breakdown->years);
+        out.Put(",\"months\":"sv);
+        out.Number(o.breakdown->months);
+        out.Put(",\"days\":"sv);
+        out.Number(o.breakdown->days);
+        out.Put('}');
     }
-    AppendKey(out, "result");
-    Json::AppendString(out, result_.line);
-    AppendKey(out, "value");
-    if (options_.layout) {
-        std::string text;
-        options_.layout->Write((o.second ? o.second : o.first)->jdn, text);
-        Json::AppendString(out, text);
-    } else {
-        Json::AppendString(out, result_.value);
-    }
-    out += '}';
+    out.Put(",\"result\":"sv);
+    out.String(result_.line);
+    out.Put(",\"value\":"sv);
+    out.String(value);
+    out.Put('}');
 }
 
 namespace {
@@ -490,10 +574,12 @@ int RunToday(const Options& o, Writer& writer) {
         const int32_t jdn = DatePr2::TodaysJDN(now);
         // A yyyyddd text beyond year 9999 is no date that can be read back.
         if (DatePr2::FactsOf(o.toKind).form != DatePr2::Form::YearDay ||
-            !DatePr2::YyyydddText(jdn).empty())
-            AppendDate(
-                buffer, "today",
-                Compute::DateFacts{text, jdn, o.toKind, DateWindowOps::WeekdayName(jdn, o.toKind)});
+            !DatePr2::YyyydddText(jdn).empty()) {
+            const std::optional<Compute::DateFacts> today =
+                Compute::DateFacts{text, jdn, o.toKind, DateWindowOps::WeekdayName(jdn, o.toKind)};
+            Sink sink(buffer, 32 + MostDateBytes(today));
+            WriteDate(sink, ",\"today\":{\"text\":"sv, today);
+        }
         AppendKey(buffer, "value");
         Json::AppendString(buffer, text);
         buffer += '}';

@@ -105,6 +105,8 @@ int32_t SpanLetter(DatePr2::Kind kind);
 // (yyyyddd beyond 0001..9999).
 bool AppendDateText(const Options& o, int32_t jdn, std::string& out);
 
+class Sink;
+
 // Runs cases of one command with one set of options; keeps its buffers between cases.
 class CaseRunner {
   public:
@@ -130,6 +132,8 @@ class CaseRunner {
     StrictRead::Field ReadStrictly(int which, std::string_view field);
     void NameRefusedField(std::string_view first, std::string_view second);
     void AppendJsonError(std::string& out) const;
+    // The fields of a result after "to", value the text of "value"; closes the object.
+    void WriteResultFields(Sink& out, std::string_view value) const;
 
     const Options& options_;
     StrictRead::Notation notation_;
