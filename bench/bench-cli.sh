@@ -16,7 +16,7 @@
 #      dates, lines per second (goal: orv >= 1x dseq) and peak RSS, with orv seq over ten
 #      times as many days (to 30000-01-01) to show the memory flat; and the ISO week
 #      conversion of the first file (`convert --to isoweek --value`) beside the plain CE->JDN
-#      `--value` batch of part 1 (goal: time within 1.5x).
+#      `--value` batch of section 1 (goal: time within 1.5x).
 #   4. The same first file into the Hebrew, Islamic and Long Count notations (--value) beside
 #      orv's own --to jdn --value: the cost of writing a calendar of its own, as ratios.
 #   Every orv answer of the first file is checked against dconv's before the figures count,
