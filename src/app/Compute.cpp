@@ -45,34 +45,10 @@ void AppendNumber(std::string& out, int64_t value) {
     out += Decimal(buffer, value);
 }
 
-// The text of a day in a kind, as DateWindowOps::ResultDateText writes it, into window;
-// false (window untouched) for a day without a yyyyddd form.
+// The text of a day in a kind into window; false (window untouched) for a day without a
+// yyyyddd form.
 bool WriteDay(DateRecord& rec, Kind kind, const Input& in, std::string& window) {
-    const DatePr2::KindFacts& facts = DatePr2::FactsOf(kind);
-    rec.calendar = facts.letter;
-    switch (facts.form) {
-    case Form::DayNumber:
-        window.clear();
-        StrProc::AppendGrouped(window, rec.jdn, in.thousands);
-        return true;
-    case Form::YearDay: {
-        std::string yyyyddd = DatePr2::YyyydddText(rec.jdn);
-        if (yyyyddd.empty()) return false;
-        DatePr2::JDNToDate(rec);
-        window = std::move(yyyyddd);
-        return true;
-    }
-    case Form::WeekDate:
-    case Form::LongCount:
-        return DateWindowOps::ResultDateText(
-            rec, kind, DateWindowOps::Format{in.order, in.separator, in.thousands}, window);
-    case Form::CalendarDate:
-        break;
-    }
-    DatePr2::JDNToDate(rec);
-    window.clear();
-    StrProc::AppendDate(window, rec, in.order, in.separator, in.thousands);
-    return true;
+    return DateWindowOps::AppendResultDate(rec, kind, in.order, in.separator, in.thousands, window);
 }
 
 // The text under which a date appears in the result line; a kind without a code (yyyyddd)

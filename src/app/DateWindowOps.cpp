@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 #include "calendar/DatePr2.h"
@@ -19,10 +20,6 @@ namespace {
 using DatePr2::Form;
 using DatePr2::InDayNumberRange;
 using WindowTexts::ComputeMessage;
-
-std::string GroupedNumber(int32_t value, const Format& f) {
-    return StrProc::InsertThousandsSeparators(std::to_string(value), f.thousands);
-}
 
 // Today's JDN plus a few days, kept inside 32 bits whatever the clock says.
 int32_t DaysFrom(int32_t jdn, int32_t days) {
@@ -43,12 +40,14 @@ ComputeMessage RefusalMessage(Side side, int16_t status, Kind kind) {
     return first ? WindowTexts::msgFirstDateInvalid : WindowTexts::msgSecondDateInvalid;
 }
 
-bool ResultDateText(DateRecord& rec, Kind kind, const Format& f, std::string& text) {
+bool AppendResultDate(DateRecord& rec, Kind kind, DatePr2::DateOrder order,
+                      std::string_view separator, std::string_view thousands, std::string& text) {
     const DatePr2::KindFacts& facts = DatePr2::FactsOf(kind);
     rec.calendar = facts.letter;
     switch (facts.form) {
     case Form::DayNumber:
-        text = GroupedNumber(rec.jdn, f);
+        text.clear();
+        StrProc::AppendGrouped(text, rec.jdn, thousands);
         return true;
     case Form::YearDay: {
         std::string yyyyddd = DatePr2::YyyydddText(rec.jdn);
@@ -73,8 +72,13 @@ bool ResultDateText(DateRecord& rec, Kind kind, const Format& f, std::string& te
         break;
     }
     DatePr2::JDNToDate(rec);
-    text = StrProc::FormatDate(rec, f.order, f.separator, f.thousands);
+    text.clear();
+    StrProc::AppendDate(text, rec, order, separator, thousands);
     return true;
+}
+
+bool ResultDateText(DateRecord& rec, Kind kind, const Format& f, std::string& text) {
+    return AppendResultDate(rec, kind, f.order, f.separator, f.thousands, text);
 }
 
 bool ConvertDateText(const std::string& source, Kind fromKind, Kind toKind, const Format& f,

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "app/WindowTexts.h"
 #include "calendar/DatePr2.h"
@@ -25,6 +26,10 @@ struct Format {
 // grouped, yyyyddd, or CE / JC / AN by FormatDate. False (text untouched) for a yyyyddd
 // result outside 1721426 .. 5373484. Overwrites rec's letter and date with the conversion's.
 bool ResultDateText(DateRecord& rec, Kind kind, const Format& f, std::string& text);
+// The same into text, from the format's parts: Compute writes its windows through it into
+// strings kept between runs, without building a Format.
+bool AppendResultDate(DateRecord& rec, Kind kind, DatePr2::DateOrder order,
+                      std::string_view separator, std::string_view thousands, std::string& text);
 
 // ConvertDateText: the source text, written in fromKind, re-expressed in toKind. False when
 // the source is empty, the kinds are equal, the text is no date, or yyyyddd is out of range.
