@@ -23,7 +23,9 @@
 #   and orv seq's dates against dseq's.
 #
 # Environment: ORV_BENCH_ROUNDS (7), ORV_BENCH_BUILD_DIR (build/release, configured and
-# built here unless it exists), ORV_BENCH_LINES (1000000).
+# built here unless it exists), ORV_BENCH_LINES (1000000), ORV_BENCH_BASELINE (another orv,
+# say an earlier build: its --value, full lines and --json are timed in the same rounds and
+# shown beside this build's, so that a change is judged on one machine state).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -35,6 +37,7 @@ build=${ORV_BENCH_BUILD_DIR:-build/release}
 if [ ! -d "$build" ]; then cmake --preset release >/dev/null; fi
 cmake --build "$build" --target orv >/dev/null
 orv=$build/src/cli/orv
+baseline=${ORV_BENCH_BASELINE:-}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -99,6 +102,11 @@ for ((r = 0; r < rounds; r++)); do
   fi
   record full "$(timed "$work/iso.txt" "$orv" convert --to jdn)"
   record json "$(timed "$work/iso.txt" "$orv" convert --to jdn --json)"
+  if [ -n "$baseline" ]; then
+    record baseValue "$(timed "$work/iso.txt" "$baseline" convert --to jdn --value)"
+    record baseFull "$(timed "$work/iso.txt" "$baseline" convert --to jdn)"
+    record baseJson "$(timed "$work/iso.txt" "$baseline" convert --to jdn --json)"
+  fi
   record farValue "$(timed "$work/far.txt" "$orv" convert --to jdn --value)"
   record farFull "$(timed "$work/far.txt" "$orv" convert --to jdn)"
   record seq "$(timed /dev/null "$orv" seq $seqFirst $seqLast)"
@@ -139,6 +147,11 @@ ratio() { # name label
 ratio orv "orv --value"
 ratio full "orv full lines"
 ratio json "orv --json (goal >= 1x)"
+if [ -n "$baseline" ]; then
+  ratio baseValue "baseline --value"
+  ratio baseFull "baseline full lines"
+  ratio baseJson "baseline --json"
+fi
 printf '%-28s %12s %12s %14s\n\n' "dconv" "1.00x" "1.00x" "$(peak dconv)"
 
 printf '%-28s %12s %12s\n' "time beside --to jdn --value" "wall" "cpu"
