@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <bit>
 #include <cstddef>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -129,19 +130,66 @@ int16_t ParseCalendarDate(std::string text, const std::string& separator, DatePr
     return result == -5 ? statusOutOfRange : statusInvalid;
 }
 
-// At least two digits, the sign in front.
-void AppendTwoDigits(std::string& out, int32_t value) {
-    if (value < 0) out += '-';
-    const int64_t magnitude = value < 0 ? -int64_t{value} : int64_t{value};
-    if (magnitude >= 100) {
-        std::array<char, 24> buffer{};
-        const auto [end, error] =
-            std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude);
-        out.append(buffer.data(), end);
-        return;
+// "00" "01" .. "99": two digits per step of a conversion.
+constexpr std::array<char, 200> digitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
     }
-    out += static_cast<char>('0' + magnitude / 10);
-    out += static_cast<char>('0' + magnitude % 10);
+    return pairs;
+}();
+
+// 10^0 .. 10^19.
+constexpr std::array<uint64_t, 20> powersOfTen = [] {
+    std::array<uint64_t, 20> powers{};
+    uint64_t power = 1;
+    for (uint64_t& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// At least two digits, the sign in front, written at out; returns the end (at most 12 bytes).
+char* WriteTwoDigits(char* out, int32_t value) {
+    if (value < 0) *out++ = '-';
+    const int64_t magnitude = value < 0 ? -int64_t{value} : int64_t{value};
+    if (magnitude >= 100) return WriteDecimal(out, magnitude);
+    const auto pair = static_cast<std::size_t>(2 * magnitude);
+    out[0] = digitPairs[pair];
+    out[1] = digitPairs[pair + 1];
+    return out + 2;
+}
+
+// Digits (at least one, no sign) grouped by three under mark, written at out; returns the
+// end. Every grouping of orv's goes through here.
+char* WriteGroupedDigits(char* out, std::string_view digits, char mark) {
+    const std::size_t head = (digits.size() + 2) % 3 + 1;
+    std::memcpy(out, digits.data(), head);
+    out += head;
+    for (std::size_t i = head; i < digits.size(); i += 3) {
+        *out++ = mark;
+        std::memcpy(out, digits.data() + i, 3);
+        out += 3;
+    }
+    return out;
+}
+
+// The most bytes WriteGrouped writes: a sign, 19 digits and six marks.
+constexpr std::size_t mostGroupedBytes = 26;
+
+// value grouped by three under mark (NUL: not grouped), written at out; returns the end.
+char* WriteGrouped(char* out, int64_t value, char mark) {
+    if (mark == '\0') return WriteDecimal(out, value);
+    std::array<char, mostDecimalBytes> digits{};
+    char* const end = WriteDecimal(digits.data(), value);
+    std::string_view text(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    if (text.front() == '-') {
+        *out++ = '-';
+        text.remove_prefix(1);
+    }
+    return WriteGroupedDigits(out, text, mark);
 }
 
 bool KeyInSet(int keyCode, const std::string& allowed) {
@@ -202,24 +250,41 @@ int16_t ParseDate(std::string text, std::string separator, DatePr2::Kind kind,
     return ParseCalendarDate(std::move(text), separator, kind, order, rec);
 }
 
+char* WriteDecimal(char* out, int64_t value) {
+    uint64_t rest = static_cast<uint64_t>(value);
+    if (value < 0) {
+        *out++ = '-';
+        rest = 0 - rest;
+    }
+    if (rest < 10) {
+        *out = static_cast<char>('0' + rest);
+        return out + 1;
+    }
+    // The number of digits from the number of bits: 1233 / 4096 is just above log10(2).
+    const auto guess = static_cast<std::size_t>(std::bit_width(rest)) * 1233 >> 12;
+    char* const end = out + guess + (rest < powersOfTen[guess] ? 0 : 1);
+    char* at = end;
+    while (rest >= 100) {
+        const std::size_t pair = 2 * (rest % 100);
+        rest /= 100;
+        at -= 2;
+        at[0] = digitPairs[pair];
+        at[1] = digitPairs[pair + 1];
+    }
+    if (rest >= 10) {
+        at[-2] = digitPairs[2 * rest];
+        at[-1] = digitPairs[2 * rest + 1];
+    } else {
+        at[-1] = static_cast<char>('0' + rest);
+    }
+    return end;
+}
+
 void AppendGrouped(std::string& out, int64_t value, std::string_view thousands) {
-    const char mark = thousands.empty() ? '\0' : thousands[0];
-    std::array<char, 24> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    if (mark == '\0') {
-        out += digits;
-        return;
-    }
-    if (digits.front() == '-') {
-        out += '-';
-        digits.remove_prefix(1);
-    }
-    const std::size_t count = digits.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i != 0 && (count - i) % 3 == 0) out += mark;
-        out += digits[i];
-    }
+    std::array<char, mostGroupedBytes> text{};
+    const char* const end =
+        WriteGrouped(text.data(), value, thousands.empty() ? '\0' : thousands[0]);
+    out.append(text.data(), static_cast<std::size_t>(end - text.data()));
 }
 
 void AppendDate(std::string& out, const DateRecord& rec, DatePr2::DateOrder order,
@@ -232,30 +297,40 @@ void AppendDate(std::string& out, const DateRecord& rec, DatePr2::DateOrder orde
     const bool markDropped = !thousands.empty() && !IsDigit(thousands[0]) && thousands[0] != '-' &&
                              s.find(thousands[0]) == std::string::npos;
     const bool grouped = (rec.year > 9999 || rec.year < -9999) && !annusNovus && markDropped;
+    // Written in place into room made for the longest date, then cut to what was written:
+    // every line of a batch passes here.
+    const std::size_t start = out.size();
+    out.resize(start + 2 * s.size() + mostGroupedBytes + 2 + 2 * 12);
+    char* at = out.data() + start;
+    const auto separate = [&] {
+        std::memcpy(at, s.data(), s.size());
+        at += s.size();
+    };
     const auto year = [&](bool trailing) {
         // A negative year never stands behind a separator without parentheses.
         const bool parenthesized = trailing && rec.year < 0;
-        if (parenthesized) out += '(';
-        AppendGrouped(out, rec.year, grouped ? thousands : std::string_view());
-        if (parenthesized) out += ')';
+        if (parenthesized) *at++ = '(';
+        at = WriteGrouped(at, rec.year, grouped ? thousands[0] : '\0');
+        if (parenthesized) *at++ = ')';
     };
     const auto twoParts = [&](int32_t a, int32_t b) {
-        AppendTwoDigits(out, a);
-        out += s;
-        AppendTwoDigits(out, b);
+        at = WriteTwoDigits(at, a);
+        separate();
+        at = WriteTwoDigits(at, b);
     };
     if (order == DateOrder::YMD || (order != DateOrder::DMY && annusNovus)) {
         year(false);
-        out += s;
+        separate();
         twoParts(rec.month, rec.day);
-        return;
+    } else {
+        if (order == DateOrder::DMY)
+            twoParts(rec.day, rec.month);
+        else
+            twoParts(rec.month, rec.day);
+        separate();
+        year(true);
     }
-    if (order == DateOrder::DMY)
-        twoParts(rec.day, rec.month);
-    else
-        twoParts(rec.month, rec.day);
-    out += s;
-    year(true);
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 std::string FormatDate(const DateRecord& rec, DatePr2::DateOrder order,
@@ -355,16 +430,26 @@ void CleanNumberText(std::string& text, bool minusAllowed) {
 }
 
 std::string InsertThousandsSeparators(const std::string& number, const std::string& separator) {
-    if (separator.empty()) {
-        return number;
+    if (separator.empty()) return number;
+    // The text is read up to a NUL, as the library's C strings were.
+    const std::string_view text(number.c_str());
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), IsDigit)) return number;
+    const char mark = separator[0];
+    const std::size_t groups = mark == '\0' ? 0 : (digits.size() - 1) / 3;
+    // Grouped, it must fit in 19 characters; otherwise it is left as it is.
+    if ((negative ? 1 : 0) + digits.size() + groups > 19) return number;
+    std::array<char, 20> grouped{};
+    char* at = grouped.data();
+    if (negative) *at++ = '-';
+    if (groups == 0) {
+        std::memcpy(at, digits.data(), digits.size());
+        at += digits.size();
+    } else {
+        at = WriteGroupedDigits(at, digits, mark);
     }
-    std::string out(20, ' ');
-    const int32_t code = static_cast<unsigned char>(separator[0]);
-    if (separate_thousands(number.c_str(), code, out.data()) != 0) {
-        return number; // not a plain number, or too long to group: leave it as it is
-    }
-    CutAtNul(out);
-    return out;
+    return {grouped.data(), at};
 }
 
 std::string_view TrimBlanks(std::string_view text) {

@@ -2,6 +2,7 @@
 // and the characters the input windows take. No Qt. Texts are UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,6 +29,13 @@ int16_t ParseDate(std::string text, std::string separator, DatePr2::Kind kind,
 // Appends what FormatDate returns, for writers that keep their strings between lines.
 void AppendDate(std::string& out, const DateRecord& rec, DatePr2::DateOrder order,
                 std::string_view separator, std::string_view thousands);
+// The most bytes WriteDecimal writes: the sign and 19 digits.
+inline constexpr std::size_t mostDecimalBytes = 20;
+
+// value's decimal digits, its sign in front, written at out; returns the end. Every number
+// orv and the windows write goes through here.
+char* WriteDecimal(char* out, int64_t value);
+
 // Appends value with its digits grouped by three under the first character of thousands (none
 // or NUL: not grouped), as InsertThousandsSeparators groups a number's text.
 void AppendGrouped(std::string& out, int64_t value, std::string_view thousands);
