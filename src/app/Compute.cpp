@@ -61,55 +61,40 @@ void AppendEcho(std::string& line, const std::string& windowText, Kind kind) {
     line += code;
 }
 
-// An entry of currentLanguage lower-cased unless German, kept from the last call: the day
-// word is written on every line.
-class LoweredWord {
-  public:
-    explicit LoweredWord(const GEN_TEXT::Entry& entry) : entry_(entry) {}
-    const std::string& Text() {
-        const std::string& source = GEN_TEXT::Text(entry_);
-        if (language_ != GEN_TEXT::currentLanguage || source != source_) {
-            language_ = GEN_TEXT::currentLanguage;
-            source_ = source;
-            lowered_ = GEN_TEXT::LowerUnlessGerman(source);
-        }
-        return lowered_;
-    }
+// The places of the unit words in Output::UnitWords.
+enum UnitWord : std::size_t { wordDay, wordDays, wordMonth, wordMonths, wordYear, wordYears };
 
-  private:
-    const GEN_TEXT::Entry& entry_;
-    int16_t language_ = -1;
-    std::string source_;
-    std::string lowered_;
-};
-
-const std::string& DayWord(int32_t n) {
-    static LoweredWord day(GEN_TEXT::txtDay);
-    static LoweredWord days(GEN_TEXT::txtDays);
-    return n == 1 || n == -1 ? day.Text() : days.Text();
+// The unit words lowered anew when the language has changed since they were.
+void LowerWords(Output::UnitWords& words) {
+    if (words.language == GEN_TEXT::currentLanguage) return;
+    static constexpr std::array<const GEN_TEXT::Entry*, 6> entries{
+        &GEN_TEXT::txtDay,   &GEN_TEXT::txtDays, &GEN_TEXT::txtMonth,
+        &GEN_TEXT::txtMonths, &GEN_TEXT::txtYear, &GEN_TEXT::txtYears};
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        words.lowered[i] = GEN_TEXT::LowerUnlessGerman(GEN_TEXT::Text(*entries[i]));
+    words.language = GEN_TEXT::currentLanguage;
 }
 
-void AppendCountWord(std::string& text, int32_t count, LoweredWord& singular, LoweredWord& plural) {
+const std::string& DayWord(const Output::UnitWords& words, int32_t n) {
+    return words.lowered[n == 1 || n == -1 ? wordDay : wordDays];
+}
+
+void AppendCountWord(std::string& text, int32_t count, const Output::UnitWords& words,
+                     UnitWord singular) {
     AppendNumber(text, count);
     text += ' ';
-    text += count == 1 ? singular.Text() : plural.Text();
+    text += words.lowered[count == 1 ? singular : singular + 1];
 }
 
-void AppendBreakdown(std::string& text, const Breakdown& b) {
-    static LoweredWord year(GEN_TEXT::txtYear);
-    static LoweredWord years(GEN_TEXT::txtYears);
-    static LoweredWord month(GEN_TEXT::txtMonth);
-    static LoweredWord months(GEN_TEXT::txtMonths);
-    static LoweredWord day(GEN_TEXT::txtDay);
-    static LoweredWord days(GEN_TEXT::txtDays);
-    if (b.years > 0) AppendCountWord(text, b.years, year, years);
+void AppendBreakdown(std::string& text, const Breakdown& b, const Output::UnitWords& words) {
+    if (b.years > 0) AppendCountWord(text, b.years, words, wordYear);
     if (b.months > 0) {
         if (b.years > 0) text += ", ";
-        AppendCountWord(text, b.months, month, months);
+        AppendCountWord(text, b.months, words, wordMonth);
     }
     if (b.days > 0) {
         if (b.years > 0 || b.months > 0) text += ", ";
-        AppendCountWord(text, b.days, day, days);
+        AppendCountWord(text, b.days, words, wordDay);
     }
 }
 
@@ -166,8 +151,8 @@ ComputeMessage ReadDate(std::string& window, Side side, Kind kind, const Input& 
         StrProc::AppendDate(window, rec, in.order, in.separator, in.thousands);
         break;
     case Form::WeekDate:
-        window.clear();
-        DateJobs::AppendIsoWeekText(rec.jdn, window);
+        // Its year, week and weekday kept in rec for the facts.
+        DateWindowOps::AppendResultDate(rec, kind, in.order, in.separator, in.thousands, window);
         break;
     case Form::LongCount:
         window = StrProc::FormatLongCount(rec.jdn);
@@ -251,7 +236,7 @@ void AppendLineStart(const Output& out, const ReadWindows& read, std::string& li
     line += ' ';
     line.append(diff, backward ? 1 : 0);
     line += ' ';
-    line += DayWord(read.count);
+    line += DayWord(out.words, read.count);
 }
 
 // Step 4a, two dates: the days between them, written into the difference window and the
@@ -271,10 +256,10 @@ bool ComputeDifference(const Input& in, ReadWindows& read, Output& out) {
     if (in.factsOnly) return true;
     out.appended += out.dateDiff;
     out.appended += ' ';
-    out.appended += DayWord(difference);
+    out.appended += DayWord(out.words, difference);
     if (read.breakdown) {
         out.appended += " (";
-        AppendBreakdown(out.appended, *read.breakdown);
+        AppendBreakdown(out.appended, *read.breakdown, out.words);
         out.appended += ')';
     }
     return true;
@@ -293,10 +278,9 @@ bool ComputeOtherDate(const Input& in, ReadWindows& read, bool sameCalendar, Out
                                     : __builtin_sub_overflow(given.jdn, read.count, &result.jdn);
     if (overflow || !InDayNumberRange(result.jdn)) return false;
     // With the same calendar on both sides the other window is left alone, but for yyyyddd,
-    // whose text is the same date.
+    // whose text is the same date. The result keeps the numbers its text is written from.
     if (!sameCalendar || DatePr2::FactsOf(kind).form == Form::YearDay) {
-        DateRecord written = result;
-        if (!WriteDay(written, kind, in, window)) return false;
+        if (!WriteDay(result, kind, in, window)) return false;
     }
     if (in.factsOnly) return true;
     if (!sameCalendar) AppendEcho(out.appended, window, kind);
@@ -305,26 +289,31 @@ bool ComputeOtherDate(const Input& in, ReadWindows& read, bool sameCalendar, Out
     return true;
 }
 
-void KeepDate(std::optional<DateFacts>& facts, const std::string& text, int32_t jdn, Kind kind,
-              bool weekday) {
+void KeepDate(std::optional<DateFacts>& facts, const std::string& text, const DateRecord& rec,
+              Kind kind, bool weekday) {
     if (text.empty()) {
         facts.reset();
         return;
     }
     if (!facts) facts.emplace();
     facts->text = text;
-    facts->jdn = jdn;
+    facts->jdn = rec.jdn;
     facts->kind = kind;
+    const DatePr2::Form form = DatePr2::FactsOf(kind).form;
+    const bool numbered = form == Form::DayNumber || form == Form::LongCount;
+    facts->year = numbered ? 0 : rec.year;
+    facts->month = numbered ? 0 : rec.month;
+    facts->day = numbered ? 0 : rec.day;
     if (weekday)
-        AssignWeekday(facts->weekday, jdn, kind);
+        AssignWeekday(facts->weekday, rec.jdn, kind);
     else
         facts->weekday.clear();
 }
 
 // Step 5, the facts of the completed run, from what the windows hold.
 void KeepFacts(const Input& in, const ReadWindows& read, bool bothDates, Output& out) {
-    KeepDate(out.first, out.firstDate, read.first.jdn, read.firstKind, !in.factsOnly);
-    KeepDate(out.second, out.secondDate, read.second.jdn, read.secondKind, !in.factsOnly);
+    KeepDate(out.first, out.firstDate, read.first, read.firstKind, !in.factsOnly);
+    KeepDate(out.second, out.secondDate, read.second, read.secondKind, !in.factsOnly);
     if (bothDates || !out.dateDiff.empty())
         out.days = read.count;
     else
@@ -335,7 +324,7 @@ void KeepFacts(const Input& in, const ReadWindows& read, bool bothDates, Output&
         return;
     }
     if (!out.dayWord) out.dayWord.emplace();
-    *out.dayWord = DayWord(read.count);
+    *out.dayWord = DayWord(out.words, read.count);
 }
 
 // Steps 1 to 4; false when the run ends without its facts.
@@ -375,8 +364,10 @@ bool RunSteps(const Input& in, const AskClearDifference& ask, Output& out) {
 } // namespace
 
 std::string BreakdownText(const Breakdown& b) {
+    Output::UnitWords words;
+    LowerWords(words);
     std::string text;
-    AppendBreakdown(text, b);
+    AppendBreakdown(text, b, words);
     return text;
 }
 
@@ -390,6 +381,7 @@ void Run(const Input& in, const AskClearDifference& ask, Output& out) {
     out.appended.clear();
     out.message = WindowTexts::noMessage;
     out.caret = Caret::Untouched;
+    LowerWords(out.words);
     if (RunSteps(in, ask, out)) return;
     out.dayWord.reset();
     out.first.reset();

@@ -6,6 +6,7 @@
 // the same.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -47,6 +48,12 @@ struct DateFacts {
     int32_t jdn = 0;
     DatePr2::Kind kind = DatePr2::Kind::CE;
     std::string weekday; // in currentLanguage; the Annus Novus name for its calendar
+    // The numbers the text was written from: year, month and day of a calendar date, ISO
+    // year, week and weekday of a week date, the Gregorian date of yyyyddd; 0 for day
+    // numbers and the Long Count.
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
 };
 
 // Whole years, months and days between two dates of one calendar (yyyyddd: years and days).
@@ -77,6 +84,14 @@ struct Output {
     std::optional<DateFacts> first, second;
     std::optional<int32_t> days;
     std::optional<Breakdown> breakdown;
+
+    // The unit words of the line (day, days, month, months, year, years) lowered for the
+    // language of the last run: kept here, with the caller, so that a batch lowers them once
+    // and no run shares state with another.
+    struct UnitWords {
+        int16_t language = -1;
+        std::array<std::string, 6> lowered;
+    } words;
 };
 
 // Asked when all three windows are filled; Yes clears the difference, anything else (or no
