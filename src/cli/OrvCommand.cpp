@@ -1,6 +1,7 @@
 // One case of orv through Compute::Run, and a run over the arguments or a batch.
 #include "cli/OrvCommand.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -61,82 +62,55 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
+// Printable ASCII throughout, as nearly every field is: no control character, valid UTF-8.
+bool PrintableAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) - 0x20U < 0x5FU;
+    });
+}
+
 Problem CheckField(std::string_view text) {
     if (text.size() > BatchReader::defaultLineLimit) return Problem::LineTooLong;
+    if (PrintableAscii(text)) return Problem::None;
     if (HasControlCharacter(text)) return Problem::ControlCharacter;
     if (!Json::IsValidUtf8(text)) return Problem::InvalidUtf8;
     return Problem::None;
 }
 
-// "00" "01" .. "99": two digits per step of the conversion.
-constexpr std::array<char, 200> digitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
-// The most bytes of a number written by WriteNumber: the sign and 19 digits.
-constexpr std::size_t mostNumberBytes = 20;
-
-char* WriteNumber(char* out, int64_t value) {
-    if (value < 0) *out++ = '-';
-    uint64_t rest = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    std::size_t count = 1;
-    uint64_t left = rest;
-    for (; left >= 10000; left /= 10000)
-        count += 4;
-    count += left >= 1000 ? 3 : left >= 100 ? 2 : left >= 10 ? 1 : 0;
-    char* const end = out + count;
-    char* at = end;
-    while (rest >= 100) {
-        const std::size_t pair = 2 * (rest % 100);
-        rest /= 100;
-        at -= 2;
-        at[0] = digitPairs[pair];
-        at[1] = digitPairs[pair + 1];
-    }
-    if (rest >= 10) {
-        at[-2] = digitPairs[2 * rest];
-        at[-1] = digitPairs[2 * rest + 1];
-    } else {
-        at[-1] = static_cast<char>('0' + rest);
-    }
-    return end;
-}
+constexpr std::size_t mostNumberBytes = StrProc::mostDecimalBytes;
 
 void AppendNumber(std::string& out, int64_t value) {
     std::array<char, mostNumberBytes> digits{};
-    const char* const end = WriteNumber(digits.data(), value);
+    const char* const end = StrProc::WriteDecimal(digits.data(), value);
     out.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
 }
 
 } // namespace
 
-// A JSON object written straight into out: room for the most bytes it can take is made
-// first and the rest cut off at the end, so that each piece is a plain copy.
+// A JSON object written into scratch, a buffer the caller keeps, and appended to out at the
+// end: with room for the most bytes it can take made first, each piece is a plain copy, and
+// only the bytes written are copied again (the room is made once, not on every line).
 class Sink {
   public:
-    Sink(std::string& out, std::size_t most) : out_(out) {
-        const std::size_t start = out.size();
-        out.resize(start + most);
-        at_ = out.data() + start;
+    Sink(std::string& out, std::string& scratch, std::size_t most)
+        : out_(out), scratch_(scratch) {
+        if (scratch.size() < most) scratch.resize(most);
+        at_ = scratch.data();
     }
     Sink(const Sink&) = delete;
     Sink& operator=(const Sink&) = delete;
-    ~Sink() { out_.resize(static_cast<std::size_t>(at_ - out_.data())); }
+    ~Sink() { out_.append(scratch_.data(), static_cast<std::size_t>(at_ - scratch_.data())); }
     void Put(std::string_view piece) {
         std::memcpy(at_, piece.data(), piece.size());
         at_ += piece.size();
     }
     void Put(char c) { *at_++ = c; }
-    void Number(int64_t value) { at_ = WriteNumber(at_, value); }
+    void Number(int64_t value) { at_ = StrProc::WriteDecimal(at_, value); }
     void String(std::string_view text) { at_ = Json::WriteString(at_, text); }
 
   private:
     std::string& out_;
+    std::string& scratch_;
     char* at_;
 };
 
@@ -171,14 +145,14 @@ void AppendKey(std::string& out, std::string_view key) {
     out.append(piece.data(), key.size() + 4);
 }
 
-// The numbers of a date in its own notation: year, month and day of a calendar date, year
-// and day of the year of yyyyddd, year and week of a week date, the five places and the sign
-// of a Long Count.
-void WriteNotationFields(Sink& out, int32_t jdn, DatePr2::Kind kind) {
-    const DatePr2::KindFacts& facts = DatePr2::FactsOf(kind);
+// The numbers of a date in its own notation, as Compute wrote its text: year, month and day
+// of a calendar date, year and day of the year of yyyyddd, year and week of a week date, the
+// five places and the sign of a Long Count.
+void WriteNotationFields(Sink& out, const Compute::DateFacts& date) {
+    const DatePr2::KindFacts& facts = DatePr2::FactsOf(date.kind);
     if (facts.form == DatePr2::Form::LongCount) {
         LongCount count{};
-        mibrexw_jdn_to_long_count(jdn, &count);
+        mibrexw_jdn_to_long_count(date.jdn, &count);
         out.Put(",\"longCount\":["sv);
         for (std::size_t i = 0; i < 5; ++i) {
             if (i > 0) out.Put(',');
@@ -188,28 +162,24 @@ void WriteNotationFields(Sink& out, int32_t jdn, DatePr2::Kind kind) {
         return;
     }
     if (facts.form == DatePr2::Form::DayNumber) return;
-    DateRecord rec{};
-    rec.jdn = jdn;
-    rec.calendar = facts.letter;
-    DatePr2::JDNToDate(rec);
     out.Put(",\"year\":"sv);
-    out.Number(rec.year);
+    out.Number(date.year);
     if (facts.form == DatePr2::Form::YearDay) {
-        DateRecord newYear{rec.year, 1, 1, facts.letter, 0, 0};
+        DateRecord newYear{date.year, 1, 1, facts.letter, 0, 0};
         out.Put(",\"day\":"sv);
-        out.Number(int64_t{jdn} - euro_date_to_jdn(&newYear) + 1);
+        out.Number(int64_t{date.jdn} - euro_date_to_jdn(&newYear) + 1);
         return;
     }
     // A week date's "month" is its week; its day is the ISO weekday already given.
     if (facts.form == DatePr2::Form::WeekDate) {
         out.Put(",\"week\":"sv);
-        out.Number(rec.month);
+        out.Number(date.month);
         return;
     }
     out.Put(",\"month\":"sv);
-    out.Number(rec.month);
+    out.Number(date.month);
     out.Put(",\"day\":"sv);
-    out.Number(rec.day);
+    out.Number(date.day);
 }
 
 // The most bytes WriteDate writes for date: its two texts and room enough for the keys and
@@ -234,7 +204,7 @@ void WriteDate(Sink& out, std::string_view opening, const std::optional<Compute:
     const int16_t sundayFirst = DatePr2::EuroDayOfWeek(date->jdn);
     out.Put(",\"isoWeekday\":"sv);
     out.Number(sundayFirst == 0 ? 7 : sundayFirst);
-    WriteNotationFields(out, date->jdn, date->kind);
+    WriteNotationFields(out, *date);
     out.Put('}');
 }
 
@@ -469,7 +439,7 @@ void CaseRunner::AppendJsonError(std::string& out) const {
 }
 
 void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_view first,
-                            std::string_view second) const {
+                            std::string_view second) {
     const Command command = options_.command;
     const Compute::Output& o = result_.out;
     std::string layoutText;
@@ -483,7 +453,7 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
         most += MostDateBytes(o.first) + MostDateBytes(o.second) +
                 Json::MostStringBytes(result_.line.size()) + Json::MostStringBytes(value.size());
     {
-        Sink sink(out, most);
+        Sink sink(out, jsonScratch_, most);
         sink.Put("{\"command\":\""sv);
         sink.Put(CommandName(command));
         if (lineNumber > 0) {
@@ -541,7 +511,7 @@ void CaseRunner::WriteResultFields(Sink& out, std::string_view value) const {
 
 namespace {
 
-bool WriteResult(const Options& o, const CaseRunner& runner, const CaseResult& result,
+bool WriteResult(const Options& o, CaseRunner& runner, const CaseResult& result,
                  Writer& writer, uint64_t lineNumber, std::string_view first,
                  std::string_view second) {
     std::string& buffer = writer.Buffer();
@@ -562,6 +532,23 @@ void ReportError(Streams& streams, const CaseRunner& runner, uint64_t lineNumber
     streams.writeError(text);
 }
 
+// Today as a date of a result, with the numbers its text is written from.
+Compute::DateFacts TodaysFacts(const Options& o, const std::string& text, int32_t jdn) {
+    DateRecord rec{};
+    rec.jdn = jdn;
+    std::string rewritten;
+    DateWindowOps::AppendResultDate(rec, o.toKind, o.order, o.separator, "", rewritten);
+    const DatePr2::Form form = DatePr2::FactsOf(o.toKind).form;
+    const bool numbered = form == DatePr2::Form::DayNumber || form == DatePr2::Form::LongCount;
+    return Compute::DateFacts{text,
+                              jdn,
+                              o.toKind,
+                              DateWindowOps::WeekdayName(jdn, o.toKind),
+                              numbered ? 0 : rec.year,
+                              numbered ? 0 : rec.month,
+                              numbered ? 0 : rec.day};
+}
+
 int RunToday(const Options& o, Writer& writer) {
     const DateWindowOps::Format format{o.order, o.separator, o.outputThousands};
     const DatePr2::LocalNow now = DatePr2::Now();
@@ -575,9 +562,9 @@ int RunToday(const Options& o, Writer& writer) {
         // A yyyyddd text beyond year 9999 is no date that can be read back.
         if (DatePr2::FactsOf(o.toKind).form != DatePr2::Form::YearDay ||
             !DatePr2::YyyydddText(jdn).empty()) {
-            const std::optional<Compute::DateFacts> today =
-                Compute::DateFacts{text, jdn, o.toKind, DateWindowOps::WeekdayName(jdn, o.toKind)};
-            Sink sink(buffer, 32 + MostDateBytes(today));
+            const std::optional<Compute::DateFacts> today = TodaysFacts(o, text, jdn);
+            std::string scratch;
+            Sink sink(buffer, scratch, 32 + MostDateBytes(today));
             WriteDate(sink, ",\"today\":{\"text\":"sv, today);
         }
         AppendKey(buffer, "value");

@@ -118,7 +118,7 @@ class CaseRunner {
     std::string ErrorText() const;
     // The last case as a JSON object (no line break); lineNumber 0 leaves "line" out.
     void AppendJson(std::string& out, uint64_t lineNumber, std::string_view first,
-                    std::string_view second) const;
+                    std::string_view second);
 
   private:
     // Reads field 1 or 2 strictly into text (a word for today replaced by its date); false,
@@ -140,6 +140,7 @@ class CaseRunner {
     Compute::Input input_;
     CaseResult result_;
     DateJobs::WorkCalendar work_;
+    std::string jsonScratch_; // room for a JSON line, kept between cases
 };
 
 // Where a run reads and writes. writeOutput writes all of the text or returns false with the
