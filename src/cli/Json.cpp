@@ -197,11 +197,12 @@ std::size_t CopyPlainBlocks(char* out, std::string_view text) {
 
 } // namespace
 
-char* WriteString(char* out, std::string_view text) {
-    *out++ = '"';
-    // Runs of plain bytes are copied whole: they are nearly all of what orv writes.
-    std::size_t i = CopyPlainBlocks(out, text);
-    out += i;
+namespace {
+
+// The text from its first byte that is not plain, from, on: written at out, which it returns
+// moved past what it wrote. Kept out of WriteString, whose plain case then stays short.
+[[gnu::noinline]] char* WriteEscaped(char* out, std::string_view text, std::size_t from) {
+    std::size_t i = from;
     while (i < text.size()) {
         const std::size_t end = PlainRunEnd(text, i);
         std::memcpy(out, text.data() + i, end - i);
@@ -209,6 +210,16 @@ char* WriteString(char* out, std::string_view text) {
         i = end;
         if (i < text.size()) i += WriteSpecial(out, text, i);
     }
+    return out;
+}
+
+} // namespace
+
+char* WriteString(char* out, std::string_view text) {
+    *out++ = '"';
+    // Runs of plain bytes are copied whole: they are nearly all of what orv writes.
+    const std::size_t plain = CopyPlainBlocks(out, text);
+    out = plain == text.size() ? out + plain : WriteEscaped(out + plain, text, plain);
     *out++ = '"';
     return out;
 }
