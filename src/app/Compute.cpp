@@ -98,13 +98,6 @@ void AppendBreakdown(std::string& text, const Breakdown& b, const Output::UnitWo
     }
 }
 
-void AssignWeekday(std::string& to, int32_t jdn, Kind kind) {
-    if (DatePr2::FactsOf(kind).letter == DatePr2::letterAnnusNovus)
-        to = DatePr2::AnnusNovusWeekdayName(jdn);
-    else
-        to = GEN_TEXT::DayName(DatePr2::EuroDayOfWeek(jdn));
-}
-
 void AppendWeekday(std::string& line, int32_t jdn, Kind kind) {
     if (DatePr2::FactsOf(kind).letter == DatePr2::letterAnnusNovus)
         line += DatePr2::AnnusNovusWeekdayName(jdn);
@@ -304,10 +297,17 @@ void KeepDate(std::optional<DateFacts>& facts, const std::string& text, const Da
     facts->year = numbered ? 0 : rec.year;
     facts->month = numbered ? 0 : rec.month;
     facts->day = numbered ? 0 : rec.day;
-    if (weekday)
-        AssignWeekday(facts->weekday, rec.jdn, kind);
-    else
+    if (!weekday) {
         facts->weekday.clear();
+        facts->isoWeekday = 0;
+        return;
+    }
+    const int16_t sundayFirst = DatePr2::EuroDayOfWeek(rec.jdn);
+    facts->isoWeekday = sundayFirst == 0 ? 7 : sundayFirst;
+    if (DatePr2::FactsOf(kind).letter == DatePr2::letterAnnusNovus)
+        facts->weekday = DatePr2::AnnusNovusWeekdayName(rec.jdn);
+    else
+        facts->weekday = GEN_TEXT::DayName(sundayFirst);
 }
 
 // Step 5, the facts of the completed run, from what the windows hold.

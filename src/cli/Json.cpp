@@ -1,5 +1,6 @@
 #include "cli/Json.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -147,29 +148,45 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t i) {
 // NEON on ARM, plain words elsewhere).
 using Lanes = int8_t __attribute__((vector_size(16)));
 
+bool NoLaneSet(Lanes lanes) {
+    std::array<uint64_t, 2> halves{};
+    std::memcpy(halves.data(), &lanes, sizeof lanes);
+    return (halves[0] | halves[1]) == 0;
+}
+
 // True when none of the sixteen bytes at bytes needs escaping or is beyond ASCII (a byte
 // below 0x20, '"', '\\' or from 0x80, a negative lane).
 bool SixteenPlain(const char* bytes) {
     Lanes v;
     std::memcpy(&v, bytes, sizeof v);
-    const Lanes bad = (v < 0x20) | (v == static_cast<int8_t>('"')) |
-                      (v == static_cast<int8_t>('\\'));
-    std::array<uint64_t, 2> halves{};
-    std::memcpy(halves.data(), &bad, sizeof bad);
-    return (halves[0] | halves[1]) == 0;
+    return NoLaneSet((v < 0x20) | (v == static_cast<int8_t>('"')) |
+                     (v == static_cast<int8_t>('\\')));
 }
 
-// A text of half to 2 * half bytes (half 4 or 8) copied to out when it is plain throughout:
-// its first and last half bytes (overlapping) are checked as one vector, spaces filling the
-// lanes left.
+// True when the sixteen bytes at bytes are printable ASCII, 0x20 to 0x7E.
+bool SixteenPrintable(const char* bytes) {
+    Lanes v;
+    std::memcpy(&v, bytes, sizeof v);
+    return NoLaneSet((v < 0x20) | (v == 0x7F));
+}
+
+// The first and last half bytes of a text of half to 2 * half bytes (half 4 or 8,
+// overlapping) as sixteen lanes, spaces filling the lanes left.
 template <std::size_t half>
-bool CopyPlainEnds(char* out, std::string_view text) {
+std::array<char, 16> EndLanes(std::string_view text) {
     std::array<char, 16> lanes{};
     lanes.fill(' ');
-    const std::size_t tail = text.size() - half;
     std::memcpy(lanes.data(), text.data(), half);
-    std::memcpy(lanes.data() + 8, text.data() + tail, half);
-    if (!SixteenPlain(lanes.data())) return false;
+    std::memcpy(lanes.data() + 8, text.data() + text.size() - half, half);
+    return lanes;
+}
+
+// A text of half to 2 * half bytes copied to out when it is plain throughout, checked as
+// one vector.
+template <std::size_t half>
+bool CopyPlainEnds(char* out, std::string_view text) {
+    if (!SixteenPlain(EndLanes<half>(text).data())) return false;
+    const std::size_t tail = text.size() - half;
     std::memcpy(out, text.data(), half);
     std::memcpy(out + tail, text.data() + tail, half);
     return true;
@@ -196,6 +213,20 @@ std::size_t CopyPlainBlocks(char* out, std::string_view text) {
 }
 
 } // namespace
+
+bool IsPrintableAscii(std::string_view text) {
+    const std::size_t size = text.size();
+    if (size < 4) {
+        return std::all_of(text.begin(), text.end(), [](char c) {
+            return static_cast<unsigned char>(c) - 0x20U < 0x5FU;
+        });
+    }
+    if (size < 16)
+        return SixteenPrintable(size < 8 ? EndLanes<4>(text).data() : EndLanes<8>(text).data());
+    for (std::size_t i = 0; i + 16 <= size; i += 16)
+        if (!SixteenPrintable(text.data() + i)) return false;
+    return SixteenPrintable(text.data() + size - 16);
+}
 
 namespace {
 

@@ -14,6 +14,10 @@ std::size_t Utf8SequenceLength(std::string_view text);
 
 bool IsValidUtf8(std::string_view text);
 
+// Printable ASCII throughout (0x20 to 0x7E), as nearly every field orv reads is: then it
+// holds no control character and is valid UTF-8. Sixteen bytes are checked at once.
+bool IsPrintableAscii(std::string_view text);
+
 // Appends text as a JSON string literal, quotes included: '"' and '\' escaped, control
 // characters as \n, \t ... or \u00XX, and every byte that is not part of well-formed UTF-8
 // as U+FFFD, so that the output is always valid JSON whatever the input bytes.

@@ -1,7 +1,6 @@
 // One case of orv through Compute::Run, and a run over the arguments or a batch.
 #include "cli/OrvCommand.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -62,16 +61,9 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
-// Printable ASCII throughout, as nearly every field is: no control character, valid UTF-8.
-bool PrintableAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) - 0x20U < 0x5FU;
-    });
-}
-
 Problem CheckField(std::string_view text) {
     if (text.size() > BatchReader::defaultLineLimit) return Problem::LineTooLong;
-    if (PrintableAscii(text)) return Problem::None;
+    if (Json::IsPrintableAscii(text)) return Problem::None;
     if (HasControlCharacter(text)) return Problem::ControlCharacter;
     if (!Json::IsValidUtf8(text)) return Problem::InvalidUtf8;
     return Problem::None;
@@ -201,9 +193,8 @@ void WriteDate(Sink& out, std::string_view opening, const std::optional<Compute:
     out.Number(date->jdn);
     out.Put(",\"weekday\":"sv);
     out.String(date->weekday);
-    const int16_t sundayFirst = DatePr2::EuroDayOfWeek(date->jdn);
     out.Put(",\"isoWeekday\":"sv);
-    out.Number(sundayFirst == 0 ? 7 : sundayFirst);
+    out.Number(date->isoWeekday);
     WriteNotationFields(out, *date);
     out.Put('}');
 }
@@ -242,6 +233,9 @@ CaseRunner::CaseRunner(const Options& options)
     notation_.order = options.order;
     notation_.separator = options.separator.empty() ? '-' : options.separator[0];
     notation_.thousands = options.thousands.empty() ? '\0' : options.thousands[0];
+    jsonCommand_ = std::string("{\"command\":\"") + CommandName(options.command) + '"';
+    jsonKinds_ = std::string("],\"from\":\"") + std::string(NameOf(options.fromKind)) +
+                 "\",\"to\":\"" + std::string(NameOf(options.toKind)) + '"';
 }
 
 const CaseResult& CaseRunner::Fail(Problem problem) {
@@ -454,25 +448,18 @@ void CaseRunner::AppendJson(std::string& out, uint64_t lineNumber, std::string_v
                 Json::MostStringBytes(result_.line.size()) + Json::MostStringBytes(value.size());
     {
         Sink sink(out, jsonScratch_, most);
-        sink.Put("{\"command\":\""sv);
-        sink.Put(CommandName(command));
+        sink.Put(jsonCommand_);
         if (lineNumber > 0) {
-            sink.Put("\",\"line\":"sv);
+            sink.Put(",\"line\":"sv);
             sink.Number(static_cast<int64_t>(lineNumber));
-            sink.Put(",\"input\":["sv);
-        } else {
-            sink.Put("\",\"input\":["sv);
         }
+        sink.Put(",\"input\":["sv);
         sink.String(first);
         if (command != Command::Convert) {
             sink.Put(',');
             sink.String(second);
         }
-        sink.Put("],\"from\":\""sv);
-        sink.Put(NameOf(options_.fromKind));
-        sink.Put("\",\"to\":\""sv);
-        sink.Put(NameOf(options_.toKind));
-        sink.Put('"');
+        sink.Put(jsonKinds_);
         if (!result_.Failed()) {
             WriteResultFields(sink, value);
             return;
@@ -540,10 +527,12 @@ Compute::DateFacts TodaysFacts(const Options& o, const std::string& text, int32_
     DateWindowOps::AppendResultDate(rec, o.toKind, o.order, o.separator, "", rewritten);
     const DatePr2::Form form = DatePr2::FactsOf(o.toKind).form;
     const bool numbered = form == DatePr2::Form::DayNumber || form == DatePr2::Form::LongCount;
+    const int16_t sundayFirst = DatePr2::EuroDayOfWeek(jdn);
     return Compute::DateFacts{text,
                               jdn,
                               o.toKind,
                               DateWindowOps::WeekdayName(jdn, o.toKind),
+                              sundayFirst == 0 ? 7 : sundayFirst,
                               numbered ? 0 : rec.year,
                               numbered ? 0 : rec.month,
                               numbered ? 0 : rec.day};

@@ -141,6 +141,8 @@ class CaseRunner {
     CaseResult result_;
     DateJobs::WorkCalendar work_;
     std::string jsonScratch_; // room for a JSON line, kept between cases
+    // The pieces of every JSON line that the options fix: its command, and "from" and "to".
+    std::string jsonCommand_, jsonKinds_;
 };
 
 // Where a run reads and writes. writeOutput writes all of the text or returns false with the
