@@ -156,13 +156,19 @@ ComputeMessage ReadDate(std::string& window, Side side, Kind kind, const Input& 
     return WindowTexts::noMessage;
 }
 
+// A window's text trimmed into its new text; a batch leaves most windows empty.
+void AssignTrimmed(std::string& to, const std::string& from) {
+    if (from.empty() && to.empty()) return;
+    to = StrProc::TrimBlanks(from);
+}
+
 // Step 1, what the run does: the windows trimmed, today in the first window when both dates
 // are empty, and a difference beside two dates dropped ("0", or by the user's answer).
 // False when the user keeps it: the run ends there.
 bool DecideRun(const Input& in, Kind firstKind, const AskClearDifference& ask, Output& out) {
-    out.firstDate = StrProc::TrimBlanks(in.firstDate);
-    out.secondDate = StrProc::TrimBlanks(in.secondDate);
-    out.dateDiff = StrProc::TrimBlanks(in.dateDiff);
+    AssignTrimmed(out.firstDate, in.firstDate);
+    AssignTrimmed(out.secondDate, in.secondDate);
+    AssignTrimmed(out.dateDiff, in.dateDiff);
     if (out.firstDate.empty() && out.secondDate.empty()) {
         out.dateDiff.clear();
         out.firstDate = DateWindowOps::DateTextFromToday(
@@ -206,12 +212,10 @@ ComputeMessage ReadWindowsInOrder(const Input& in, Output& out, ReadWindows& rea
 // Step 3, the start of the result line: the dates as read and the step between them, the
 // sign of a typed day count read as the direction of the step.
 void AppendLineStart(const Output& out, const ReadWindows& read, std::string& line) {
-    const std::string& plus = GEN_TEXT::Text(GEN_TEXT::txtPlus);
-    const std::string& minus = GEN_TEXT::Text(GEN_TEXT::txtMinus);
     if (!out.firstDate.empty() && !out.secondDate.empty()) {
         AppendEcho(line, out.secondDate, read.secondKind);
         line += ' ';
-        line += minus;
+        line += GEN_TEXT::Text(GEN_TEXT::txtMinus);
         line += ' ';
         AppendEcho(line, out.firstDate, read.firstKind);
         return;
@@ -225,7 +229,7 @@ void AppendLineStart(const Output& out, const ReadWindows& read, std::string& li
     if (diff.empty()) return;
     const bool backward = diff.front() == '-';
     line += ' ';
-    line += (backward == fromFirst) ? minus : plus;
+    line += GEN_TEXT::Text(backward == fromFirst ? GEN_TEXT::txtMinus : GEN_TEXT::txtPlus);
     line += ' ';
     line.append(diff, backward ? 1 : 0);
     line += ' ';

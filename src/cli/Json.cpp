@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -148,44 +149,59 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t i) {
 // NEON on ARM, plain words elsewhere).
 using Lanes = int8_t __attribute__((vector_size(16)));
 
+// The same sixteen bytes as two words.
+using Words = uint64_t __attribute__((vector_size(16)));
+
 bool NoLaneSet(Lanes lanes) {
-    std::array<uint64_t, 2> halves{};
-    std::memcpy(halves.data(), &lanes, sizeof lanes);
-    return (halves[0] | halves[1]) == 0;
+    const auto words = std::bit_cast<Words>(lanes);
+    return (words[0] | words[1]) == 0;
 }
 
-// True when none of the sixteen bytes at bytes needs escaping or is beyond ASCII (a byte
-// below 0x20, '"', '\\' or from 0x80, a negative lane).
-bool SixteenPlain(const char* bytes) {
+Lanes LanesAt(const char* bytes) {
     Lanes v;
     std::memcpy(&v, bytes, sizeof v);
+    return v;
+}
+
+// True when none of the sixteen lanes needs escaping or is beyond ASCII (a byte below 0x20,
+// '"', '\\' or from 0x80, a negative lane).
+bool PlainLanes(Lanes v) {
     return NoLaneSet((v < 0x20) | (v == static_cast<int8_t>('"')) |
                      (v == static_cast<int8_t>('\\')));
 }
 
-// True when the sixteen bytes at bytes are printable ASCII, 0x20 to 0x7E.
-bool SixteenPrintable(const char* bytes) {
-    Lanes v;
-    std::memcpy(&v, bytes, sizeof v);
+// True when the sixteen lanes are printable ASCII, 0x20 to 0x7E.
+bool PrintableLanes(Lanes v) {
     return NoLaneSet((v < 0x20) | (v == 0x7F));
 }
 
 // The first and last half bytes of a text of half to 2 * half bytes (half 4 or 8,
-// overlapping) as sixteen lanes, spaces filling the lanes left.
+// overlapping) as sixteen lanes, spaces filling the lanes left. Built in registers: lanes
+// stored piecewise and read back whole would wait on the stores.
 template <std::size_t half>
-std::array<char, 16> EndLanes(std::string_view text) {
-    std::array<char, 16> lanes{};
-    lanes.fill(' ');
-    std::memcpy(lanes.data(), text.data(), half);
-    std::memcpy(lanes.data() + 8, text.data() + text.size() - half, half);
-    return lanes;
+Lanes EndLanes(std::string_view text) {
+    constexpr uint64_t spaces = 0x2020202020202020;
+    const char* const tail = text.data() + text.size() - half;
+    if constexpr (half == 8) {
+        uint64_t head = 0;
+        uint64_t last = 0;
+        std::memcpy(&head, text.data(), 8);
+        std::memcpy(&last, tail, 8);
+        return std::bit_cast<Lanes>(Words{head, last});
+    } else {
+        uint32_t head = 0;
+        uint32_t last = 0;
+        std::memcpy(&head, text.data(), 4);
+        std::memcpy(&last, tail, 4);
+        return std::bit_cast<Lanes>(Words{head | uint64_t{last} << 32, spaces});
+    }
 }
 
 // A text of half to 2 * half bytes copied to out when it is plain throughout, checked as
 // one vector.
 template <std::size_t half>
 bool CopyPlainEnds(char* out, std::string_view text) {
-    if (!SixteenPlain(EndLanes<half>(text).data())) return false;
+    if (!PlainLanes(EndLanes<half>(text))) return false;
     const std::size_t tail = text.size() - half;
     std::memcpy(out, text.data(), half);
     std::memcpy(out + tail, text.data() + tail, half);
@@ -204,10 +220,10 @@ std::size_t CopyPlainBlocks(char* out, std::string_view text) {
     }
     std::size_t i = 0;
     for (; i + 16 <= size; i += 16) {
-        if (!SixteenPlain(text.data() + i)) return i;
+        if (!PlainLanes(LanesAt(text.data() + i))) return i;
         std::memcpy(out + i, text.data() + i, 16);
     }
-    if (i == size || !SixteenPlain(text.data() + size - 16)) return i;
+    if (i == size || !PlainLanes(LanesAt(text.data() + size - 16))) return i;
     std::memcpy(out + size - 16, text.data() + size - 16, 16);
     return size;
 }
@@ -221,11 +237,10 @@ bool IsPrintableAscii(std::string_view text) {
             return static_cast<unsigned char>(c) - 0x20U < 0x5FU;
         });
     }
-    if (size < 16)
-        return SixteenPrintable(size < 8 ? EndLanes<4>(text).data() : EndLanes<8>(text).data());
+    if (size < 16) return PrintableLanes(size < 8 ? EndLanes<4>(text) : EndLanes<8>(text));
     for (std::size_t i = 0; i + 16 <= size; i += 16)
-        if (!SixteenPrintable(text.data() + i)) return false;
-    return SixteenPrintable(text.data() + size - 16);
+        if (!PrintableLanes(LanesAt(text.data() + i))) return false;
+    return PrintableLanes(LanesAt(text.data() + size - 16));
 }
 
 namespace {

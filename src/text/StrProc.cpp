@@ -321,6 +321,10 @@ void AppendDate(std::string& out, const DateRecord& rec, DatePr2::DateOrder orde
     out.resize(start + 2 * s.size() + mostGroupedBytes + 2 + 2 * 12);
     char* at = out.data() + start;
     const auto separate = [&] {
+        if (s.size() == 1) {
+            *at++ = s[0]; // every separator the windows and orv offer
+            return;
+        }
         std::memcpy(at, s.data(), s.size());
         at += s.size();
     };
