@@ -68,7 +68,7 @@ enum UnitWord : std::size_t { wordDay, wordDays, wordMonth, wordMonths, wordYear
 void LowerWords(Output::UnitWords& words) {
     if (words.language == GEN_TEXT::currentLanguage) return;
     static constexpr std::array<const GEN_TEXT::Entry*, 6> entries{
-        &GEN_TEXT::txtDay,   &GEN_TEXT::txtDays, &GEN_TEXT::txtMonth,
+        &GEN_TEXT::txtDay,    &GEN_TEXT::txtDays, &GEN_TEXT::txtMonth,
         &GEN_TEXT::txtMonths, &GEN_TEXT::txtYear, &GEN_TEXT::txtYears};
     for (std::size_t i = 0; i < entries.size(); ++i)
         words.lowered[i] = GEN_TEXT::LowerUnlessGerman(GEN_TEXT::Text(*entries[i]));

@@ -47,7 +47,7 @@ struct DateFacts {
     std::string text;
     int32_t jdn = 0;
     DatePr2::Kind kind = DatePr2::Kind::CE;
-    std::string weekday; // in currentLanguage; the Annus Novus name for its calendar
+    std::string weekday;    // in currentLanguage; the Annus Novus name for its calendar
     int32_t isoWeekday = 0; // 1 Monday .. 7 Sunday; 0, as the weekday is empty, for factsOnly
     // The numbers the text was written from: year, month and day of a calendar date, ISO
     // year, week and weekday of a week date, the Gregorian date of yyyyddd; 0 for day

@@ -178,8 +178,7 @@ bool PrintableLanes(Lanes v) {
 // The first and last half bytes of a text of half to 2 * half bytes (half 4 or 8,
 // overlapping) as sixteen lanes, spaces filling the lanes left. Built in registers: lanes
 // stored piecewise and read back whole would wait on the stores.
-template <std::size_t half>
-Lanes EndLanes(std::string_view text) {
+template <std::size_t half> Lanes EndLanes(std::string_view text) {
     constexpr uint64_t spaces = 0x2020202020202020;
     const char* const tail = text.data() + text.size() - half;
     if constexpr (half == 8) {
@@ -199,8 +198,7 @@ Lanes EndLanes(std::string_view text) {
 
 // A text of half to 2 * half bytes copied to out when it is plain throughout, checked as
 // one vector.
-template <std::size_t half>
-bool CopyPlainEnds(char* out, std::string_view text) {
+template <std::size_t half> bool CopyPlainEnds(char* out, std::string_view text) {
     if (!PlainLanes(EndLanes<half>(text))) return false;
     const std::size_t tail = text.size() - half;
     std::memcpy(out, text.data(), half);
@@ -233,9 +231,8 @@ std::size_t CopyPlainBlocks(char* out, std::string_view text) {
 bool IsPrintableAscii(std::string_view text) {
     const std::size_t size = text.size();
     if (size < 4) {
-        return std::all_of(text.begin(), text.end(), [](char c) {
-            return static_cast<unsigned char>(c) - 0x20U < 0x5FU;
-        });
+        return std::all_of(text.begin(), text.end(),
+                           [](char c) { return static_cast<unsigned char>(c) - 0x20U < 0x5FU; });
     }
     if (size < 16) return PrintableLanes(size < 8 ? EndLanes<4>(text) : EndLanes<8>(text));
     for (std::size_t i = 0; i + 16 <= size; i += 16)

@@ -84,8 +84,7 @@ void AppendNumber(std::string& out, int64_t value) {
 // only the bytes written are copied again (the room is made once, not on every line).
 class Sink {
   public:
-    Sink(std::string& out, std::string& scratch, std::size_t most)
-        : out_(out), scratch_(scratch) {
+    Sink(std::string& out, std::string& scratch, std::size_t most) : out_(out), scratch_(scratch) {
         if (scratch.size() < most) scratch.resize(most);
         at_ = scratch.data();
     }
@@ -498,9 +497,8 @@ void CaseRunner::WriteResultFields(Sink& out, std::string_view value) const {
 
 namespace {
 
-bool WriteResult(const Options& o, CaseRunner& runner, const CaseResult& result,
-                 Writer& writer, uint64_t lineNumber, std::string_view first,
-                 std::string_view second) {
+bool WriteResult(const Options& o, CaseRunner& runner, const CaseResult& result, Writer& writer,
+                 uint64_t lineNumber, std::string_view first, std::string_view second) {
     std::string& buffer = writer.Buffer();
     if (o.json)
         runner.AppendJson(buffer, lineNumber, first, second);
