@@ -274,7 +274,7 @@ char* WriteDecimal(char* out, int64_t value) {
     if (rest <= UINT32_MAX) {
         auto small = static_cast<uint32_t>(rest);
         while (small >= 100) {
-            const std::size_t pair = 2 * (small % 100);
+            const std::size_t pair = 2 * std::size_t{small % 100};
             small /= 100;
             at -= 2;
             at[0] = digitPairs[pair];
@@ -318,7 +318,9 @@ void AppendDate(std::string& out, const DateRecord& rec, DatePr2::DateOrder orde
     // Written in place into room made for the longest date, then cut to what was written:
     // every line of a batch passes here.
     const std::size_t start = out.size();
-    out.resize(start + 2 * s.size() + mostGroupedBytes + 2 + 2 * 12);
+    // Two parts of at most 12 bytes, the year, two separators and parentheses.
+    constexpr std::size_t mostParts = 2 * std::size_t{12} + mostGroupedBytes + 2;
+    out.resize(start + 2 * s.size() + mostParts);
     char* at = out.data() + start;
     const auto separate = [&] {
         if (s.size() == 1) {
