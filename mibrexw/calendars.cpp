@@ -66,60 +66,110 @@ constexpr uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool
     return zaken + adu + 2 * gatarad + betutakpat;
 }
 
-// The rules look at the time only against three limits, so the postponement is one load from
-// the kinds of the two years, the weekday and the time's place among the limits.
+// The rules look at the time only against three limits.
 constexpr uint64_t kTimeLimits[3] = {uint64_t{9} * 1080 + 204, uint64_t{15} * 1080 + 589,
                                      uint64_t{18} * 1080};
-constexpr auto kPostponements = [] {
-    std::array<uint8_t, size_t{4} * 7 * 4> table{};
-    for (uint64_t i = 0; i < table.size(); ++i) {
-        const uint64_t place = i % 4;
-        table[i] = static_cast<uint8_t>(Postponement(
-            i / 4 % 7, place == 0 ? 0 : kTimeLimits[place - 1], i / 28 >= 2, i / 28 % 2 == 1));
+// The next molad comes 12 months (354 d 9516 p) or 13 months (383 d 23269 p) later.
+constexpr uint64_t kYearParts[2] = {9516, 23269};
+constexpr uint64_t kYearDays[2] = {354, 383};
+
+// The times of day at which this year's or the next one's postponement can change: this
+// year's limits, the next molad's limits moved back by a year's parts, and the time from which
+// the next molad passes midnight. Six in either kind of year, so seven spans of the day.
+constexpr size_t kTimeBounds = 6;
+constexpr std::array<uint32_t, kTimeBounds> TimeBounds(uint64_t leap) {
+    std::array<uint64_t, 10> all{};
+    size_t n = 0;
+    const uint64_t add = kYearParts[leap];
+    all[n++] = static_cast<uint64_t>(kPartsPerDay) - add;
+    for (const uint64_t limit : kTimeLimits) {
+        all[n++] = limit;
+        all[n++] = (limit + static_cast<uint64_t>(kPartsPerDay) - add) %
+                   static_cast<uint64_t>(kPartsPerDay);
+    }
+    std::sort(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(n));
+    std::array<uint32_t, kTimeBounds> bounds{};
+    size_t k = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (i == 0 || all[i] != all[i - 1]) {
+            bounds.at(k++) = static_cast<uint32_t>(all[i]); // throws (fails to compile) if > 6
+        }
+    }
+    if (k != kTimeBounds) {
+        throw "not six bounds";
+    }
+    return bounds;
+}
+constexpr std::array<std::array<uint32_t, kTimeBounds>, 2> kBounds = {TimeBounds(0), TimeBounds(1)};
+
+// What a year's molad decides: 1 Tishri's delay after the molad's day, the year's row in
+// kHebrewMonths and kHebrewDays (leap * 3 + 1 + kind) and its length less 353.
+struct YearKind {
+    uint8_t delay;
+    uint8_t row;
+    uint8_t extra;
+    uint8_t unused;
+};
+
+// By s = (7 y + 13) mod 19 (which tells the leap years of y - 1, y and y + 1), the molad's day
+// in the week counted from the epoch's weekday, and the span of its time among kBounds.
+constexpr auto kYearKinds = [] {
+    std::array<YearKind, size_t{19} * 7 * (kTimeBounds + 1)> table{};
+    for (uint64_t s = 0; s < 19; ++s) {
+        const uint64_t leap = s >= 12 ? 1 : 0;
+        const bool afterLeap = s < 7;
+        const bool nextLeap = s >= 5 && s < 12;
+        for (uint64_t day = 0; day < 7; ++day) {
+            const uint64_t weekday = (day + 1) % 7; // the epoch, JDN 347998, was a Monday
+            for (uint64_t span = 0; span <= kTimeBounds; ++span) {
+                const uint64_t time = span == 0 ? 0 : kBounds[leap][span - 1];
+                const uint64_t delay = Postponement(weekday, time, leap != 0, afterLeap);
+                const uint64_t nextTime = time + kYearParts[leap];
+                const uint64_t carry = nextTime >= static_cast<uint64_t>(kPartsPerDay) ? 1 : 0;
+                const uint64_t nextDelay =
+                    Postponement((weekday + kYearDays[leap] + carry) % 7,
+                                 nextTime - carry * static_cast<uint64_t>(kPartsPerDay), nextLeap,
+                                 leap != 0);
+                const uint64_t length = kYearDays[leap] + carry + nextDelay - delay;
+                const uint64_t kind = length + 1 - (leap != 0 ? 384 : 354); // 0, 1, 2
+                table[(s * 7 + day) * (kTimeBounds + 1) + span] = {
+                    static_cast<uint8_t>(delay), static_cast<uint8_t>(leap * 3 + kind),
+                    static_cast<uint8_t>(length - 353), 0};
+            }
+        }
     }
     return table;
 }();
 
-uint64_t TablePostponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
-    const uint64_t place = static_cast<uint64_t>(time >= kTimeLimits[0]) +
-                           static_cast<uint64_t>(time >= kTimeLimits[1]) +
-                           static_cast<uint64_t>(time >= kTimeLimits[2]);
-    return kPostponements[(uint64_t{leap} * 2 + uint64_t{afterLeap}) * 28 + weekday * 4 + place];
-}
-
 struct HebrewYear {
     int64_t start;  // JDN of 1 Tishri
     int64_t length; // 353..355 or 383..385 days
-    int64_t before; // months from the first molad to this year's
-    bool leap;
+    size_t row;     // leap * 3 + 1 + kind, the row of kHebrewMonths and kHebrewDays
 };
 
 // 235 y - 234 moved by whole 19-year cycles to be positive for every int32 year.
 constexpr int64_t kHebrewShiftCycles = 27'000'000'000;
+constexpr uint64_t kWeekParts = 7 * kPartsPerDay;
 
-// The year whose molad of Tishri is `before` months after the first one; s = (7 y + 13) mod 19
-// tells the leap years of y - 1, y and y + 1 (a leap year has (7 y + 1) mod 19 < 7).
+// The year whose molad of Tishri is `before` months after the first one, and its s. The
+// molad's day in the week and its time pick the year's kind in kYearKinds, without a branch.
 [[gnu::always_inline]] inline HebrewYear HebrewYearAt(int64_t before, uint64_t s) {
-    const bool leap = s >= 12;
-    const bool afterLeap = s < 7;
-    const bool nextLeap = s >= 5 && s < 12;
     const auto parts = static_cast<uint64_t>(kMoladOne + kMonthParts * before +
                                              kMoladShiftDays * kPartsPerDay); // in [0, 2^56)
     static_assert(kHebrewEpoch % 7 == 0 && kMoladShiftDays % 7 == 0);
-    const uint64_t days = parts / kPartsPerDay;
-    const uint64_t time = parts % kPartsPerDay;
-    const uint64_t weekday = (days + 1) % 7; // JDN 0 was a Monday
-    // The next molad, 12 months (354 d 9516 p) or 13 months (383 d 23269 p) on.
-    const uint64_t nextTime = time + (leap ? 23269 : 9516);
-    const uint64_t carry = nextTime >= kPartsPerDay ? 1 : 0;
-    uint64_t nextWeekday = weekday + (leap ? 5 : 4) + carry;
-    nextWeekday -= nextWeekday >= 7 ? 7 : 0;
-    const uint64_t delay = TablePostponement(weekday, time, leap, afterLeap);
-    const uint64_t nextDelay =
-        TablePostponement(nextWeekday, nextTime - carry * kPartsPerDay, nextLeap, leap);
-    const auto span = static_cast<int64_t>((leap ? 383 : 354) + carry + nextDelay - delay);
-    return {kHebrewEpoch + static_cast<int64_t>(days + delay) - kMoladShiftDays, span, before,
-            leap};
+    // Whole weeks first: the day in the week and the time then need only 32 bits.
+    const uint64_t weeks = parts / kWeekParts;
+    const auto inWeek = static_cast<uint32_t>(parts - weeks * kWeekParts);
+    const uint32_t day = inWeek / static_cast<uint32_t>(kPartsPerDay);
+    const uint32_t time = inWeek - day * static_cast<uint32_t>(kPartsPerDay);
+    const std::array<uint32_t, kTimeBounds>& bounds = kBounds[s >= 12 ? 1 : 0];
+    uint32_t span = 0;
+    for (const uint32_t bound : bounds) {
+        span += time >= bound ? 1 : 0;
+    }
+    const YearKind kind = kYearKinds[(s * 7 + day) * (kTimeBounds + 1) + span];
+    return {kHebrewEpoch + static_cast<int64_t>(7 * weeks + day + kind.delay) - kMoladShiftDays,
+            353 + int64_t{kind.extra}, kind.row};
 }
 
 [[gnu::always_inline]] inline HebrewYear HebrewYearOf(int64_t y) {
@@ -417,8 +467,7 @@ int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
         return kInvalid;
     }
     const HebrewYear h = HebrewYearOf(y);
-    const auto row = static_cast<size_t>((h.leap ? 4 : 1) + HebrewKind(h.length));
-    const HebrewMonth& month = kHebrewMonths[row][static_cast<size_t>(m)];
+    const HebrewMonth& month = kHebrewMonths[h.row][static_cast<size_t>(m)];
     if (!DayWithin(d, month.length)) {
         return kInvalid;
     }
@@ -431,8 +480,9 @@ int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
     const auto shifted = static_cast<uint64_t>(11 * y + 14 + 30 * kShiftPeriods);
     const int64_t q = static_cast<int64_t>(shifted / 30) - kShiftPeriods;
     const int64_t leap = shifted % 30 < 11 ? 1 : 0;
-    const int64_t length = 29 + (m & 1) + (m == 12 ? leap : 0);
-    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+    // Every test below without a branch of its own: random months would mispredict one.
+    const int64_t length = 29 + (m & 1) + (m == 12 ? 1 : 0) * leap;
+    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
         return kInvalid;
     }
     return kIslamicEpoch + 354 * (y - 1) + q - leap + 29 * (m - 1) + (m >> 1) + d - 1;
@@ -444,17 +494,17 @@ int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
     const auto shifted = static_cast<uint64_t>(8 * y + 21 + 33 * kShiftPeriods);
     const int64_t q = static_cast<int64_t>(shifted / 33) - kShiftPeriods;
     const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
-    const int64_t length = m <= 6 ? 31 : m <= 11 ? 30 : 29 + leap;
-    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+    const int64_t length = 31 - (m > 6 ? 1 : 0) - (m == 12 ? 1 : 0) * (1 - leap);
+    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
         return kInvalid;
     }
-    const int64_t before = 30 * (m - 1) + (m <= 7 ? m - 1 : 6);
+    const int64_t before = 30 * (m - 1) + std::min<int64_t>(m - 1, 6);
     return kPersianEpoch + 365 * (y - 1) + q + before + d - 1;
 }
 
 int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
-    const int64_t length = m <= 12 ? 30 : 5 + ((y & 3) == 3 ? 1 : 0);
-    if (!MonthWithin(m, 13) || !DayWithin(d, length)) {
+    const int64_t length = 30 - (m == 13 ? 1 : 0) * (25 - ((y & 3) == 3 ? 1 : 0));
+    if (!(MonthWithin(m, 13) & DayWithin(d, length))) {
         return kInvalid;
     }
     return epoch + 365 * (y - 1) + (y >> 2) + 30 * (m - 1) + d - 1; // y >> 2 = floor(y / 4)
@@ -463,12 +513,14 @@ int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
 int64_t IndianToJdn(int64_t y, int64_t m, int64_t d) {
     // 1 Chaitra, 22 March or 21 in a leap year, is day 80 after 1 January either way.
     const int64_t g = y + 78;
-    const int64_t leap = IsGregorianLeap(g) ? 1 : 0;
-    const int64_t length = m == 1 ? 30 + leap : m <= 6 ? 31 : 30;
-    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+    // The leap test without a branch: 100 divides a multiple of 4 when 25 does.
+    const int64_t leap = ((g & 3) == 0 ? 1 : 0) & ((g % 25 != 0 ? 1 : 0) | ((g & 15) == 0 ? 1 : 0));
+    const int64_t first = m == 1 ? 1 : 0;
+    const int64_t length = 30 + ((m > 1) & (m <= 6) ? 1 : 0) + first * leap;
+    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
         return kInvalid;
     }
-    const int64_t before = m == 1 ? 0 : 30 * (m - 1) + (m <= 7 ? m - 1 : 6) - 1 + leap;
+    const int64_t before = 30 * (m - 1) + std::min<int64_t>(m - 1, 6) - (1 - first) * (1 - leap);
     return GregorianNewYearJdn(g) + 80 + before + d - 1;
 }
 
@@ -514,16 +566,25 @@ int64_t AnnusNovusLetterToJdn(int64_t y, int64_t m, int64_t d) {
     return AnnusNovusToJdn(y, m, d);
 }
 
-// One function a calendar behind the exported call, each with only the registers it needs.
-template <int64_t (*kToJdn)(int64_t, int64_t, int64_t)>
-[[gnu::noinline]] int32_t RecordToJdn(DateRecord* rec) {
-    const int64_t jdn = kToJdn(rec->year, rec->month, rec->day);
+// An invalid date or one beyond +-2,100,000,000 leaves the common path.
+[[gnu::noinline, gnu::cold]] int32_t RecordBeyond(DateRecord* rec, int64_t jdn) {
     if (jdn == kInvalid) {
         return -1;
     }
     rec->jdn = Saturate(jdn);
-    return static_cast<uint64_t>(jdn - kFirstDay) > static_cast<uint64_t>(kLastDay - kFirstDay) ? -5
-                                                                                                : 0;
+    return -5;
+}
+
+// One function a calendar behind the exported call, each with only the registers it needs.
+// kInvalid lies far outside the range, so one unsigned test passes only the ordinary dates.
+template <int64_t (*kToJdn)(int64_t, int64_t, int64_t)> int32_t RecordToJdn(DateRecord* rec) {
+    const int64_t jdn = kToJdn(rec->year, rec->month, rec->day);
+    if (static_cast<uint64_t>(jdn) - static_cast<uint64_t>(kFirstDay) >
+        static_cast<uint64_t>(kLastDay - kFirstDay)) {
+        return RecordBeyond(rec, jdn);
+    }
+    rec->jdn = static_cast<int32_t>(jdn);
+    return 0;
 }
 
 // The year holding jdn, from an estimate within a few years, and that year's first day.
@@ -569,8 +630,7 @@ Ymd HebrewFromJdn(int64_t jdn) {
         h = HebrewYearOutOfLine(++y);
     }
     const int64_t dayOfYear = jdn - h.start;
-    const HebrewDay& day = kHebrewDays[static_cast<size_t>((h.leap ? 4 : 1) + HebrewKind(h.length))]
-                                      [static_cast<size_t>(dayOfYear)];
+    const HebrewDay& day = kHebrewDays[h.row][static_cast<size_t>(dayOfYear)];
     return {static_cast<int32_t>(y), day.month, day.day};
 }
 
@@ -666,13 +726,49 @@ Ymd FrenchFromJdn32(int32_t jdn) {
     return FrenchFromJdn(jdn);
 }
 
-template <Ymd (*kFromJdn)(int32_t)> [[gnu::noinline]] int32_t RecordFromJdn(DateRecord* rec) {
+template <Ymd (*kFromJdn)(int32_t)> int32_t RecordFromJdn(DateRecord* rec) {
     const Ymd d = kFromJdn(rec->jdn);
     rec->year = d.year;
     rec->month = d.month;
     rec->day = d.day;
     return 0;
 }
+
+// ---- Dispatch by letter ---------------------------------------------------------------------
+// Each calendar's pair of functions at its letter less 'A', so that the exported calls reach
+// the calendar in one indirect jump.
+using RecordFn = int32_t (*)(DateRecord*);
+
+int32_t NoCalendar(DateRecord* /*rec*/) {
+    return -1;
+}
+
+struct RecordFns {
+    RecordFn toJdn;
+    RecordFn fromJdn;
+};
+
+constexpr uint32_t kLetterCount = MIBREXW_ISO_WEEK - 'A' + 1;
+constexpr auto kByLetter = [] {
+    std::array<RecordFns, kLetterCount> table{};
+    table.fill({NoCalendar, NoCalendar});
+    const auto put = [&table](int32_t letter, RecordFn toJdn, RecordFn fromJdn) {
+        table[static_cast<size_t>(letter - 'A')] = {toJdn, fromJdn};
+    };
+    put(MIBREXW_GREGORIAN, RecordToJdn<GregorianLetterToJdn>, RecordFromJdn<JdnToGregorian>);
+    put(MIBREXW_JULIAN, RecordToJdn<JulianLetterToJdn>, RecordFromJdn<JdnToJulian>);
+    put(MIBREXW_ANNUS_NOVUS, RecordToJdn<AnnusNovusLetterToJdn>,
+        RecordFromJdn<AnnusNovusFromJdn>);
+    put(MIBREXW_HEBREW, RecordToJdn<HebrewToJdn>, RecordFromJdn<HebrewFromJdn32>);
+    put(MIBREXW_ISLAMIC, RecordToJdn<IslamicToJdn>, RecordFromJdn<IslamicFromJdn32>);
+    put(MIBREXW_PERSIAN, RecordToJdn<PersianToJdn>, RecordFromJdn<PersianFromJdn32>);
+    put(MIBREXW_COPTIC, RecordToJdn<CopticToJdn>, RecordFromJdn<CopticFromJdn>);
+    put(MIBREXW_ETHIOPIC, RecordToJdn<EthiopicToJdn>, RecordFromJdn<EthiopicFromJdn>);
+    put(MIBREXW_INDIAN, RecordToJdn<IndianToJdn>, RecordFromJdn<IndianFromJdn>);
+    put(MIBREXW_FRENCH, RecordToJdn<FrenchToJdn>, RecordFromJdn<FrenchFromJdn32>);
+    put(MIBREXW_ISO_WEEK, RecordToJdn<IsoWeekToJdn>, RecordFromJdn<IsoWeekFromJdn>);
+    return table;
+}();
 
 // ---- Month ordinals -------------------------------------------------------------------------
 // ISO: 400 Gregorian years are exactly 20871 weeks.
@@ -702,64 +798,19 @@ bool FitsInt32(int64_t v) {
 extern "C" {
 
 MIBREXW_API int32_t mibrexw_date_to_jdn(DateRecord* rec) {
-    // On the letter itself, so that one jump table leads to the calendar's function.
-    switch (rec->calendar) {
-    case 0:
-    case MIBREXW_GREGORIAN:
-        return RecordToJdn<GregorianLetterToJdn>(rec);
-    case MIBREXW_JULIAN:
-        return RecordToJdn<JulianLetterToJdn>(rec);
-    case MIBREXW_ANNUS_NOVUS:
-        return RecordToJdn<AnnusNovusLetterToJdn>(rec);
-    case MIBREXW_HEBREW:
-        return RecordToJdn<HebrewToJdn>(rec);
-    case MIBREXW_ISLAMIC:
-        return RecordToJdn<IslamicToJdn>(rec);
-    case MIBREXW_PERSIAN:
-        return RecordToJdn<PersianToJdn>(rec);
-    case MIBREXW_COPTIC:
-        return RecordToJdn<CopticToJdn>(rec);
-    case MIBREXW_ETHIOPIC:
-        return RecordToJdn<EthiopicToJdn>(rec);
-    case MIBREXW_INDIAN:
-        return RecordToJdn<IndianToJdn>(rec);
-    case MIBREXW_FRENCH:
-        return RecordToJdn<FrenchToJdn>(rec);
-    case MIBREXW_ISO_WEEK:
-        return RecordToJdn<IsoWeekToJdn>(rec);
-    default:
-        return -1;
+    const uint32_t at = static_cast<uint32_t>(rec->calendar) - 'A';
+    if (at < kLetterCount) {
+        return kByLetter[at].toJdn(rec);
     }
+    return rec->calendar == 0 ? RecordToJdn<GregorianLetterToJdn>(rec) : -1;
 }
 
 MIBREXW_API int32_t mibrexw_jdn_to_date(DateRecord* rec) {
-    switch (rec->calendar) {
-    case 0:
-    case MIBREXW_GREGORIAN:
-        return RecordFromJdn<JdnToGregorian>(rec);
-    case MIBREXW_JULIAN:
-        return RecordFromJdn<JdnToJulian>(rec);
-    case MIBREXW_ANNUS_NOVUS:
-        return RecordFromJdn<AnnusNovusFromJdn>(rec);
-    case MIBREXW_HEBREW:
-        return RecordFromJdn<HebrewFromJdn32>(rec);
-    case MIBREXW_ISLAMIC:
-        return RecordFromJdn<IslamicFromJdn32>(rec);
-    case MIBREXW_PERSIAN:
-        return RecordFromJdn<PersianFromJdn32>(rec);
-    case MIBREXW_COPTIC:
-        return RecordFromJdn<CopticFromJdn>(rec);
-    case MIBREXW_ETHIOPIC:
-        return RecordFromJdn<EthiopicFromJdn>(rec);
-    case MIBREXW_INDIAN:
-        return RecordFromJdn<IndianFromJdn>(rec);
-    case MIBREXW_FRENCH:
-        return RecordFromJdn<FrenchFromJdn32>(rec);
-    case MIBREXW_ISO_WEEK:
-        return RecordFromJdn<IsoWeekFromJdn>(rec);
-    default:
-        return -1;
+    const uint32_t at = static_cast<uint32_t>(rec->calendar) - 'A';
+    if (at < kLetterCount) {
+        return kByLetter[at].fromJdn(rec);
     }
+    return rec->calendar == 0 ? RecordFromJdn<JdnToGregorian>(rec) : -1;
 }
 
 MIBREXW_API int32_t mibrexw_months_in_year(int32_t letter, int32_t year) {
