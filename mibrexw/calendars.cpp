@@ -102,10 +102,10 @@ constexpr std::array<uint32_t, kTimeBounds> TimeBounds(uint64_t leap) {
 }
 constexpr std::array<std::array<uint32_t, kTimeBounds>, 2> kBounds = {TimeBounds(0), TimeBounds(1)};
 
-// What a year's molad decides: 1 Tishri's delay after the molad's day, the year's row in
-// kHebrewMonths and kHebrewDays (leap * 3 + 1 + kind) and its length less 353.
+// What a year's molad decides: 1 Tishri's day in the week of the molad (0 .. 8), the year's
+// row in kHebrewMonths and kHebrewDays (leap * 3 + 1 + kind) and its length less 353.
 struct YearKind {
-    uint8_t delay;
+    uint8_t day;
     uint8_t row;
     uint8_t extra;
     uint8_t unused;
@@ -133,9 +133,60 @@ constexpr auto kYearKinds = [] {
                 const uint64_t length = kYearDays[leap] + carry + nextDelay - delay;
                 const uint64_t kind = length + 1 - (leap != 0 ? 384 : 354); // 0, 1, 2
                 table[(s * 7 + day) * (kTimeBounds + 1) + span] = {
-                    static_cast<uint8_t>(delay), static_cast<uint8_t>(leap * 3 + kind),
+                    static_cast<uint8_t>(day + delay), static_cast<uint8_t>(leap * 3 + kind),
                     static_cast<uint8_t>(length - 353), 0};
             }
+        }
+    }
+    return table;
+}();
+
+// The molad's place in its week (parts since the start of the epoch's weekday) gives the day
+// and the span of kYearKinds as day * 7 + span, which grows by one at each bound and at each
+// midnight. No two of those lie within 256 parts of each other, so for each 256 parts of the
+// week the place at their start and the offset of the one change inside (256 for none) give it
+// with one load and one comparison.
+constexpr uint32_t kWeekPartsU = 7 * 24 * 1080;
+constexpr uint32_t kSpanStep = 256;
+constexpr uint32_t kWeekSteps = (kWeekPartsU + kSpanStep - 1) / kSpanStep;
+
+constexpr uint32_t DaySpan(uint32_t leap, uint32_t inWeek) {
+    const uint32_t day = inWeek / (24 * 1080);
+    const uint32_t time = inWeek % (24 * 1080);
+    uint32_t span = 0;
+    for (const uint32_t bound : kBounds[leap]) {
+        span += time >= bound ? 1 : 0;
+    }
+    return day * 7 + span;
+}
+
+struct WeekStep {
+    uint8_t daySpan; // at the step's first part
+    uint16_t change; // parts into the step where daySpan grows by one, kSpanStep for never
+};
+
+constexpr auto kWeekStepsTable = [] {
+    std::array<std::array<WeekStep, kWeekSteps>, 2> table{};
+    for (uint32_t leap = 0; leap < 2; ++leap) {
+        for (uint32_t step = 0; step < kWeekSteps; ++step) {
+            const uint32_t first = step * kSpanStep;
+            const uint32_t base = DaySpan(leap, first);
+            // DaySpan never falls within a week: search the step's last part for a change.
+            uint32_t low = first;
+            uint32_t high = std::min(first + kSpanStep, kWeekPartsU) - 1;
+            const uint32_t last = DaySpan(leap, high);
+            if (last > base + 1) {
+                throw "two changes in one step";
+            }
+            uint32_t change = kSpanStep;
+            if (last != base) {
+                while (high - low > 1) { // DaySpan(low) == base, DaySpan(high) == base + 1
+                    const uint32_t mid = low + (high - low) / 2;
+                    (DaySpan(leap, mid) == base ? low : high) = mid;
+                }
+                change = high - first;
+            }
+            table.at(leap).at(step) = {static_cast<uint8_t>(base), static_cast<uint16_t>(change)};
         }
     }
     return table;
@@ -149,26 +200,20 @@ struct HebrewYear {
 
 // 235 y - 234 moved by whole 19-year cycles to be positive for every int32 year.
 constexpr int64_t kHebrewShiftCycles = 27'000'000'000;
-constexpr uint64_t kWeekParts = 7 * kPartsPerDay;
+constexpr uint64_t kWeekParts = kWeekPartsU;
 
 // The year whose molad of Tishri is `before` months after the first one, and its s. The
-// molad's day in the week and its time pick the year's kind in kYearKinds, without a branch.
+// molad's place in its week picks the year's kind in kYearKinds, without a branch.
 [[gnu::always_inline]] inline HebrewYear HebrewYearAt(int64_t before, uint64_t s) {
     const auto parts = static_cast<uint64_t>(kMoladOne + kMonthParts * before +
                                              kMoladShiftDays * kPartsPerDay); // in [0, 2^56)
     static_assert(kHebrewEpoch % 7 == 0 && kMoladShiftDays % 7 == 0);
-    // Whole weeks first: the day in the week and the time then need only 32 bits.
     const uint64_t weeks = parts / kWeekParts;
     const auto inWeek = static_cast<uint32_t>(parts - weeks * kWeekParts);
-    const uint32_t day = inWeek / static_cast<uint32_t>(kPartsPerDay);
-    const uint32_t time = inWeek - day * static_cast<uint32_t>(kPartsPerDay);
-    const std::array<uint32_t, kTimeBounds>& bounds = kBounds[s >= 12 ? 1 : 0];
-    uint32_t span = 0;
-    for (const uint32_t bound : bounds) {
-        span += time >= bound ? 1 : 0;
-    }
-    const YearKind kind = kYearKinds[(s * 7 + day) * (kTimeBounds + 1) + span];
-    return {kHebrewEpoch + static_cast<int64_t>(7 * weeks + day + kind.delay) - kMoladShiftDays,
+    const WeekStep step = kWeekStepsTable[s >= 12 ? 1 : 0][inWeek / kSpanStep];
+    const uint32_t daySpan = step.daySpan + (inWeek % kSpanStep >= step.change ? 1u : 0u);
+    const YearKind kind = kYearKinds[s * 7 * (kTimeBounds + 1) + daySpan];
+    return {kHebrewEpoch + static_cast<int64_t>(7 * weeks + kind.day) - kMoladShiftDays,
             353 + int64_t{kind.extra}, kind.row};
 }
 
