@@ -275,7 +275,8 @@ struct HebrewMonth {
     int16_t length;
 };
 constexpr auto kHebrewMonths = [] {
-    std::array<std::array<HebrewMonth, 14>, 6> table{};
+    // 16 months a row, so that any month & 15 may be looked up before it is checked.
+    std::array<std::array<HebrewMonth, 16>, 6> table{};
     for (int64_t row = 0; row < 6; ++row) {
         for (int64_t m = 1; m <= 13; ++m) {
             const bool leap = row >= 3;
@@ -508,18 +509,15 @@ constexpr int64_t kInvalid = INT64_MIN;
 constexpr int64_t kShiftPeriods = 2'000'000'000; // > |11 y + 14| / 30, |8 y + 21| / 33
 
 int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
-    if (!MonthWithin(m, 13)) {
-        return kInvalid;
-    }
     const HebrewYear h = HebrewYearOf(y);
-    const HebrewMonth& month = kHebrewMonths[h.row][static_cast<size_t>(m)];
-    if (!DayWithin(d, month.length)) {
+    const HebrewMonth& month = kHebrewMonths[h.row][static_cast<size_t>(m & 15)];
+    if (!(MonthWithin(m, 13) & DayWithin(d, month.length))) {
         return kInvalid;
     }
     return h.start + month.before + d - 1;
 }
 
-int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
+[[gnu::noinline, gnu::cold]] int64_t IslamicToJdnWide(int64_t y, int64_t m, int64_t d) {
     // 11 y + 14 = 30 q + r: the year is leap when r < 11, and floor((11 y + 3) / 30), the leap
     // days before it, is q less that.
     const auto shifted = static_cast<uint64_t>(11 * y + 14 + 30 * kShiftPeriods);
@@ -533,7 +531,7 @@ int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
     return kIslamicEpoch + 354 * (y - 1) + q - leap + 29 * (m - 1) + (m >> 1) + d - 1;
 }
 
-int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
+[[gnu::noinline, gnu::cold]] int64_t PersianToJdnWide(int64_t y, int64_t m, int64_t d) {
     // 8 y + 21 = 33 q + r: q leap days lie before the year, which is leap when r >= 25, that is
     // when (25 y + 11) mod 33 < 8.
     const auto shifted = static_cast<uint64_t>(8 * y + 21 + 33 * kShiftPeriods);
@@ -547,6 +545,85 @@ int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
     return kPersianEpoch + 365 * (y - 1) + q + before + d - 1;
 }
 
+// The years moved by whole cycles, 11 y + 3 (8 y + 21) and its division in 32 bits. That is
+// exact for |y| < 9e7, which holds every day of the range; a larger year makes the 32 bits
+// wrap, but the quotient, below 1.5e8, cannot then bring 354 y (365 y), beyond 3e10, back into
+// the range: the result is outside it, and the 64-bit way answers.
+constexpr int64_t kIslamicFastCycles = 3'000'000;
+constexpr int64_t kPersianFastCycles = 3'000'000;
+static_assert(30 * kIslamicFastCycles * 11 + 3 < (int64_t{1} << 32) / 2 &&
+              33 * kPersianFastCycles * 8 + 21 < (int64_t{1} << 32) / 2);
+
+// For each month: the days before it and its length in a common year, and 1 for the month
+// that a leap year lengthens. Indexed by any month & 15 before the month is checked, so that
+// nothing branches on it: a random month would mispredict a branch.
+struct MonthRow {
+    int16_t before;
+    int8_t length;
+    int8_t leapDay;
+};
+using MonthRows = std::array<MonthRow, 16>;
+
+constexpr MonthRows kIslamicMonths = [] {
+    MonthRows table{};
+    for (int16_t m = 1; m <= 12; ++m) {
+        table[static_cast<size_t>(m)] = {static_cast<int16_t>(29 * (m - 1) + m / 2),
+                                         static_cast<int8_t>(29 + m % 2),
+                                         static_cast<int8_t>(m == 12 ? 1 : 0)};
+    }
+    return table;
+}();
+
+constexpr MonthRows kPersianMonths = [] {
+    MonthRows table{};
+    for (int16_t m = 1; m <= 12; ++m) {
+        table[static_cast<size_t>(m)] = {static_cast<int16_t>(30 * (m - 1) + std::min(m - 1, 6)),
+                                         static_cast<int8_t>(m <= 6 ? 31 : m <= 11 ? 30 : 29),
+                                         static_cast<int8_t>(m == 12 ? 1 : 0)};
+    }
+    return table;
+}();
+
+// Days from 1 March: 1 Vaishakha is 21 April (day 51) every year, 1 Chaitra 22 March (day 21)
+// in a common year and a day earlier, with a day more, in a leap year.
+constexpr MonthRows kIndianMonths = [] {
+    MonthRows table{};
+    table[1] = {21, 30, 1};
+    for (int16_t m = 2; m <= 12; ++m) {
+        table[static_cast<size_t>(m)] = {static_cast<int16_t>(51 + 30 * (m - 2) + std::min(m - 2, 5)),
+                                         static_cast<int8_t>(m <= 6 ? 31 : 30), 0};
+    }
+    return table;
+}();
+
+int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
+    // 11 y + 3 = 30 q + r: q leap days lie before the year, which is leap when r >= 19, that is
+    // when (11 y + 14) mod 30 < 11.
+    const auto shifted = static_cast<uint32_t>(11 * (y + 30 * kIslamicFastCycles) + 3);
+    const int64_t q = int64_t{shifted / 30} - 11 * kIslamicFastCycles;
+    const int64_t leap = shifted % 30 >= 19 ? 1 : 0;
+    const MonthRow month = kIslamicMonths[static_cast<size_t>(m & 15)];
+    const int64_t length = month.length + (month.leapDay & leap);
+    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
+        return kInvalid;
+    }
+    return kIslamicEpoch + 354 * (y - 1) + q + month.before + d - 1;
+}
+
+int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
+    // 8 y + 21 = 33 q + r: q leap days lie before the year, which is leap when r >= 25, that is
+    // when (25 y + 11) mod 33 < 8.
+    const auto shifted = static_cast<uint32_t>(8 * (y + 33 * kPersianFastCycles) + 21);
+    const int64_t q = int64_t{shifted / 33} - 8 * kPersianFastCycles;
+    const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
+    const MonthRow month = kPersianMonths[static_cast<size_t>(m & 15)];
+    const int64_t length = month.length + (month.leapDay & leap);
+    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
+        return kInvalid;
+    }
+    return kPersianEpoch + 365 * (y - 1) + q + month.before + d - 1;
+}
+
 int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
     const int64_t length = 30 - (m == 13 ? 1 : 0) * (25 - ((y & 3) == 3 ? 1 : 0));
     if (!(MonthWithin(m, 13) & DayWithin(d, length))) {
@@ -555,18 +632,28 @@ int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
     return epoch + 365 * (y - 1) + (y >> 2) + 30 * (m - 1) + d - 1; // y >> 2 = floor(y / 4)
 }
 
+// From 1 March of the Gregorian year: from Vaishakha on the months begin on the same Gregorian
+// days every year (1 Vaishakha is 21 April), Chaitra a day earlier in a leap year, so only
+// 1 Chaitra and Chaitra's length see the leap day. The year is moved by whole 400-year cycles
+// to be positive, below 2^33 for every int32 year: a quarter of it fits 32 bits, and so the
+// divisions, without a 64-bit one.
+constexpr int64_t kIndianShiftCycles = 5'400'000; // 400 * 5400000 > 2^31 + 78
+
 int64_t IndianToJdn(int64_t y, int64_t m, int64_t d) {
-    // 1 Chaitra, 22 March or 21 in a leap year, is day 80 after 1 January either way.
-    const int64_t g = y + 78;
-    // The leap test without a branch: 100 divides a multiple of 4 when 25 does.
-    const int64_t leap = ((g & 3) == 0 ? 1 : 0) & ((g % 25 != 0 ? 1 : 0) | ((g & 15) == 0 ? 1 : 0));
-    const int64_t first = m == 1 ? 1 : 0;
-    const int64_t length = 30 + ((m > 1) & (m <= 6) ? 1 : 0) + first * leap;
-    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
+    const auto yy = static_cast<uint64_t>(y + 78 + 400 * kIndianShiftCycles);
+    const auto quarter = static_cast<uint32_t>(yy >> 2);
+    const uint32_t century = quarter / 25;
+    const int64_t leap = ((yy & 3) == 0 ? 1 : 0) &
+                         ((quarter != 25 * century ? 1 : 0) | ((century & 3) == 0 ? 1 : 0));
+    const MonthRow month = kIndianMonths[static_cast<size_t>(m & 15)];
+    const int64_t leapDay = month.leapDay & leap;
+    if (!(MonthWithin(m, 12) & DayWithin(d, month.length + leapDay))) {
         return kInvalid;
     }
-    const int64_t before = 30 * (m - 1) + std::min<int64_t>(m - 1, 6) - (1 - first) * (1 - leap);
-    return GregorianNewYearJdn(g) + 80 + before + d - 1;
+    const int64_t before = month.before - leapDay;
+    const uint64_t marchYear = 365 * yy + quarter - century + century / 4;
+    return static_cast<int64_t>(marchYear) + before + d - 1 +
+           (kGregorianMarch0 - 146097 * kIndianShiftCycles);
 }
 
 int64_t FrenchToJdn(int64_t y, int64_t m, int64_t d) {
@@ -612,21 +699,31 @@ int64_t AnnusNovusLetterToJdn(int64_t y, int64_t m, int64_t d) {
 }
 
 // An invalid date or one beyond +-2,100,000,000 leaves the common path.
-[[gnu::noinline, gnu::cold]] int32_t RecordBeyond(DateRecord* rec, int64_t jdn) {
+bool InRange(int64_t jdn) {
+    return static_cast<uint64_t>(jdn) - static_cast<uint64_t>(kFirstDay) <=
+           static_cast<uint64_t>(kLastDay - kFirstDay);
+}
+
+// The second look, by the way that is exact for every int32 year, month and day.
+template <int64_t (*kWide)(int64_t, int64_t, int64_t)>
+[[gnu::noinline, gnu::cold]] int32_t RecordToJdnWide(DateRecord* rec) {
+    const int64_t jdn = kWide(rec->year, rec->month, rec->day);
     if (jdn == kInvalid) {
         return -1;
     }
     rec->jdn = Saturate(jdn);
-    return -5;
+    return InRange(jdn) ? 0 : -5;
 }
 
 // One function a calendar behind the exported call, each with only the registers it needs.
-// kInvalid lies far outside the range, so one unsigned test passes only the ordinary dates.
-template <int64_t (*kToJdn)(int64_t, int64_t, int64_t)> int32_t RecordToJdn(DateRecord* rec) {
+// The short way answers kInvalid, far outside the range, for an invalid date and for a year it
+// does not cover, so one unsigned test passes only the ordinary dates; the rest go to kWide.
+template <int64_t (*kToJdn)(int64_t, int64_t, int64_t),
+          int64_t (*kWide)(int64_t, int64_t, int64_t) = kToJdn>
+int32_t RecordToJdn(DateRecord* rec) {
     const int64_t jdn = kToJdn(rec->year, rec->month, rec->day);
-    if (static_cast<uint64_t>(jdn) - static_cast<uint64_t>(kFirstDay) >
-        static_cast<uint64_t>(kLastDay - kFirstDay)) {
-        return RecordBeyond(rec, jdn);
+    if (!InRange(jdn)) {
+        return RecordToJdnWide<kWide>(rec);
     }
     rec->jdn = static_cast<int32_t>(jdn);
     return 0;
@@ -805,8 +902,10 @@ constexpr auto kByLetter = [] {
     put(MIBREXW_ANNUS_NOVUS, RecordToJdn<AnnusNovusLetterToJdn>,
         RecordFromJdn<AnnusNovusFromJdn>);
     put(MIBREXW_HEBREW, RecordToJdn<HebrewToJdn>, RecordFromJdn<HebrewFromJdn32>);
-    put(MIBREXW_ISLAMIC, RecordToJdn<IslamicToJdn>, RecordFromJdn<IslamicFromJdn32>);
-    put(MIBREXW_PERSIAN, RecordToJdn<PersianToJdn>, RecordFromJdn<PersianFromJdn32>);
+    put(MIBREXW_ISLAMIC, RecordToJdn<IslamicToJdn, IslamicToJdnWide>,
+        RecordFromJdn<IslamicFromJdn32>);
+    put(MIBREXW_PERSIAN, RecordToJdn<PersianToJdn, PersianToJdnWide>,
+        RecordFromJdn<PersianFromJdn32>);
     put(MIBREXW_COPTIC, RecordToJdn<CopticToJdn>, RecordFromJdn<CopticFromJdn>);
     put(MIBREXW_ETHIOPIC, RecordToJdn<EthiopicToJdn>, RecordFromJdn<EthiopicFromJdn>);
     put(MIBREXW_INDIAN, RecordToJdn<IndianToJdn>, RecordFromJdn<IndianFromJdn>);
