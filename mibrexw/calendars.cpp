@@ -557,29 +557,26 @@ static_assert(30 * kIslamicFastCycles * 11 + 3 < (int64_t{1} << 32) / 2 &&
 // For each month: the days before it and its length in a common year, and 1 for the month
 // that a leap year lengthens. Indexed by any month & 15 before the month is checked, so that
 // nothing branches on it: a random month would mispredict a branch.
-struct MonthRow {
-    int16_t before;
-    int8_t length;
-    int8_t leapDay;
+struct MonthRow { // 64-bit fields: each is one load straight into the sum
+    int64_t before;
+    int64_t length;
+    int64_t leapDay;
 };
 using MonthRows = std::array<MonthRow, 16>;
 
 constexpr MonthRows kIslamicMonths = [] {
     MonthRows table{};
-    for (int16_t m = 1; m <= 12; ++m) {
-        table[static_cast<size_t>(m)] = {static_cast<int16_t>(29 * (m - 1) + m / 2),
-                                         static_cast<int8_t>(29 + m % 2),
-                                         static_cast<int8_t>(m == 12 ? 1 : 0)};
+    for (int64_t m = 1; m <= 12; ++m) {
+        table[static_cast<size_t>(m)] = {29 * (m - 1) + m / 2, 29 + m % 2, m == 12 ? 1 : 0};
     }
     return table;
 }();
 
 constexpr MonthRows kPersianMonths = [] {
     MonthRows table{};
-    for (int16_t m = 1; m <= 12; ++m) {
-        table[static_cast<size_t>(m)] = {static_cast<int16_t>(30 * (m - 1) + std::min(m - 1, 6)),
-                                         static_cast<int8_t>(m <= 6 ? 31 : m <= 11 ? 30 : 29),
-                                         static_cast<int8_t>(m == 12 ? 1 : 0)};
+    for (int64_t m = 1; m <= 12; ++m) {
+        table[static_cast<size_t>(m)] = {30 * (m - 1) + std::min<int64_t>(m - 1, 6),
+                                         m <= 6 ? 31 : m <= 11 ? 30 : 29, m == 12 ? 1 : 0};
     }
     return table;
 }();
@@ -589,9 +586,9 @@ constexpr MonthRows kPersianMonths = [] {
 constexpr MonthRows kIndianMonths = [] {
     MonthRows table{};
     table[1] = {21, 30, 1};
-    for (int16_t m = 2; m <= 12; ++m) {
-        table[static_cast<size_t>(m)] = {static_cast<int16_t>(51 + 30 * (m - 2) + std::min(m - 2, 5)),
-                                         static_cast<int8_t>(m <= 6 ? 31 : 30), 0};
+    for (int64_t m = 2; m <= 12; ++m) {
+        table[static_cast<size_t>(m)] = {51 + 30 * (m - 2) + std::min<int64_t>(m - 2, 5),
+                                         m <= 6 ? 31 : 30, 0};
     }
     return table;
 }();
@@ -602,7 +599,7 @@ int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
     const auto shifted = static_cast<uint32_t>(11 * (y + 30 * kIslamicFastCycles) + 3);
     const int64_t q = int64_t{shifted / 30} - 11 * kIslamicFastCycles;
     const int64_t leap = shifted % 30 >= 19 ? 1 : 0;
-    const MonthRow month = kIslamicMonths[static_cast<size_t>(m & 15)];
+    const MonthRow& month = kIslamicMonths[static_cast<size_t>(m & 15)];
     const int64_t length = month.length + (month.leapDay & leap);
     if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
         return kInvalid;
@@ -616,7 +613,7 @@ int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
     const auto shifted = static_cast<uint32_t>(8 * (y + 33 * kPersianFastCycles) + 21);
     const int64_t q = int64_t{shifted / 33} - 8 * kPersianFastCycles;
     const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
-    const MonthRow month = kPersianMonths[static_cast<size_t>(m & 15)];
+    const MonthRow& month = kPersianMonths[static_cast<size_t>(m & 15)];
     const int64_t length = month.length + (month.leapDay & leap);
     if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
         return kInvalid;
@@ -643,9 +640,10 @@ int64_t IndianToJdn(int64_t y, int64_t m, int64_t d) {
     const auto yy = static_cast<uint64_t>(y + 78 + 400 * kIndianShiftCycles);
     const auto quarter = static_cast<uint32_t>(yy >> 2);
     const uint32_t century = quarter / 25;
-    const int64_t leap = ((yy & 3) == 0 ? 1 : 0) &
-                         ((quarter != 25 * century ? 1 : 0) | ((century & 3) == 0 ? 1 : 0));
-    const MonthRow month = kIndianMonths[static_cast<size_t>(m & 15)];
+    // A year divisible by 4 is leap unless it is a century's not divisible by 16 (400).
+    const uint64_t mask = quarter != 25 * century ? 3 : 15;
+    const int64_t leap = (yy & mask) == 0 ? 1 : 0;
+    const MonthRow& month = kIndianMonths[static_cast<size_t>(m & 15)];
     const int64_t leapDay = month.leapDay & leap;
     if (!(MonthWithin(m, 12) & DayWithin(d, month.length + leapDay))) {
         return kInvalid;
