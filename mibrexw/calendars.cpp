@@ -829,7 +829,12 @@ Ymd FrenchFromJdn(int64_t jdn) {
     return ThirtyDayMonths(y, jdn - first);
 }
 
-Ymd IsoWeekFromJdn(int32_t jdn) {
+bool FitsInt32(int64_t v) {
+    return v >= kInt32Min && v <= kInt32Max;
+}
+
+// Days near either end of int32, whose Thursday may lie beyond it.
+[[gnu::noinline, gnu::cold]] Ymd IsoWeekFromJdnWide(int32_t jdn) {
     const int64_t weekday = FloorMod(jdn, 7); // 0 Monday
     // The week belongs to the year of its Thursday.
     const int64_t thursday = int64_t{jdn} - weekday + 3;
@@ -840,6 +845,26 @@ Ymd IsoWeekFromJdn(int32_t jdn) {
         ++y;
     }
     return MakeYmd(y, (thursday - GregorianNewYearJdn(y)) / 7 + 1, weekday + 1);
+}
+
+// The week belongs to the year of its Thursday and is that day's day of the year counted in
+// sevens, read off its place in the March-based year as JdnToAnnusNovus does.
+Ymd IsoWeekFromJdn(int32_t jdn) {
+    // 0 Monday: jdn + 2^31, positive in 32 bits, is jdn + 2 modulo 7 (JDN 0 was a Monday).
+    const uint32_t shifted = (static_cast<uint32_t>(jdn) + 0x8000'0000u) % 7;
+    const uint32_t weekday = shifted + 5 - (shifted >= 2 ? 7 : 0);
+    const int64_t thursday = int64_t{jdn} - weekday + 3;
+    if (!FitsInt32(thursday)) {
+        return IsoWeekFromJdnWide(jdn);
+    }
+    const MarchYearDay c = GregorianMarchYearDay(static_cast<int32_t>(thursday));
+    const bool janFeb = c.dayOfYear >= 306;
+    // For March..December the leap day, if any, lies before 1 March of the same year.
+    const bool leap = c.yearOfCent != 0 ? (c.yearOfCent % 4 == 0) : (c.century % 4 == 0);
+    const uint32_t dayOfYear = janFeb ? c.dayOfYear - 306 : c.dayOfYear + 59 + leap; // [0, 365]
+    const int64_t year =
+        int64_t{100} * c.century + c.yearOfCent + janFeb - 400 * kGregorianDayShiftCycles;
+    return MakeYmd(year, dayOfYear / 7 + 1, weekday + 1);
 }
 
 Ymd AnnusNovusFromJdn(int32_t jdn) {
@@ -929,10 +954,6 @@ int64_t HebrewMonthAtPosition(int64_t position, bool leap) {
         return position + 7;
     }
     return position - (leap ? 6 : 5);
-}
-
-bool FitsInt32(int64_t v) {
-    return v >= kInt32Min && v <= kInt32Max;
 }
 
 } // namespace
