@@ -126,10 +126,9 @@ constexpr auto kYearKinds = [] {
                 const uint64_t delay = Postponement(weekday, time, leap != 0, afterLeap);
                 const uint64_t nextTime = time + kYearParts[leap];
                 const uint64_t carry = nextTime >= static_cast<uint64_t>(kPartsPerDay) ? 1 : 0;
-                const uint64_t nextDelay =
-                    Postponement((weekday + kYearDays[leap] + carry) % 7,
-                                 nextTime - carry * static_cast<uint64_t>(kPartsPerDay), nextLeap,
-                                 leap != 0);
+                const uint64_t nextDelay = Postponement(
+                    (weekday + kYearDays[leap] + carry) % 7,
+                    nextTime - carry * static_cast<uint64_t>(kPartsPerDay), nextLeap, leap != 0);
                 const uint64_t length = kYearDays[leap] + carry + nextDelay - delay;
                 const uint64_t kind = length + 1 - (leap != 0 ? 384 : 354); // 0, 1, 2
                 table[(s * 7 + day) * (kTimeBounds + 1) + span] = {
@@ -576,7 +575,10 @@ constexpr MonthRows kPersianMonths = [] {
     MonthRows table{};
     for (int64_t m = 1; m <= 12; ++m) {
         table[static_cast<size_t>(m)] = {30 * (m - 1) + std::min<int64_t>(m - 1, 6),
-                                         m <= 6 ? 31 : m <= 11 ? 30 : 29, m == 12 ? 1 : 0};
+                                         m <= 6    ? 31
+                                         : m <= 11 ? 30
+                                                   : 29,
+                                         m == 12 ? 1 : 0};
     }
     return table;
 }();
@@ -922,8 +924,7 @@ constexpr auto kByLetter = [] {
     };
     put(MIBREXW_GREGORIAN, RecordToJdn<GregorianLetterToJdn>, RecordFromJdn<JdnToGregorian>);
     put(MIBREXW_JULIAN, RecordToJdn<JulianLetterToJdn>, RecordFromJdn<JdnToJulian>);
-    put(MIBREXW_ANNUS_NOVUS, RecordToJdn<AnnusNovusLetterToJdn>,
-        RecordFromJdn<AnnusNovusFromJdn>);
+    put(MIBREXW_ANNUS_NOVUS, RecordToJdn<AnnusNovusLetterToJdn>, RecordFromJdn<AnnusNovusFromJdn>);
     put(MIBREXW_HEBREW, RecordToJdn<HebrewToJdn>, RecordFromJdn<HebrewFromJdn32>);
     put(MIBREXW_ISLAMIC, RecordToJdn<IslamicToJdn, IslamicToJdnWide>,
         RecordFromJdn<IslamicFromJdn32>);
