@@ -29,6 +29,11 @@ bool MonthWithin(int64_t m, int64_t months) {
     return static_cast<uint64_t>(m - 1) < static_cast<uint64_t>(months);
 }
 
+// Both tests at once, without a branch between them.
+bool DateWithin(int64_t m, int64_t months, int64_t d, int64_t length) {
+    return ((MonthWithin(m, months) ? 1u : 0u) & (DayWithin(d, length) ? 1u : 0u)) != 0;
+}
+
 // ---- Hebrew ---------------------------------------------------------------------------------
 // Day numbers of 1 Tishri AM 1 (a Monday) and the molad of that Tishri: 5 hours 204 parts into
 // the day, the day counted from 6 p.m. of the evening before; 1080 parts make an hour.
@@ -510,7 +515,7 @@ constexpr int64_t kShiftPeriods = 2'000'000'000; // > |11 y + 14| / 30, |8 y + 2
 int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
     const HebrewYear h = HebrewYearOf(y);
     const HebrewMonth& month = kHebrewMonths[h.row][static_cast<size_t>(m & 15)];
-    if (!(MonthWithin(m, 13) & DayWithin(d, month.length))) {
+    if (!DateWithin(m, 13, d, month.length)) {
         return kInvalid;
     }
     return h.start + month.before + d - 1;
@@ -524,7 +529,7 @@ int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
     const int64_t leap = shifted % 30 < 11 ? 1 : 0;
     // Every test below without a branch of its own: random months would mispredict one.
     const int64_t length = 29 + (m & 1) + (m == 12 ? 1 : 0) * leap;
-    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
+    if (!DateWithin(m, 12, d, length)) {
         return kInvalid;
     }
     return kIslamicEpoch + 354 * (y - 1) + q - leap + 29 * (m - 1) + (m >> 1) + d - 1;
@@ -537,7 +542,7 @@ int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
     const int64_t q = static_cast<int64_t>(shifted / 33) - kShiftPeriods;
     const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
     const int64_t length = 31 - (m > 6 ? 1 : 0) - (m == 12 ? 1 : 0) * (1 - leap);
-    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
+    if (!DateWithin(m, 12, d, length)) {
         return kInvalid;
     }
     const int64_t before = 30 * (m - 1) + std::min<int64_t>(m - 1, 6);
@@ -603,7 +608,7 @@ int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
     const int64_t leap = shifted % 30 >= 19 ? 1 : 0;
     const MonthRow& month = kIslamicMonths[static_cast<size_t>(m & 15)];
     const int64_t length = month.length + (month.leapDay & leap);
-    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
+    if (!DateWithin(m, 12, d, length)) {
         return kInvalid;
     }
     return kIslamicEpoch + 354 * (y - 1) + q + month.before + d - 1;
@@ -617,7 +622,7 @@ int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
     const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
     const MonthRow& month = kPersianMonths[static_cast<size_t>(m & 15)];
     const int64_t length = month.length + (month.leapDay & leap);
-    if (!(MonthWithin(m, 12) & DayWithin(d, length))) {
+    if (!DateWithin(m, 12, d, length)) {
         return kInvalid;
     }
     return kPersianEpoch + 365 * (y - 1) + q + month.before + d - 1;
@@ -625,7 +630,7 @@ int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
 
 int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
     const int64_t length = 30 - (m == 13 ? 1 : 0) * (25 - ((y & 3) == 3 ? 1 : 0));
-    if (!(MonthWithin(m, 13) & DayWithin(d, length))) {
+    if (!DateWithin(m, 13, d, length)) {
         return kInvalid;
     }
     return epoch + 365 * (y - 1) + (y >> 2) + 30 * (m - 1) + d - 1; // y >> 2 = floor(y / 4)
@@ -647,7 +652,7 @@ int64_t IndianToJdn(int64_t y, int64_t m, int64_t d) {
     const int64_t leap = (yy & mask) == 0 ? 1 : 0;
     const MonthRow& month = kIndianMonths[static_cast<size_t>(m & 15)];
     const int64_t leapDay = month.leapDay & leap;
-    if (!(MonthWithin(m, 12) & DayWithin(d, month.length + leapDay))) {
+    if (!DateWithin(m, 12, d, month.length + leapDay)) {
         return kInvalid;
     }
     const int64_t before = month.before - leapDay;
