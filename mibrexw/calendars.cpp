@@ -31,7 +31,7 @@ bool MonthWithin(int64_t m, int64_t months) {
 
 // Both tests at once, without a branch between them.
 bool DateWithin(int64_t m, int64_t months, int64_t d, int64_t length) {
-    return ((MonthWithin(m, months) ? 1u : 0u) & (DayWithin(d, length) ? 1u : 0u)) != 0;
+    return (static_cast<int>(MonthWithin(m, months)) & static_cast<int>(DayWithin(d, length))) != 0;
 }
 
 // ---- Hebrew ---------------------------------------------------------------------------------

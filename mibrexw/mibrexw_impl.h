@@ -100,9 +100,9 @@ constexpr bool IsFastEuroDate(int64_t y, int64_t m, int64_t d, int64_t firstYear
                               int64_t lastYear) {
     const uint32_t monthAndDay =
         static_cast<uint32_t>(m - 1) | (static_cast<uint32_t>(d - 1) >> 5); // < 12 when both fit
-    const uint64_t years = static_cast<uint64_t>(lastYear - firstYear);
-    return ((static_cast<uint64_t>(y - firstYear) <= years ? 1u : 0u) &
-            (monthAndDay < 12 ? 1u : 0u)) != 0;
+    const bool year =
+        static_cast<uint64_t>(y - firstYear) <= static_cast<uint64_t>(lastYear - firstYear);
+    return (static_cast<int>(year) & static_cast<int>(monthAndDay < 12)) != 0;
 }
 
 constexpr int32_t ToInt32(uint32_t wrapped) {
