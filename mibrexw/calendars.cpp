@@ -527,7 +527,6 @@ int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
     const auto shifted = static_cast<uint64_t>(11 * y + 14 + 30 * kShiftPeriods);
     const int64_t q = static_cast<int64_t>(shifted / 30) - kShiftPeriods;
     const int64_t leap = shifted % 30 < 11 ? 1 : 0;
-    // Every test below without a branch of its own: random months would mispredict one.
     const int64_t length = 29 + (m & 1) + (m == 12 ? 1 : 0) * leap;
     if (!DateWithin(m, 12, d, length)) {
         return kInvalid;
@@ -608,10 +607,9 @@ int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
     const int64_t leap = shifted % 30 >= 19 ? 1 : 0;
     const MonthRow& month = kIslamicMonths[static_cast<size_t>(m & 15)];
     const int64_t length = month.length + (month.leapDay & leap);
-    if (!DateWithin(m, 12, d, length)) {
-        return kInvalid;
-    }
-    return kIslamicEpoch + 354 * (y - 1) + q + month.before + d - 1;
+    // kInvalid by a conditional move: the caller's range test then is the only branch.
+    const int64_t jdn = kIslamicEpoch + 354 * (y - 1) + q + month.before + d - 1;
+    return DateWithin(m, 12, d, length) ? jdn : kInvalid;
 }
 
 int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
@@ -622,10 +620,8 @@ int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
     const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
     const MonthRow& month = kPersianMonths[static_cast<size_t>(m & 15)];
     const int64_t length = month.length + (month.leapDay & leap);
-    if (!DateWithin(m, 12, d, length)) {
-        return kInvalid;
-    }
-    return kPersianEpoch + 365 * (y - 1) + q + month.before + d - 1;
+    const int64_t jdn = kPersianEpoch + 365 * (y - 1) + q + month.before + d - 1;
+    return DateWithin(m, 12, d, length) ? jdn : kInvalid;
 }
 
 int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
