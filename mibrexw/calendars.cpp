@@ -29,6 +29,11 @@ bool MonthWithin(int64_t m, int64_t months) {
     return static_cast<uint64_t>(m - 1) < static_cast<uint64_t>(months);
 }
 
+// Both tests at once, without a branch between them.
+bool DateWithin(int64_t m, int64_t months, int64_t d, int64_t length) {
+    return (static_cast<int>(MonthWithin(m, months)) & static_cast<int>(DayWithin(d, length))) != 0;
+}
+
 // ---- Hebrew ---------------------------------------------------------------------------------
 // Day numbers of 1 Tishri AM 1 (a Monday) and the molad of that Tishri: 5 hours 204 parts into
 // the day, the day counted from 6 p.m. of the evening before; 1080 parts make an hour.
@@ -66,60 +71,154 @@ constexpr uint64_t Postponement(uint64_t weekday, uint64_t time, bool leap, bool
     return zaken + adu + 2 * gatarad + betutakpat;
 }
 
-// The rules look at the time only against three limits, so the postponement is one load from
-// the kinds of the two years, the weekday and the time's place among the limits.
+// The rules look at the time only against three limits.
 constexpr uint64_t kTimeLimits[3] = {uint64_t{9} * 1080 + 204, uint64_t{15} * 1080 + 589,
                                      uint64_t{18} * 1080};
-constexpr auto kPostponements = [] {
-    std::array<uint8_t, size_t{4} * 7 * 4> table{};
-    for (uint64_t i = 0; i < table.size(); ++i) {
-        const uint64_t place = i % 4;
-        table[i] = static_cast<uint8_t>(Postponement(
-            i / 4 % 7, place == 0 ? 0 : kTimeLimits[place - 1], i / 28 >= 2, i / 28 % 2 == 1));
+// The next molad comes 12 months (354 d 9516 p) or 13 months (383 d 23269 p) later.
+constexpr uint64_t kYearParts[2] = {9516, 23269};
+constexpr uint64_t kYearDays[2] = {354, 383};
+
+// The times of day at which this year's or the next one's postponement can change: this
+// year's limits, the next molad's limits moved back by a year's parts, and the time from which
+// the next molad passes midnight. Six in either kind of year, so seven spans of the day.
+constexpr size_t kTimeBounds = 6;
+constexpr std::array<uint32_t, kTimeBounds> TimeBounds(uint64_t leap) {
+    std::array<uint64_t, 10> all{};
+    size_t n = 0;
+    const uint64_t add = kYearParts[leap];
+    all[n++] = static_cast<uint64_t>(kPartsPerDay) - add;
+    for (const uint64_t limit : kTimeLimits) {
+        all[n++] = limit;
+        all[n++] = (limit + static_cast<uint64_t>(kPartsPerDay) - add) %
+                   static_cast<uint64_t>(kPartsPerDay);
+    }
+    std::sort(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(n));
+    std::array<uint32_t, kTimeBounds> bounds{};
+    size_t k = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (i == 0 || all[i] != all[i - 1]) {
+            bounds.at(k++) = static_cast<uint32_t>(all[i]); // throws (fails to compile) if > 6
+        }
+    }
+    if (k != kTimeBounds) {
+        throw "not six bounds";
+    }
+    return bounds;
+}
+constexpr std::array<std::array<uint32_t, kTimeBounds>, 2> kBounds = {TimeBounds(0), TimeBounds(1)};
+
+// What a year's molad decides: 1 Tishri's day in the week of the molad (0 .. 8), the year's
+// row in kHebrewMonths and kHebrewDays (leap * 3 + 1 + kind) and its length less 353.
+struct YearKind {
+    uint8_t day;
+    uint8_t row;
+    uint8_t extra;
+    uint8_t unused;
+};
+
+// By s = (7 y + 13) mod 19 (which tells the leap years of y - 1, y and y + 1), the molad's day
+// in the week counted from the epoch's weekday, and the span of its time among kBounds.
+constexpr auto kYearKinds = [] {
+    std::array<YearKind, size_t{19} * 7 * (kTimeBounds + 1)> table{};
+    for (uint64_t s = 0; s < 19; ++s) {
+        const uint64_t leap = s >= 12 ? 1 : 0;
+        const bool afterLeap = s < 7;
+        const bool nextLeap = s >= 5 && s < 12;
+        for (uint64_t day = 0; day < 7; ++day) {
+            const uint64_t weekday = (day + 1) % 7; // the epoch, JDN 347998, was a Monday
+            for (uint64_t span = 0; span <= kTimeBounds; ++span) {
+                const uint64_t time = span == 0 ? 0 : kBounds[leap][span - 1];
+                const uint64_t delay = Postponement(weekday, time, leap != 0, afterLeap);
+                const uint64_t nextTime = time + kYearParts[leap];
+                const uint64_t carry = nextTime >= static_cast<uint64_t>(kPartsPerDay) ? 1 : 0;
+                const uint64_t nextDelay = Postponement(
+                    (weekday + kYearDays[leap] + carry) % 7,
+                    nextTime - carry * static_cast<uint64_t>(kPartsPerDay), nextLeap, leap != 0);
+                const uint64_t length = kYearDays[leap] + carry + nextDelay - delay;
+                const uint64_t kind = length + 1 - (leap != 0 ? 384 : 354); // 0, 1, 2
+                table[(s * 7 + day) * (kTimeBounds + 1) + span] = {
+                    static_cast<uint8_t>(day + delay), static_cast<uint8_t>(leap * 3 + kind),
+                    static_cast<uint8_t>(length - 353), 0};
+            }
+        }
     }
     return table;
 }();
 
-uint64_t TablePostponement(uint64_t weekday, uint64_t time, bool leap, bool afterLeap) {
-    const uint64_t place = static_cast<uint64_t>(time >= kTimeLimits[0]) +
-                           static_cast<uint64_t>(time >= kTimeLimits[1]) +
-                           static_cast<uint64_t>(time >= kTimeLimits[2]);
-    return kPostponements[(uint64_t{leap} * 2 + uint64_t{afterLeap}) * 28 + weekday * 4 + place];
+// The molad's place in its week (parts since the start of the epoch's weekday) gives the day
+// and the span of kYearKinds as day * 7 + span, which grows by one at each bound and at each
+// midnight. No two of those lie within 256 parts of each other, so for each 256 parts of the
+// week the place at their start and the offset of the one change inside (256 for none) give it
+// with one load and one comparison.
+constexpr uint32_t kWeekPartsU = 7 * 24 * 1080;
+constexpr uint32_t kSpanStep = 256;
+constexpr uint32_t kWeekSteps = (kWeekPartsU + kSpanStep - 1) / kSpanStep;
+
+constexpr uint32_t DaySpan(uint32_t leap, uint32_t inWeek) {
+    const uint32_t day = inWeek / (24 * 1080);
+    const uint32_t time = inWeek % (24 * 1080);
+    uint32_t span = 0;
+    for (const uint32_t bound : kBounds[leap]) {
+        span += time >= bound ? 1 : 0;
+    }
+    return day * 7 + span;
 }
+
+struct WeekStep {
+    uint8_t daySpan; // at the step's first part
+    uint16_t change; // parts into the step where daySpan grows by one, kSpanStep for never
+};
+
+constexpr auto kWeekStepsTable = [] {
+    std::array<std::array<WeekStep, kWeekSteps>, 2> table{};
+    for (uint32_t leap = 0; leap < 2; ++leap) {
+        for (uint32_t step = 0; step < kWeekSteps; ++step) {
+            const uint32_t first = step * kSpanStep;
+            const uint32_t base = DaySpan(leap, first);
+            // DaySpan never falls within a week: search the step's last part for a change.
+            uint32_t low = first;
+            uint32_t high = std::min(first + kSpanStep, kWeekPartsU) - 1;
+            const uint32_t last = DaySpan(leap, high);
+            if (last > base + 1) {
+                throw "two changes in one step";
+            }
+            uint32_t change = kSpanStep;
+            if (last != base) {
+                while (high - low > 1) { // DaySpan(low) == base, DaySpan(high) == base + 1
+                    const uint32_t mid = low + (high - low) / 2;
+                    (DaySpan(leap, mid) == base ? low : high) = mid;
+                }
+                change = high - first;
+            }
+            table.at(leap).at(step) = {static_cast<uint8_t>(base), static_cast<uint16_t>(change)};
+        }
+    }
+    return table;
+}();
 
 struct HebrewYear {
     int64_t start;  // JDN of 1 Tishri
     int64_t length; // 353..355 or 383..385 days
-    int64_t before; // months from the first molad to this year's
-    bool leap;
+    size_t row;     // leap * 3 + 1 + kind, the row of kHebrewMonths and kHebrewDays
 };
 
 // 235 y - 234 moved by whole 19-year cycles to be positive for every int32 year.
 constexpr int64_t kHebrewShiftCycles = 27'000'000'000;
+constexpr uint64_t kWeekParts = kWeekPartsU;
 
-// The year whose molad of Tishri is `before` months after the first one; s = (7 y + 13) mod 19
-// tells the leap years of y - 1, y and y + 1 (a leap year has (7 y + 1) mod 19 < 7).
+// The year whose molad of Tishri is `before` months after the first one, and its s. The
+// molad's place in its week picks the year's kind in kYearKinds, without a branch.
 [[gnu::always_inline]] inline HebrewYear HebrewYearAt(int64_t before, uint64_t s) {
-    const bool leap = s >= 12;
-    const bool afterLeap = s < 7;
-    const bool nextLeap = s >= 5 && s < 12;
     const auto parts = static_cast<uint64_t>(kMoladOne + kMonthParts * before +
                                              kMoladShiftDays * kPartsPerDay); // in [0, 2^56)
     static_assert(kHebrewEpoch % 7 == 0 && kMoladShiftDays % 7 == 0);
-    const uint64_t days = parts / kPartsPerDay;
-    const uint64_t time = parts % kPartsPerDay;
-    const uint64_t weekday = (days + 1) % 7; // JDN 0 was a Monday
-    // The next molad, 12 months (354 d 9516 p) or 13 months (383 d 23269 p) on.
-    const uint64_t nextTime = time + (leap ? 23269 : 9516);
-    const uint64_t carry = nextTime >= kPartsPerDay ? 1 : 0;
-    uint64_t nextWeekday = weekday + (leap ? 5 : 4) + carry;
-    nextWeekday -= nextWeekday >= 7 ? 7 : 0;
-    const uint64_t delay = TablePostponement(weekday, time, leap, afterLeap);
-    const uint64_t nextDelay =
-        TablePostponement(nextWeekday, nextTime - carry * kPartsPerDay, nextLeap, leap);
-    const auto span = static_cast<int64_t>((leap ? 383 : 354) + carry + nextDelay - delay);
-    return {kHebrewEpoch + static_cast<int64_t>(days + delay) - kMoladShiftDays, span, before,
-            leap};
+    const uint64_t weeks = parts / kWeekParts;
+    const auto inWeek = static_cast<uint32_t>(parts - weeks * kWeekParts);
+    const WeekStep step = kWeekStepsTable[s >= 12 ? 1 : 0][inWeek / kSpanStep];
+    const uint32_t daySpan = step.daySpan + (inWeek % kSpanStep >= step.change ? 1u : 0u);
+    const YearKind kind = kYearKinds[s * 7 * (kTimeBounds + 1) + daySpan];
+    return {kHebrewEpoch + static_cast<int64_t>(7 * weeks + kind.day) - kMoladShiftDays,
+            353 + int64_t{kind.extra}, kind.row};
 }
 
 [[gnu::always_inline]] inline HebrewYear HebrewYearOf(int64_t y) {
@@ -180,7 +279,8 @@ struct HebrewMonth {
     int16_t length;
 };
 constexpr auto kHebrewMonths = [] {
-    std::array<std::array<HebrewMonth, 14>, 6> table{};
+    // 16 months a row, so that any month & 15 may be looked up before it is checked.
+    std::array<std::array<HebrewMonth, 16>, 6> table{};
     for (int64_t row = 0; row < 6; ++row) {
         for (int64_t m = 1; m <= 13; ++m) {
             const bool leap = row >= 3;
@@ -413,63 +513,148 @@ constexpr int64_t kInvalid = INT64_MIN;
 constexpr int64_t kShiftPeriods = 2'000'000'000; // > |11 y + 14| / 30, |8 y + 21| / 33
 
 int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
-    if (!MonthWithin(m, 13)) {
-        return kInvalid;
-    }
     const HebrewYear h = HebrewYearOf(y);
-    const auto row = static_cast<size_t>((h.leap ? 4 : 1) + HebrewKind(h.length));
-    const HebrewMonth& month = kHebrewMonths[row][static_cast<size_t>(m)];
-    if (!DayWithin(d, month.length)) {
+    const HebrewMonth& month = kHebrewMonths[h.row][static_cast<size_t>(m & 15)];
+    if (!DateWithin(m, 13, d, month.length)) {
         return kInvalid;
     }
     return h.start + month.before + d - 1;
 }
 
-int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
+[[gnu::noinline, gnu::cold]] int64_t IslamicToJdnWide(int64_t y, int64_t m, int64_t d) {
     // 11 y + 14 = 30 q + r: the year is leap when r < 11, and floor((11 y + 3) / 30), the leap
     // days before it, is q less that.
     const auto shifted = static_cast<uint64_t>(11 * y + 14 + 30 * kShiftPeriods);
     const int64_t q = static_cast<int64_t>(shifted / 30) - kShiftPeriods;
     const int64_t leap = shifted % 30 < 11 ? 1 : 0;
-    const int64_t length = 29 + (m & 1) + (m == 12 ? leap : 0);
-    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+    const int64_t length = 29 + (m & 1) + (m == 12 ? 1 : 0) * leap;
+    if (!DateWithin(m, 12, d, length)) {
         return kInvalid;
     }
     return kIslamicEpoch + 354 * (y - 1) + q - leap + 29 * (m - 1) + (m >> 1) + d - 1;
 }
 
-int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
+[[gnu::noinline, gnu::cold]] int64_t PersianToJdnWide(int64_t y, int64_t m, int64_t d) {
     // 8 y + 21 = 33 q + r: q leap days lie before the year, which is leap when r >= 25, that is
     // when (25 y + 11) mod 33 < 8.
     const auto shifted = static_cast<uint64_t>(8 * y + 21 + 33 * kShiftPeriods);
     const int64_t q = static_cast<int64_t>(shifted / 33) - kShiftPeriods;
     const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
-    const int64_t length = m <= 6 ? 31 : m <= 11 ? 30 : 29 + leap;
-    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+    const int64_t length = 31 - (m > 6 ? 1 : 0) - (m == 12 ? 1 : 0) * (1 - leap);
+    if (!DateWithin(m, 12, d, length)) {
         return kInvalid;
     }
-    const int64_t before = 30 * (m - 1) + (m <= 7 ? m - 1 : 6);
+    const int64_t before = 30 * (m - 1) + std::min<int64_t>(m - 1, 6);
     return kPersianEpoch + 365 * (y - 1) + q + before + d - 1;
 }
 
+// The years moved by whole cycles, 11 y + 3 (8 y + 21) and its division in 32 bits. That is
+// exact for |y| < 9e7, which holds every day of the range; a larger year makes the 32 bits
+// wrap, but the quotient, below 1.5e8, cannot then bring 354 y (365 y), beyond 3e10, back into
+// the range: the result is outside it, and the 64-bit way answers.
+constexpr int64_t kIslamicFastCycles = 3'000'000;
+constexpr int64_t kPersianFastCycles = 3'000'000;
+static_assert(30 * kIslamicFastCycles * 11 + 3 < (int64_t{1} << 32) / 2 &&
+              33 * kPersianFastCycles * 8 + 21 < (int64_t{1} << 32) / 2);
+
+// For each month: the days before it and its length in a common year, and 1 for the month
+// that a leap year lengthens. Indexed by any month & 15 before the month is checked, so that
+// nothing branches on it: a random month would mispredict a branch.
+struct MonthRow { // 64-bit fields: each is one load straight into the sum
+    int64_t before;
+    int64_t length;
+    int64_t leapDay;
+};
+using MonthRows = std::array<MonthRow, 16>;
+
+constexpr MonthRows kIslamicMonths = [] {
+    MonthRows table{};
+    for (int64_t m = 1; m <= 12; ++m) {
+        table[static_cast<size_t>(m)] = {29 * (m - 1) + m / 2, 29 + m % 2, m == 12 ? 1 : 0};
+    }
+    return table;
+}();
+
+constexpr MonthRows kPersianMonths = [] {
+    MonthRows table{};
+    for (int64_t m = 1; m <= 12; ++m) {
+        table[static_cast<size_t>(m)] = {30 * (m - 1) + std::min<int64_t>(m - 1, 6),
+                                         m <= 6    ? 31
+                                         : m <= 11 ? 30
+                                                   : 29,
+                                         m == 12 ? 1 : 0};
+    }
+    return table;
+}();
+
+// Days from 1 March: 1 Vaishakha is 21 April (day 51) every year, 1 Chaitra 22 March (day 21)
+// in a common year and a day earlier, with a day more, in a leap year.
+constexpr MonthRows kIndianMonths = [] {
+    MonthRows table{};
+    table[1] = {21, 30, 1};
+    for (int64_t m = 2; m <= 12; ++m) {
+        table[static_cast<size_t>(m)] = {51 + 30 * (m - 2) + std::min<int64_t>(m - 2, 5),
+                                         m <= 6 ? 31 : 30, 0};
+    }
+    return table;
+}();
+
+int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
+    // 11 y + 3 = 30 q + r: q leap days lie before the year, which is leap when r >= 19, that is
+    // when (11 y + 14) mod 30 < 11.
+    const auto shifted = static_cast<uint32_t>(11 * (y + 30 * kIslamicFastCycles) + 3);
+    const int64_t q = int64_t{shifted / 30} - 11 * kIslamicFastCycles;
+    const int64_t leap = shifted % 30 >= 19 ? 1 : 0;
+    const MonthRow& month = kIslamicMonths[static_cast<size_t>(m & 15)];
+    const int64_t length = month.length + (month.leapDay & leap);
+    // kInvalid by a conditional move: the caller's range test then is the only branch.
+    const int64_t jdn = kIslamicEpoch + 354 * (y - 1) + q + month.before + d - 1;
+    return DateWithin(m, 12, d, length) ? jdn : kInvalid;
+}
+
+int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
+    // 8 y + 21 = 33 q + r: q leap days lie before the year, which is leap when r >= 25, that is
+    // when (25 y + 11) mod 33 < 8.
+    const auto shifted = static_cast<uint32_t>(8 * (y + 33 * kPersianFastCycles) + 21);
+    const int64_t q = int64_t{shifted / 33} - 8 * kPersianFastCycles;
+    const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
+    const MonthRow& month = kPersianMonths[static_cast<size_t>(m & 15)];
+    const int64_t length = month.length + (month.leapDay & leap);
+    const int64_t jdn = kPersianEpoch + 365 * (y - 1) + q + month.before + d - 1;
+    return DateWithin(m, 12, d, length) ? jdn : kInvalid;
+}
+
 int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
-    const int64_t length = m <= 12 ? 30 : 5 + ((y & 3) == 3 ? 1 : 0);
-    if (!MonthWithin(m, 13) || !DayWithin(d, length)) {
+    const int64_t length = 30 - (m == 13 ? 1 : 0) * (25 - ((y & 3) == 3 ? 1 : 0));
+    if (!DateWithin(m, 13, d, length)) {
         return kInvalid;
     }
     return epoch + 365 * (y - 1) + (y >> 2) + 30 * (m - 1) + d - 1; // y >> 2 = floor(y / 4)
 }
 
+// From 1 March of the Gregorian year: from Vaishakha on the months begin on the same Gregorian
+// days every year (1 Vaishakha is 21 April), Chaitra a day earlier in a leap year, so only
+// 1 Chaitra and Chaitra's length see the leap day. The year is moved by whole 400-year cycles
+// to be positive, below 2^33 for every int32 year: a quarter of it fits 32 bits, and so the
+// divisions, without a 64-bit one.
+constexpr int64_t kIndianShiftCycles = 5'400'000; // 400 * 5400000 > 2^31 + 78
+
 int64_t IndianToJdn(int64_t y, int64_t m, int64_t d) {
-    // 1 Chaitra, 22 March or 21 in a leap year, is day 80 after 1 January either way.
-    const int64_t g = y + 78;
-    const int64_t leap = IsGregorianLeap(g) ? 1 : 0;
-    const int64_t length = m == 1 ? 30 + leap : m <= 6 ? 31 : 30;
-    if (!MonthWithin(m, 12) || !DayWithin(d, length)) {
+    const auto yy = static_cast<uint64_t>(y + 78 + 400 * kIndianShiftCycles);
+    const auto quarter = static_cast<uint32_t>(yy >> 2);
+    const uint32_t century = quarter / 25;
+    // A year divisible by 4 is leap unless it is a century's not divisible by 16 (400).
+    const uint64_t mask = quarter != 25 * century ? 3 : 15;
+    const int64_t leap = (yy & mask) == 0 ? 1 : 0;
+    const MonthRow& month = kIndianMonths[static_cast<size_t>(m & 15)];
+    const int64_t leapDay = month.leapDay & leap;
+    if (!DateWithin(m, 12, d, month.length + leapDay)) {
         return kInvalid;
     }
-    const int64_t before = m == 1 ? 0 : 30 * (m - 1) + (m <= 7 ? m - 1 : 6) - 1 + leap;
-    return GregorianNewYearJdn(g) + 80 + before + d - 1;
+    const int64_t before = month.before - leapDay;
+    const uint64_t marchYear = 365 * yy + quarter - century + century / 4;
+    return static_cast<int64_t>(marchYear) + before + d - 1 +
+           (kGregorianMarch0 - 146097 * kIndianShiftCycles);
 }
 
 int64_t FrenchToJdn(int64_t y, int64_t m, int64_t d) {
@@ -514,16 +699,35 @@ int64_t AnnusNovusLetterToJdn(int64_t y, int64_t m, int64_t d) {
     return AnnusNovusToJdn(y, m, d);
 }
 
-// One function a calendar behind the exported call, each with only the registers it needs.
-template <int64_t (*kToJdn)(int64_t, int64_t, int64_t)>
-[[gnu::noinline]] int32_t RecordToJdn(DateRecord* rec) {
-    const int64_t jdn = kToJdn(rec->year, rec->month, rec->day);
+// An invalid date or one beyond +-2,100,000,000 leaves the common path.
+bool InRange(int64_t jdn) {
+    return static_cast<uint64_t>(jdn) - static_cast<uint64_t>(kFirstDay) <=
+           static_cast<uint64_t>(kLastDay - kFirstDay);
+}
+
+// The second look, by the way that is exact for every int32 year, month and day.
+template <int64_t (*kWide)(int64_t, int64_t, int64_t)>
+[[gnu::noinline, gnu::cold]] int32_t RecordToJdnWide(DateRecord* rec) {
+    const int64_t jdn = kWide(rec->year, rec->month, rec->day);
     if (jdn == kInvalid) {
         return -1;
     }
     rec->jdn = Saturate(jdn);
-    return static_cast<uint64_t>(jdn - kFirstDay) > static_cast<uint64_t>(kLastDay - kFirstDay) ? -5
-                                                                                                : 0;
+    return InRange(jdn) ? 0 : -5;
+}
+
+// One function a calendar behind the exported call, each with only the registers it needs.
+// The short way answers kInvalid, far outside the range, for an invalid date and for a year it
+// does not cover, so one unsigned test passes only the ordinary dates; the rest go to kWide.
+template <int64_t (*kToJdn)(int64_t, int64_t, int64_t),
+          int64_t (*kWide)(int64_t, int64_t, int64_t) = kToJdn>
+int32_t RecordToJdn(DateRecord* rec) {
+    const int64_t jdn = kToJdn(rec->year, rec->month, rec->day);
+    if (!InRange(jdn)) {
+        return RecordToJdnWide<kWide>(rec);
+    }
+    rec->jdn = static_cast<int32_t>(jdn);
+    return 0;
 }
 
 // The year holding jdn, from an estimate within a few years, and that year's first day.
@@ -569,8 +773,7 @@ Ymd HebrewFromJdn(int64_t jdn) {
         h = HebrewYearOutOfLine(++y);
     }
     const int64_t dayOfYear = jdn - h.start;
-    const HebrewDay& day = kHebrewDays[static_cast<size_t>((h.leap ? 4 : 1) + HebrewKind(h.length))]
-                                      [static_cast<size_t>(dayOfYear)];
+    const HebrewDay& day = kHebrewDays[h.row][static_cast<size_t>(dayOfYear)];
     return {static_cast<int32_t>(y), day.month, day.day};
 }
 
@@ -629,7 +832,12 @@ Ymd FrenchFromJdn(int64_t jdn) {
     return ThirtyDayMonths(y, jdn - first);
 }
 
-Ymd IsoWeekFromJdn(int32_t jdn) {
+bool FitsInt32(int64_t v) {
+    return v >= kInt32Min && v <= kInt32Max;
+}
+
+// Days near either end of int32, whose Thursday may lie beyond it.
+[[gnu::noinline, gnu::cold]] Ymd IsoWeekFromJdnWide(int32_t jdn) {
     const int64_t weekday = FloorMod(jdn, 7); // 0 Monday
     // The week belongs to the year of its Thursday.
     const int64_t thursday = int64_t{jdn} - weekday + 3;
@@ -640,6 +848,26 @@ Ymd IsoWeekFromJdn(int32_t jdn) {
         ++y;
     }
     return MakeYmd(y, (thursday - GregorianNewYearJdn(y)) / 7 + 1, weekday + 1);
+}
+
+// The week belongs to the year of its Thursday and is that day's day of the year counted in
+// sevens, read off its place in the March-based year as JdnToAnnusNovus does.
+Ymd IsoWeekFromJdn(int32_t jdn) {
+    // 0 Monday: jdn + 2^31, positive in 32 bits, is jdn + 2 modulo 7 (JDN 0 was a Monday).
+    const uint32_t shifted = (static_cast<uint32_t>(jdn) + 0x8000'0000u) % 7;
+    const uint32_t weekday = shifted + 5 - (shifted >= 2 ? 7 : 0);
+    const int64_t thursday = int64_t{jdn} - weekday + 3;
+    if (!FitsInt32(thursday)) {
+        return IsoWeekFromJdnWide(jdn);
+    }
+    const MarchYearDay c = GregorianMarchYearDay(static_cast<int32_t>(thursday));
+    const bool janFeb = c.dayOfYear >= 306;
+    // For March..December the leap day, if any, lies before 1 March of the same year.
+    const bool leap = c.yearOfCent != 0 ? (c.yearOfCent % 4 == 0) : (c.century % 4 == 0);
+    const uint32_t dayOfYear = janFeb ? c.dayOfYear - 306 : c.dayOfYear + 59 + leap; // [0, 365]
+    const int64_t year =
+        int64_t{100} * c.century + c.yearOfCent + janFeb - 400 * kGregorianDayShiftCycles;
+    return MakeYmd(year, dayOfYear / 7 + 1, weekday + 1);
 }
 
 Ymd AnnusNovusFromJdn(int32_t jdn) {
@@ -666,13 +894,50 @@ Ymd FrenchFromJdn32(int32_t jdn) {
     return FrenchFromJdn(jdn);
 }
 
-template <Ymd (*kFromJdn)(int32_t)> [[gnu::noinline]] int32_t RecordFromJdn(DateRecord* rec) {
+template <Ymd (*kFromJdn)(int32_t)> int32_t RecordFromJdn(DateRecord* rec) {
     const Ymd d = kFromJdn(rec->jdn);
     rec->year = d.year;
     rec->month = d.month;
     rec->day = d.day;
     return 0;
 }
+
+// ---- Dispatch by letter ---------------------------------------------------------------------
+// Each calendar's pair of functions at its letter less 'A', so that the exported calls reach
+// the calendar in one indirect jump.
+using RecordFn = int32_t (*)(DateRecord*);
+
+int32_t NoCalendar(DateRecord* /*rec*/) {
+    return -1;
+}
+
+struct RecordFns {
+    RecordFn toJdn;
+    RecordFn fromJdn;
+};
+
+constexpr uint32_t kLetterCount = MIBREXW_ISO_WEEK - 'A' + 1;
+constexpr auto kByLetter = [] {
+    std::array<RecordFns, kLetterCount> table{};
+    table.fill({NoCalendar, NoCalendar});
+    const auto put = [&table](int32_t letter, RecordFn toJdn, RecordFn fromJdn) {
+        table[static_cast<size_t>(letter - 'A')] = {toJdn, fromJdn};
+    };
+    put(MIBREXW_GREGORIAN, RecordToJdn<GregorianLetterToJdn>, RecordFromJdn<JdnToGregorian>);
+    put(MIBREXW_JULIAN, RecordToJdn<JulianLetterToJdn>, RecordFromJdn<JdnToJulian>);
+    put(MIBREXW_ANNUS_NOVUS, RecordToJdn<AnnusNovusLetterToJdn>, RecordFromJdn<AnnusNovusFromJdn>);
+    put(MIBREXW_HEBREW, RecordToJdn<HebrewToJdn>, RecordFromJdn<HebrewFromJdn32>);
+    put(MIBREXW_ISLAMIC, RecordToJdn<IslamicToJdn, IslamicToJdnWide>,
+        RecordFromJdn<IslamicFromJdn32>);
+    put(MIBREXW_PERSIAN, RecordToJdn<PersianToJdn, PersianToJdnWide>,
+        RecordFromJdn<PersianFromJdn32>);
+    put(MIBREXW_COPTIC, RecordToJdn<CopticToJdn>, RecordFromJdn<CopticFromJdn>);
+    put(MIBREXW_ETHIOPIC, RecordToJdn<EthiopicToJdn>, RecordFromJdn<EthiopicFromJdn>);
+    put(MIBREXW_INDIAN, RecordToJdn<IndianToJdn>, RecordFromJdn<IndianFromJdn>);
+    put(MIBREXW_FRENCH, RecordToJdn<FrenchToJdn>, RecordFromJdn<FrenchFromJdn32>);
+    put(MIBREXW_ISO_WEEK, RecordToJdn<IsoWeekToJdn>, RecordFromJdn<IsoWeekFromJdn>);
+    return table;
+}();
 
 // ---- Month ordinals -------------------------------------------------------------------------
 // ISO: 400 Gregorian years are exactly 20871 weeks.
@@ -693,73 +958,24 @@ int64_t HebrewMonthAtPosition(int64_t position, bool leap) {
     return position - (leap ? 6 : 5);
 }
 
-bool FitsInt32(int64_t v) {
-    return v >= kInt32Min && v <= kInt32Max;
-}
-
 } // namespace
 
 extern "C" {
 
 MIBREXW_API int32_t mibrexw_date_to_jdn(DateRecord* rec) {
-    // On the letter itself, so that one jump table leads to the calendar's function.
-    switch (rec->calendar) {
-    case 0:
-    case MIBREXW_GREGORIAN:
-        return RecordToJdn<GregorianLetterToJdn>(rec);
-    case MIBREXW_JULIAN:
-        return RecordToJdn<JulianLetterToJdn>(rec);
-    case MIBREXW_ANNUS_NOVUS:
-        return RecordToJdn<AnnusNovusLetterToJdn>(rec);
-    case MIBREXW_HEBREW:
-        return RecordToJdn<HebrewToJdn>(rec);
-    case MIBREXW_ISLAMIC:
-        return RecordToJdn<IslamicToJdn>(rec);
-    case MIBREXW_PERSIAN:
-        return RecordToJdn<PersianToJdn>(rec);
-    case MIBREXW_COPTIC:
-        return RecordToJdn<CopticToJdn>(rec);
-    case MIBREXW_ETHIOPIC:
-        return RecordToJdn<EthiopicToJdn>(rec);
-    case MIBREXW_INDIAN:
-        return RecordToJdn<IndianToJdn>(rec);
-    case MIBREXW_FRENCH:
-        return RecordToJdn<FrenchToJdn>(rec);
-    case MIBREXW_ISO_WEEK:
-        return RecordToJdn<IsoWeekToJdn>(rec);
-    default:
-        return -1;
+    const uint32_t at = static_cast<uint32_t>(rec->calendar) - 'A';
+    if (at < kLetterCount) {
+        return kByLetter[at].toJdn(rec);
     }
+    return rec->calendar == 0 ? RecordToJdn<GregorianLetterToJdn>(rec) : -1;
 }
 
 MIBREXW_API int32_t mibrexw_jdn_to_date(DateRecord* rec) {
-    switch (rec->calendar) {
-    case 0:
-    case MIBREXW_GREGORIAN:
-        return RecordFromJdn<JdnToGregorian>(rec);
-    case MIBREXW_JULIAN:
-        return RecordFromJdn<JdnToJulian>(rec);
-    case MIBREXW_ANNUS_NOVUS:
-        return RecordFromJdn<AnnusNovusFromJdn>(rec);
-    case MIBREXW_HEBREW:
-        return RecordFromJdn<HebrewFromJdn32>(rec);
-    case MIBREXW_ISLAMIC:
-        return RecordFromJdn<IslamicFromJdn32>(rec);
-    case MIBREXW_PERSIAN:
-        return RecordFromJdn<PersianFromJdn32>(rec);
-    case MIBREXW_COPTIC:
-        return RecordFromJdn<CopticFromJdn>(rec);
-    case MIBREXW_ETHIOPIC:
-        return RecordFromJdn<EthiopicFromJdn>(rec);
-    case MIBREXW_INDIAN:
-        return RecordFromJdn<IndianFromJdn>(rec);
-    case MIBREXW_FRENCH:
-        return RecordFromJdn<FrenchFromJdn32>(rec);
-    case MIBREXW_ISO_WEEK:
-        return RecordFromJdn<IsoWeekFromJdn>(rec);
-    default:
-        return -1;
+    const uint32_t at = static_cast<uint32_t>(rec->calendar) - 'A';
+    if (at < kLetterCount) {
+        return kByLetter[at].fromJdn(rec);
     }
+    return rec->calendar == 0 ? RecordFromJdn<JdnToGregorian>(rec) : -1;
 }
 
 MIBREXW_API int32_t mibrexw_months_in_year(int32_t letter, int32_t year) {

@@ -93,6 +93,18 @@ constexpr bool IsFastDate(int64_t y, int64_t m, int64_t d, int64_t firstYear, in
            (static_cast<uint64_t>(m - 1) < months) & (static_cast<uint64_t>(d - 1) < days);
 }
 
+// The same for Gregorian and Julian dates with one comparison less: the day may be 1..32 (day
+// 32 counts on into the next month, as the wide way does; the last fast years end more than
+// 150 days before the end of int32), so that the month and the day are checked together.
+constexpr bool IsFastEuroDate(int64_t y, int64_t m, int64_t d, int64_t firstYear,
+                              int64_t lastYear) {
+    const uint32_t monthAndDay =
+        static_cast<uint32_t>(m - 1) | (static_cast<uint32_t>(d - 1) >> 5); // < 12 when both fit
+    const bool year =
+        static_cast<uint64_t>(y - firstYear) <= static_cast<uint64_t>(lastYear - firstYear);
+    return (static_cast<int>(year) & static_cast<int>(monthAndDay < 12)) != 0;
+}
+
 constexpr int32_t ToInt32(uint32_t wrapped) {
     return static_cast<int32_t>(wrapped);
 }
@@ -109,7 +121,7 @@ constexpr uint32_t GregorianMarchYearStart(uint32_t y) {
 // that the common path stays short.
 
 constexpr bool GregorianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t& jdn) {
-    if (!IsFastDate(y, m, d, kGregorianFastFirstYear, kGregorianFastLastYear, 12, 31)) {
+    if (!IsFastEuroDate(y, m, d, kGregorianFastFirstYear, kGregorianFastLastYear)) {
         return false;
     }
     const bool janFeb = m < 3;
@@ -143,7 +155,7 @@ inline constexpr int64_t kJulianDateShiftYears = 4LL * 600'000'000; // 2.4e9
 inline constexpr int64_t kJulianDateShiftDays = 1461LL * 600'000'000;
 
 constexpr bool JulianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t& jdn) {
-    if (!IsFastDate(y, m, d, kJulianFastFirstYear, kJulianFastLastYear, 12, 31)) {
+    if (!IsFastEuroDate(y, m, d, kJulianFastFirstYear, kJulianFastLastYear)) {
         return false;
     }
     const bool janFeb = m < 3;
