@@ -9,9 +9,8 @@
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -230,24 +229,22 @@ TEST(Calendars, RandomFieldsAreRefusedOrRoundTrip) {
 
 // The published first and last years are those of the range's ends; a day beyond them is
 // out of range, and a year beyond int32's days saturates.
-TEST(Calendars, RangeEndsAndUnknownLetters) {
-    const int32_t bounds[11][2] = {{MIBREXW_GREGORIAN_FIRST_YEAR, MIBREXW_GREGORIAN_LAST_YEAR},
-                                   {MIBREXW_JULIAN_FIRST_YEAR, MIBREXW_JULIAN_LAST_YEAR},
-                                   {MIBREXW_ANNUS_NOVUS_FIRST_YEAR, MIBREXW_ANNUS_NOVUS_LAST_YEAR},
-                                   {MIBREXW_HEBREW_FIRST_YEAR, MIBREXW_HEBREW_LAST_YEAR},
-                                   {MIBREXW_ISLAMIC_FIRST_YEAR, MIBREXW_ISLAMIC_LAST_YEAR},
-                                   {MIBREXW_PERSIAN_FIRST_YEAR, MIBREXW_PERSIAN_LAST_YEAR},
-                                   {MIBREXW_COPTIC_FIRST_YEAR, MIBREXW_COPTIC_LAST_YEAR},
-                                   {MIBREXW_ETHIOPIC_FIRST_YEAR, MIBREXW_ETHIOPIC_LAST_YEAR},
-                                   {MIBREXW_INDIAN_FIRST_YEAR, MIBREXW_INDIAN_LAST_YEAR},
-                                   {MIBREXW_FRENCH_FIRST_YEAR, MIBREXW_FRENCH_LAST_YEAR},
-                                   {MIBREXW_ISO_WEEK_FIRST_YEAR, MIBREXW_ISO_WEEK_LAST_YEAR}};
+TEST(Calendars, RangeEndsAndRefusals) {
+    const int32_t bounds[] = {
+        MIBREXW_GREGORIAN_FIRST_YEAR, MIBREXW_GREGORIAN_LAST_YEAR,    MIBREXW_JULIAN_FIRST_YEAR,
+        MIBREXW_JULIAN_LAST_YEAR,     MIBREXW_ANNUS_NOVUS_FIRST_YEAR, MIBREXW_ANNUS_NOVUS_LAST_YEAR,
+        MIBREXW_HEBREW_FIRST_YEAR,    MIBREXW_HEBREW_LAST_YEAR,       MIBREXW_ISLAMIC_FIRST_YEAR,
+        MIBREXW_ISLAMIC_LAST_YEAR,    MIBREXW_PERSIAN_FIRST_YEAR,     MIBREXW_PERSIAN_LAST_YEAR,
+        MIBREXW_COPTIC_FIRST_YEAR,    MIBREXW_COPTIC_LAST_YEAR,       MIBREXW_ETHIOPIC_FIRST_YEAR,
+        MIBREXW_ETHIOPIC_LAST_YEAR,   MIBREXW_INDIAN_FIRST_YEAR,      MIBREXW_INDIAN_LAST_YEAR,
+        MIBREXW_FRENCH_FIRST_YEAR,    MIBREXW_FRENCH_LAST_YEAR,       MIBREXW_ISO_WEEK_FIRST_YEAR,
+        MIBREXW_ISO_WEEK_LAST_YEAR};
     int32_t status = 0;
     for (int c = 0; c < 11; ++c) {
         const char cal = kLetters[c];
         for (const int32_t end : {MIBREXW_SMALLEST_DAY_NUMBER, MIBREXW_LARGEST_DAY_NUMBER}) {
             const auto [y, m, d] = FromJdn(cal, end);
-            EXPECT_EQ(y, bounds[c][end > 0]) << cal;
+            EXPECT_EQ(y, bounds[2 * c + (end > 0 ? 1 : 0)]) << cal;
             const int32_t beyond = end > 0 ? d + 1 : d - 1;
             if (beyond >= 1 && beyond <= mibrexw_days_in_month(cal, y, m)) {
                 Jdn(cal, y, m, beyond, &status);
@@ -267,10 +264,7 @@ TEST(Calendars, RangeEndsAndUnknownLetters) {
                   mibrexw_month_of_index('H', int64_t{1} << 41, &y, &m),
               -8);
     EXPECT_EQ(mibrexw_month_of_index('G', int64_t{12} * INT32_MAX + 12, &y, &m), -5);
-}
-
-// ---- The Long Count: the walk in tools/verify_calendars holds its days ------------------------
-TEST(LongCount, PlacesAreCheckedAndBounded) {
+    // Long Counts: places beyond their bases refused, the baktuns of the range's ends.
     int32_t jdn = 7;
     for (const LongCount& bad : {LongCount{0, {1, 20, 0, 0, 0}}, LongCount{0, {1, 0, 0, 18, 0}},
                                  LongCount{2, {1, 0, 0, 0, 0}}, LongCount{0, {-1, 0, 0, 0, 0}},
@@ -286,8 +280,8 @@ TEST(LongCount, PlacesAreCheckedAndBounded) {
 }
 
 // ---- Published dates ------------------------------------------------------------------------
-// A day in one notation: M [-]b.k.t.u.k (a Long Count, which must come back the same), JDN n,
-// or LETTER year month day (with its status; an accepted date must come back the same).
+// A day in one notation, with its status: M [-]b.k.t.u.k (a Long Count), JDN n, or LETTER
+// year month day (an accepted date must come back the same).
 int32_t ReadDay(std::istringstream& in, int32_t& status) {
     std::string letter, text;
     int32_t y = 0, m = 0, d = 0, jdn = 0;
@@ -296,13 +290,10 @@ int32_t ReadDay(std::istringstream& in, int32_t& status) {
         in >> jdn;
     } else if (letter == "M") {
         in >> text;
-        LongCount c{text[0] == '-' ? 1 : 0, {}}, again{};
-        std::replace(text.begin(), text.end(), '.', ' ');
-        std::istringstream places(text.substr(static_cast<size_t>(c.negative)));
-        places >> c.place[0] >> c.place[1] >> c.place[2] >> c.place[3] >> c.place[4];
+        LongCount c{text[0] == '-' ? 1 : 0, {}};
+        std::sscanf(text.c_str() + c.negative, "%d.%d.%d.%d.%d", &c.place[0], &c.place[1],
+                    &c.place[2], &c.place[3], &c.place[4]);
         status = mibrexw_long_count_to_jdn(&c, &jdn);
-        EXPECT_EQ(mibrexw_jdn_to_long_count(jdn, &again), 0);
-        EXPECT_EQ(std::memcmp(&c, &again, sizeof c), 0) << text;
     } else {
         in >> y >> m >> d;
         jdn = Jdn(letter[0], y, m, d, &status);
@@ -317,9 +308,10 @@ TEST(Calendars, PublishedConcordances) {
     std::ifstream file(ORV_CALENDAR_DATA "/concordances.txt");
     ASSERT_TRUE(file) << ORV_CALENDAR_DATA;
     int lines = 0;
-    for (std::string line; std::getline(file, line); ++lines) {
+    for (std::string line; std::getline(file, line);) {
         line = line.substr(0, line.find('#'));
         if (line.find('=') == std::string::npos) continue;
+        ++lines;
         std::istringstream left(line.substr(0, line.find('='))),
             right(line.substr(line.find('=') + 1));
         int32_t status = 0, expected = 0, rightStatus = 0;
