@@ -86,14 +86,13 @@ TEST(DateJobs, SpanAddition) {
         const int32_t from = Jdn(row[0], row[1]);
         const AddStatus status = row[0] == "N" ? AddSpanToDayNumber(from, span, result)
                                                : AddSpan(Letter(row[0]), from, span, result);
-        const std::string what = row[0] + " " + row[1] + " + " + row[2];
-        if (row[3] == "!out" || row[3] == "!calendar") {
-            EXPECT_EQ(status, row[3] == "!out" ? AddStatus::outOfRange : AddStatus::calendarNeeded)
-                << what;
-        } else {
-            ASSERT_EQ(status, AddStatus::ok) << what;
-            EXPECT_EQ(result, Jdn(row[0], row[3])) << what;
-        }
+        const std::string expected =
+            row[3][0] == '!' ? row[3] : std::to_string(Jdn(row[0], row[3]));
+        EXPECT_EQ(status == AddStatus::ok           ? std::to_string(result)
+                  : status == AddStatus::outOfRange ? "!out"
+                                                    : "!calendar",
+                  expected)
+            << row[0] << " " << row[1] << " + " << row[2];
     }
 }
 
@@ -182,6 +181,7 @@ TEST(DateJobs, IsoWeeksAgreeWithTheLibrary) {
     EXPECT_FALSE(IsoWeekToJdn(IsoWeekOf(kLargestDay + 1), unused));
 }
 
+// Layouts; the refused ones are in orv's transcripts (tests/data/orv_jobs.txt).
 TEST(DateJobs, Layouts) {
     FormatNames names;
     names.code = "CE";
@@ -194,13 +194,6 @@ TEST(DateJobs, Layouts) {
         std::string text = "kept:";
         format.Write(Jdn(row[0], row[1]), text);
         EXPECT_EQ(text, "kept:" + row[3]) << row[2];
-    }
-    for (const Row& row : Rows("format_errors.txt")) {
-        FormatNames given = row[0] == "yes" ? names : FormatNames{};
-        DateFormat format;
-        const std::array<const char*, 5> kErrors = {"none", "unknownField", "trailingPercent",
-                                                    "noWeekdayNames", "noMonthNames"};
-        EXPECT_EQ(kErrors.at(static_cast<size_t>(format.Compile(row[1], given))), row[2]) << row[1];
     }
 }
 
