@@ -234,6 +234,8 @@ TEST(Calendars, RangeEndsAndRefusals) {
         for (const int32_t end : {MIBREXW_SMALLEST_DAY_NUMBER, MIBREXW_LARGEST_DAY_NUMBER}) {
             const auto [y, m, d] = FromJdn(cal, end);
             EXPECT_EQ(y, bounds[2 * c + (end > 0 ? 1 : 0)]) << cal;
+            EXPECT_EQ(Jdn(cal, y, m, d, &status), end);
+            EXPECT_EQ(status, 0) << cal;
             const int32_t beyond = end > 0 ? d + 1 : d - 1;
             if (beyond >= 1 && beyond <= mibrexw_days_in_month(cal, y, m)) {
                 Jdn(cal, y, m, beyond, &status);
