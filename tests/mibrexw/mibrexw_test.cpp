@@ -1,15 +1,11 @@
-// The library: date <-> JDN in every calendar against ICU (tools/verify_calendars steps
-// through every day of the 32-bit range), random round trips, odd fields and saturation; reading a
-// typed date, digit grouping and the days between two records.
+// The library's first interface: dates with fields beyond their ranges and saturation (the
+// conversions themselves are walked by tools/verify_calendars and sampled against ICU in
+// calendars_test.cpp), reading a typed date, digit grouping and the days between two records.
 #include "mibrexw.h"
 
 #include <gtest/gtest.h>
-#include <unicode/gregocal.h>
-#include <unicode/timezone.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <random>
 #include <string>
 #include <tuple>
 
@@ -24,29 +20,13 @@ int32_t ToJdn(int32_t y, int32_t m, int32_t d, int32_t letter) {
     DateRecord r{y, m, d, letter, 12345, 0}; // the JDN is never read
     return letter == A ? annus_novus_date_to_jdn(&r) : euro_date_to_jdn(&r);
 }
-// The date of jdn in a calendar, and the AN weekday for 'A', else the 7-day one.
-std::tuple<int32_t, int32_t, int32_t, int32_t> FromJdn(int32_t jdn, int32_t letter) {
-    DateRecord r{0, 0, 0, letter, jdn, 0};
-    const int32_t weekday =
-        letter == A ? jdn_to_annus_novus_date(&r) : (jdn_to_euro_date(&r), euro_day_of_week(jdn));
-    return {r.year, r.month, r.day, weekday};
-}
 
 TEST(Mibrexw, UsableFromC) {
     EXPECT_EQ(mibrexw_c_header_check(), 0);
 }
 
-// Known dates both ways; fields beyond their ranges count on from a valid date; beyond int32
-// the JDN saturates.
-TEST(Mibrexw, KnownDatesOddFieldsAndSaturation) {
-    for (const auto& [letter, y, m, d, jdn, weekday] : {std::tuple{J, -4712, 1, 1, 0, 1},
-                                                        {G, -4713, 11, 24, 0, 1},
-                                                        {G, 2000, 1, 1, 2451545, 6},
-                                                        {A, 10520, 1, 1, 2451911, 1},
-                                                        {A, 10519, 11, 1, 2451910, 0}}) {
-        EXPECT_EQ(ToJdn(y, m, d, letter), jdn) << char(letter) << y;
-        EXPECT_EQ(FromJdn(jdn, letter), std::tuple(y, m, d, weekday)) << jdn;
-    }
+// Fields beyond their ranges count on from a valid date; beyond int32 the JDN saturates.
+TEST(Mibrexw, OddFieldsAndSaturation) {
     EXPECT_EQ(ToJdn(2001, 1, 1, 'X'), 2451911) << "an unknown letter is Gregorian";
     for (const auto& [letter, y, m, d, y2, m2, d2, add] :
          {std::tuple{G, 2000, -12, 1, 1998, 12, 1, 0},
@@ -67,46 +47,6 @@ TEST(Mibrexw, KnownDatesOddFieldsAndSaturation) {
         EXPECT_EQ(ToJdn(y, m, d, letter), jdn) << char(letter) << y;
 }
 
-TEST(Mibrexw, RandomJdnsRoundTripInEveryCalendar) {
-    std::mt19937_64 rng(20240601u);
-    std::uniform_int_distribution<int32_t> any(kMin, kMax);
-    for (int i = 0; i < 300000; ++i) {
-        const int32_t jdn = any(rng), letter = "GJA"[i % 3];
-        const auto [y, m, d, w] = FromJdn(jdn, letter);
-        const bool an = letter == A;
-        ASSERT_TRUE(m >= 1 && m <= (an ? 11 : 12) && d >= 1 && d <= (an ? 37 : 31) &&
-                    (!an || (w == 0) == (m == 11)))
-            << jdn << ": " << y << "-" << m << "-" << d << " weekday " << w;
-        ASSERT_EQ(ToJdn(y, m, d, letter), jdn) << char(letter) << y << "-" << m << "-" << d;
-    }
-}
-
-// ICU's GregorianCalendar with the change-over at the end (start) of time is proleptic
-// Julian (Gregorian); EXTENDED_YEAR numbers years astronomically. Beyond +-2.13e9 it wraps.
-TEST(Mibrexw, AgreesWithIcu) {
-    for (const int32_t letter : {G, J}) {
-        UErrorCode status = U_ZERO_ERROR;
-        icu::GregorianCalendar icu(icu::TimeZone::createTimeZone("Etc/UTC"), status);
-        icu.setGregorianChange(letter == J ? U_DATE_MAX : U_DATE_MIN, status);
-        std::mt19937 rng(7321u + static_cast<unsigned>(letter));
-        std::uniform_int_distribution<int32_t> wide(-2130000000, 2130000000), near(0, 5373484);
-        for (int i = 0; i < 40000; ++i) { // half the samples near the present
-            const int32_t jdn = i == 0   ? -2130000000
-                                : i == 1 ? 2130000000
-                                : i % 2  ? near(rng)
-                                         : wide(rng);
-            icu.clear();
-            icu.set(UCAL_JULIAN_DAY, jdn);
-            const auto [y, m, d, w] = FromJdn(jdn, letter);
-            ASSERT_EQ(std::tuple(y, m, d),
-                      std::tuple(icu.get(UCAL_EXTENDED_YEAR, status),
-                                 icu.get(UCAL_MONTH, status) + 1, icu.get(UCAL_DATE, status)))
-                << "JDN " << jdn;
-            ASSERT_TRUE(U_SUCCESS(status)) << u_errorName(status);
-        }
-    }
-}
-
 // The result and, when any is non-zero, the fields.
 TEST(Mibrexw, StrToDate) {
     // clang-format off
@@ -116,8 +56,8 @@ TEST(Mibrexw, StrToDate) {
              {"15-03--44", DMY, J, 0, -44, 3, 15}, {"0002000-001-0001", YMD, G, 0, 2000, 1, 1},
              {"2000x01/01", YMD, G, 0, 2000, 1, 1}, {"", YMD, G, -1, 0, 0, 0}, {"2000-01", YMD, G, -1, 0, 0, 0},
              {"2000-01-01-01", YMD, G, -1, 0, 0, 0}, {" 2000-01-01", YMD, G, -1, 0, 0, 0},
-             {"2000--01-01", YMD, G, -1, 0, 0, 0}, {"-1-01-2000", DMY, G, -1, 0, 0, 0},
-             {"2000-1000000000-01", YMD, G, -1, 0, 0, 0}, {"2000-01-01", 3, G, -1, 0, 0, 0},
+             {"2000--01-01", YMD, G, -1, 0, 0, 0}, {"2000-1000000000-01", YMD, G, -1, 0, 0, 0},
+             {"2000-01-01", 3, G, -1, 0, 0, 0},
              {"1900-02-29", YMD, G, -1, 1900, 2, 29}, {"1900-02-29", YMD, J, 0, 1900, 2, 29},
              {"-100-02-29", YMD, G, -1, -100, 2, 29}, {"2001-04-31", YMD, G, -1, 0, 0, 0},
              {"10520-10-38", YMD, A, -1, 0, 0, 0}, {"10520-11-01", YMD, A, -1, 0, 0, 0},
@@ -125,7 +65,6 @@ TEST(Mibrexw, StrToDate) {
              // The JDN limits +-2,100,000,000, and years too long to hold.
              {"5744892-08-11", YMD, G, 0, 5744892, 8, 11}, {"5744892-08-12", YMD, G, -5, 0, 0, 0},
              {"07.05.-5754199", DMY, J, 0, -5754199, 5, 7}, {"06.05.-5754199", DMY, J, -5, 0, 0, 0},
-             {"-5745798-02-31", YMD, A, 0, -5745798, 2, 31}, {"-5745798-02-30", YMD, A, -5, 0, 0, 0},
              {"999999999-12-31", YMD, G, -5, 999999999, 12, 31}, {"999999999-02-30", YMD, G, -1, 0, 0, 0},
              {"1000000000-13-01", YMD, G, -5, 0, 0, 0}, {k9 + "-01-01", YMD, G, -5, 0, 0, 0},
              {"01-01--" + k9, DMY, A, -5, 0, 0, 0}, {"2000-" + k9 + "-01", YMD, G, -1, 0, 0, 0},
