@@ -197,6 +197,9 @@ TEST(Calendars, RandomDaysFieldsAndOrdinals) {
             << cal << " JDN " << jdn;
         const auto [ny, nm, nd] = FromJdn(cal, jdn - d + days + 1);
         ASSERT_EQ(nd, 1) << cal << " " << y << "-" << m;
+        int32_t past = 0; // the month's length as the date reader knows it
+        Jdn(cal, y, m, days + 1, &past);
+        ASSERT_NE(past, 0) << cal << " " << y << "-" << m << " has " << days << " days";
         int64_t index = 0;
         int32_t y2 = 0, m2 = 0, status = 0;
         if (cal != 'A') {
