@@ -1,6 +1,6 @@
 // Date text and number text: reading, writing, cleaning and the key filters, with the examples
-// users type and texts of any length pasted into the windows; and round trips: what the
-// program writes into a window it reads back as the same day or number, under every setting.
+// users type and texts of any length pasted into the windows; and a round trip: what the
+// program writes into a window it reads back as the same day, under every setting.
 #include "text/StrProc.h"
 
 #include "calendar/DatePr2.h"
@@ -9,7 +9,6 @@
 
 #include "support/CoreTest.h"
 
-#include <algorithm>
 #include <random>
 #include <string>
 #include <tuple>
@@ -20,8 +19,7 @@ namespace {
 using namespace StrProc;
 using namespace DatePr2;
 using S = std::string;
-constexpr Kind CE = Kind::CE, JC = Kind::JC, JDN = Kind::JDN, AN = Kind::AN,
-               YYYYDDD = Kind::YYYYDDD;
+constexpr Kind CE = Kind::CE, JC = Kind::JC, JDN = Kind::JDN, AN = Kind::AN;
 constexpr DateOrder MDY = DateOrder::MDY, DMY = DateOrder::DMY, YMD = DateOrder::YMD;
 constexpr int32_t G = letterGregorian, J = letterJulian, A = letterAnnusNovus;
 
@@ -131,46 +129,5 @@ INSTANTIATE_TEST_SUITE_P(EverySetting, DateRoundTrip,
                          testing::Combine(testing::Values(CE, JC, AN),
                                           testing::Values(MDY, DMY, YMD), testing::Range(0, 3),
                                           testing::Range(0, 3)));
-
-// A number within +-2,100,000,000 grouped by the thousands separator reads back as itself, as a
-// whole number and as a JDN under the date separator; one beyond the limits is out of range.
-TEST(NumberRoundTrip, GroupedNumberReadsBack) {
-    std::mt19937 random(77);
-    std::uniform_int_distribution<int32_t> pick(smallestDayNumber, largestDayNumber);
-    std::vector<int64_t> numbers = {
-        smallestDayNumber,      largestDayNumber,        0,        -1, -999, 1000,
-        largestDayNumber + 1LL, smallestDayNumber - 1LL, INT32_MIN};
-    for (int i = 0; i < 20000; ++i)
-        numbers.push_back(pick(random));
-    for (int s = 0; s < 3; ++s)
-        for (int t = 0; t < 3; ++t)
-            for (const int64_t n : numbers) {
-                const bool inside = n >= smallestDayNumber && n <= largestDayNumber;
-                const std::string text =
-                    InsertThousandsSeparators(std::to_string(n), kThousands[t]);
-                int16_t status = 99;
-                const int64_t number = ParseWholeNumber(text, status);
-                DateRecord rec{};
-                const int16_t asJdn = ParseDate(text, kSeparators[s], JDN, YMD, rec);
-                const int16_t want = inside ? statusRead : statusOutOfRange;
-                ASSERT_EQ(std::tie(status, asJdn), std::tie(want, want)) << text;
-                ASSERT_EQ(inside ? std::tuple(number, int64_t{rec.jdn}) : std::tuple(n, n),
-                          std::tuple(n, n))
-                    << text;
-            }
-}
-
-TEST(YyyydddRoundTrip, EverySeventhDayOfTheRangeAndTheLast) {
-    int checked = 0;
-    for (int32_t jdn = firstYyyydddDay; jdn < lastYyyydddDay + 7; jdn += 7, ++checked) {
-        const int32_t day = std::min(jdn, lastYyyydddDay);
-        const std::string text = YyyydddText(day);
-        DateRecord rec{};
-        ASSERT_EQ(text.size(), 7u) << day;
-        ASSERT_EQ(ParseDate(text, "-", YYYYDDD, YMD, rec), statusRead) << text;
-        ASSERT_EQ(rec.jdn, day) << text;
-    }
-    EXPECT_EQ(checked, (lastYyyydddDay - firstYyyydddDay) / 7 + 2);
-}
 
 } // namespace
