@@ -71,6 +71,8 @@ TEST_F(SettingsFileTest, ReadFileReadsOnlyARegularFile) {
     EXPECT_FALSE(SettingsFile::ReadFile(file)) << "missing";
     std::ofstream(file) << newText << std::string(5000, ' ');
     EXPECT_EQ(SettingsFile::Format(SettingsFile::ReadFile(file).value()), newText);
+    std::ofstream(file) << "4\r\n0,46,0\r\n3,2," << std::string(5000, '0') << "\r\n";
+    EXPECT_FALSE(SettingsFile::ReadFile(file)) << "a third line cut off by the limit";
     fs::remove(file);
     ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
     EXPECT_FALSE(SettingsFile::ReadFile(file)) << "FIFO";

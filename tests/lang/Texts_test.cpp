@@ -1,7 +1,5 @@
-// The texts by language: the catalogue, the long texts the main window owns (Compute's
-// messages and question, the special-day notes, the intro) and those of the information
-// windows.
-#include "app/InfoTexts.h"
+// The texts by language: the catalogue and the texts the main window owns (Compute's messages
+// and question, the special-day notes).
 #include "app/WindowTexts.h"
 #include "lang/GEN_TEXT.h"
 
@@ -9,18 +7,16 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 namespace {
 
 using namespace GEN_TEXT;
-using namespace InfoTexts;
 using namespace WindowTexts;
 
 class Texts : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (auto load : {InitMessages, LoadComputeErrorTexts, LoadSpecialDayTexts, FillIntroTexts})
+        for (auto load : {InitMessages, LoadComputeErrorTexts, LoadSpecialDayTexts})
             load();
     }
     void TearDown() override { currentLanguage = langEnglish; }
@@ -67,33 +63,6 @@ TEST_F(Texts, SpecialDayNotes) {
     EXPECT_EQ(SpecialDayNote(6, 3) + SpecialDayNote(2, 6), "");
     In(langFrench);
     EXPECT_EQ(SpecialDayNote(1, 1), "\r\n\r\n\r\n");
-}
-
-// Latin-1 kept as UTF-8 (C2 or C3 and a continuation byte), no control but CR LF pairs: the
-// windows show the bytes as they are.
-bool Latin1Utf8WithCrLf(const std::string& text) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const auto next = static_cast<unsigned char>(i + 1 < text.size() ? text[i + 1] : 0);
-        if (byte >= 0x80 && ((byte != 0xC2 && byte != 0xC3) || (next & 0xC0) != 0x80)) return false;
-        if ((byte < 0x20 && !(byte == '\r' && next == '\n')) || byte == 0x7F) return false;
-        if (byte >= 0x80 || byte == '\r') ++i;
-    }
-    return true;
-}
-
-// The long texts keep the rule and an empty sixth slot (the weekday names and the notes are
-// held by the day tables and SpecialDayNotes). The check refuses a raw Latin-1 byte, a lone
-// line end.
-TEST_F(Texts, LongTextsLatin1Utf8WithCrLfSlotFiveEmpty) {
-    EXPECT_FALSE(Latin1Utf8WithCrLf("\xF6") || Latin1Utf8WithCrLf("a\nb"));
-    std::vector<Entry> rows = {txtIntro, HelpTexts(), CalendarsTexts(), CreditsTexts()};
-    rows.insert(rows.end(), ComputeErrorText.begin(), ComputeErrorText.end());
-    for (const Entry& row : rows) {
-        for (const std::string& text : row)
-            EXPECT_TRUE(Latin1Utf8WithCrLf(text)) << text;
-        EXPECT_EQ(row[5], "") << row[0];
-    }
 }
 
 } // namespace
