@@ -20,15 +20,6 @@ DatePr2::LocalNow NowWord(const std::string& words) {
     return now;
 }
 
-std::string MessageName(WindowTexts::ComputeMessage message) {
-    for (const char* name :
-         {"FirstDateInvalid", "FirstDateInvalidAnnusNovus", "FirstDateOutOfRange",
-          "SecondDateInvalid", "SecondDateInvalidAnnusNovus", "SecondDateOutOfRange",
-          "ResultOutOfRange"})
-        if (MessageWord(name) == message) return name;
-    return "";
-}
-
 // What the row's routine gives, written as the row's last fields are.
 std::string Answer(const Row& r) {
     const std::string& op = r[0];

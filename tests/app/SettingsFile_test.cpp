@@ -1,5 +1,5 @@
-// The settings file: what is read and refused, the format, and a save that keeps the old file
-// whatever goes wrong, touches nothing but a regular file, and leaves no temporary file.
+// The settings file: what is read and refused, where it lives, and a save that keeps the old
+// file whatever goes wrong, touches nothing but a regular file, and leaves no temporary file.
 #include "app/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -19,66 +19,18 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// The settings as the file writes them, with "/" for its line ends.
 using DatePr2::DateOrder;
 using DatePr2::Kind;
-const SettingsFile::Settings saved{1, DateOrder::DMY, "/", "", Kind::JDN, Kind::JC, Kind::AN};
-
-std::string Lines(const SettingsFile::Settings& s) {
-    std::string text = SettingsFile::Format(s);
-    for (auto end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n"))
-        text.replace(end, 2, "/");
-    return text;
-}
+using Names = std::set<std::string>;
 
 TEST(SettingsFile, ParseReadsOrRefuses) {
     for (const Row& r : Table("settings_parse.txt")) {
         const auto read = SettingsFile::Parse(r[0], r[1] == "yes");
-        EXPECT_EQ(read ? Lines(*read) : "unreadable", r[2]) << "line " << r.line;
+        std::string text = read ? SettingsFile::Format(*read) : "unreadable";
+        for (auto end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n"))
+            text.replace(end, 2, "/");
+        EXPECT_EQ(text, r[2]) << "line " << r.line;
     }
-    EXPECT_EQ(SettingsFile::Format({}), "0\r\n2,45,44\r\n0,0,0\r\n");
-    EXPECT_EQ(SettingsFile::Format(saved), "1\r\n1,47,0\r\n2,1,3\r\n");
-}
-
-// A fresh folder for one test, removed at its end.
-struct TemporaryFolder {
-    TemporaryFolder() {
-        std::string name = (fs::temp_directory_path() / "orv-settings-XXXXXX").string();
-        path = ::mkdtemp(name.data()) != nullptr ? name : std::string();
-    }
-    ~TemporaryFolder() { fs::remove_all(path); }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    fs::path path;
-};
-
-std::string Contents(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::set<std::string> Names(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
-// What lies in the file's place: only a regular file is read, and nothing blocks or reads past
-// the limit.
-TEST(SettingsFile, ReadFileReadsOnlyARegularFile) {
-    TemporaryFolder folder;
-    const auto path = (folder.path / "orv5.usr").string();
-    EXPECT_FALSE(SettingsFile::ReadFile(path)) << "missing";
-    std::ofstream(path) << "1\r\n1,47,0\r\n2,1,3\r\n" << std::string(5000, ' ');
-    EXPECT_EQ(Lines(SettingsFile::ReadFile(path).value()), "1/1,47,0/2,1,3/");
-    fs::remove(path);
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    EXPECT_FALSE(SettingsFile::ReadFile(path)) << "FIFO";
-    fs::remove(path);
-    fs::create_directory(path);
-    EXPECT_FALSE(SettingsFile::ReadFile(path)) << "folder";
 }
 
 const SettingsFile::Settings newSettings{4, DateOrder::MDY, ".", "", Kind::AN, Kind::JDN, Kind::JC};
@@ -87,13 +39,51 @@ const std::string newText = "4\r\n0,46,0\r\n3,2,1\r\n";
 constexpr char oldBytes[] = "old bytes \xff\0 kept as they are";
 const std::string oldText(oldBytes, sizeof oldBytes - 1);
 
-// The calls of a full or failing disk.
-int writes = 0;
-ssize_t OneByteAtATime(int fd, const void* data, std::size_t) {
-    return ::write(fd, data, 1);
+std::string Contents(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-TEST(SettingsFile, FailedSaveLeavesTheOldFileByteForByte) {
+// Each test in a fresh folder, removed at its end.
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "orv-settings-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        folder = name;
+        file = folder / "orv5.usr";
+    }
+    void TearDown() override {
+        SettingsFile::SetWriteCalls({});
+        fs::remove_all(folder);
+    }
+    static Names In(const fs::path& where) {
+        Names names;
+        for (const auto& entry : fs::directory_iterator(where))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+    fs::path folder, file;
+};
+
+// Only a regular file is read, never past the limit, and nothing blocks.
+TEST_F(SettingsFileTest, ReadFileReadsOnlyARegularFile) {
+    EXPECT_FALSE(SettingsFile::ReadFile(file)) << "missing";
+    std::ofstream(file) << newText << std::string(5000, ' ');
+    EXPECT_EQ(SettingsFile::Format(SettingsFile::ReadFile(file).value()), newText);
+    std::ofstream(file) << "4\r\n0,46,0\r\n3,2," << std::string(5000, '0') << "\r\n";
+    EXPECT_FALSE(SettingsFile::ReadFile(file)) << "a third line cut off by the limit";
+    fs::remove(file);
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    EXPECT_FALSE(SettingsFile::ReadFile(file)) << "FIFO";
+    fs::remove(file);
+    fs::create_directory(file);
+    EXPECT_FALSE(SettingsFile::ReadFile(file)) << "folder";
+}
+
+int writes = 0;
+
+TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileByteForByte) {
     using Calls = SettingsFile::WriteCalls;
     for (const Calls calls :
          {Calls{[](int, const void*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; }},
@@ -102,25 +92,21 @@ TEST(SettingsFile, FailedSaveLeavesTheOldFileByteForByte) {
           }},
           Calls{nullptr, [](int) { return errno = EIO, -1; }},
           Calls{nullptr, nullptr, [](int fd) { return ::close(fd), errno = EIO, -1; }}}) {
-        TemporaryFolder folder;
-        const auto path = folder.path / "orv5.usr";
-        std::ofstream(path, std::ios::binary) << oldText;
+        std::ofstream(file, std::ios::binary) << oldText;
         writes = 0;
         SettingsFile::SetWriteCalls(calls);
-        EXPECT_FALSE(SettingsFile::WriteFile(path.string(), newSettings));
-        SettingsFile::SetWriteCalls({});
-        EXPECT_EQ(Contents(path), oldText);
-        EXPECT_EQ(Names(folder.path), std::set<std::string>{"orv5.usr"}) << "no temporary file";
+        EXPECT_FALSE(SettingsFile::WriteFile(file, newSettings));
+        EXPECT_EQ(Contents(file), oldText);
+        EXPECT_EQ(In(folder), Names{"orv5.usr"}) << "no temporary file";
     }
 }
 
-TEST(SettingsFile, WritesInPiecesMakesTheFolderAndKeepsTheMode) {
-    TemporaryFolder folder;
-    const auto path = folder.path / "config" / "orvandel" / "orv5.usr";
-    SettingsFile::SetWriteCalls({OneByteAtATime, nullptr, nullptr});
+TEST_F(SettingsFileTest, WritesInPiecesMakesTheFolderAndKeepsTheMode) {
+    const auto path = folder / "config" / "orvandel" / "orv5.usr";
+    SettingsFile::SetWriteCalls(
+        {[](int fd, const void* data, std::size_t) { return ::write(fd, data, 1); }});
     const mode_t mask = ::umask(022);
-    EXPECT_TRUE(SettingsFile::WriteFile(path.string(), newSettings));
-    SettingsFile::SetWriteCalls({});
+    EXPECT_TRUE(SettingsFile::WriteFile(path, newSettings));
     ::umask(mask);
     EXPECT_EQ(Contents(path), newText);
     struct stat info {};
@@ -129,84 +115,81 @@ TEST(SettingsFile, WritesInPiecesMakesTheFolderAndKeepsTheMode) {
     ASSERT_EQ(::stat(path.parent_path().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u) << "a new folder, as the XDG rules ask";
     ::chmod(path.c_str(), 0640);
-    EXPECT_TRUE(SettingsFile::WriteFile(path.string(), SettingsFile::Settings{}));
+    EXPECT_TRUE(SettingsFile::WriteFile(path, SettingsFile::Settings{}));
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u) << "a file keeps its mode";
 }
 
 // Only a regular file that may be written, reached directly or through a link, is replaced
 // (the window's tests try a FIFO, a folder and a link to a device in the file's place).
-TEST(SettingsFile, ReplacesOnlyAWritableRegularFile) {
-    TemporaryFolder folder;
-    const auto link = folder.path / "orv5.usr";
-    const auto target = folder.path / "dotfiles" / "settings";
+TEST_F(SettingsFileTest, ReplacesOnlyAWritableRegularFile) {
+    const auto target = folder / "dotfiles" / "settings";
     fs::create_directory(target.parent_path());
     std::ofstream(target) << oldText;
-    fs::create_symlink("dotfiles/settings", link);
-    EXPECT_TRUE(SettingsFile::WriteFile(link.string(), newSettings));
-    EXPECT_TRUE(fs::is_symlink(link));
+    fs::create_symlink("dotfiles/settings", file);
+    EXPECT_TRUE(SettingsFile::WriteFile(file, newSettings));
+    EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(Contents(target), newText);
     ::chmod(target.c_str(), 0444);
-    EXPECT_FALSE(SettingsFile::WriteFile(link.string(), {})) << "read-only, even for root";
+    EXPECT_FALSE(SettingsFile::WriteFile(file, {})) << "read-only, even for root";
     EXPECT_EQ(Contents(target), newText);
     fs::remove(target);
-    EXPECT_FALSE(SettingsFile::WriteFile(link.string(), {})) << "a link leading nowhere";
-    EXPECT_EQ(Names(folder.path), (std::set<std::string>{"dotfiles", "orv5.usr"}));
-    EXPECT_TRUE(Names(target.parent_path()).empty());
+    EXPECT_FALSE(SettingsFile::WriteFile(file, {})) << "a link leading nowhere";
+    EXPECT_EQ(In(folder), (Names{"dotfiles", "orv5.usr"}));
+    EXPECT_TRUE(In(target.parent_path()).empty());
 }
 
 // A link into another file system (a dotfiles folder on tmpfs): the new file is made beside
 // the target, since a rename cannot cross file systems.
-TEST(SettingsFile, ReplacesTheTargetOfALinkIntoAnotherFileSystem) {
-    TemporaryFolder folder;
+TEST_F(SettingsFileTest, ReplacesTheTargetOfALinkIntoAnotherFileSystem) {
     char name[] = "/dev/shm/orv-target-XXXXXX";
     const int fd = ::mkstemp(name);
     ASSERT_GE(fd, 0) << "no tmpfs at /dev/shm";
     ::close(fd);
     struct stat here {
     }, there{};
-    ASSERT_EQ(::stat(folder.path.c_str(), &here) + ::stat(name, &there), 0);
+    ASSERT_EQ(::stat(folder.c_str(), &here) + ::stat(name, &there), 0);
     ASSERT_NE(here.st_dev, there.st_dev) << "the temporary folder is on tmpfs too";
-    const auto link = folder.path / "orv5.usr";
-    fs::create_symlink(name, link);
-    EXPECT_TRUE(SettingsFile::WriteFile(link.string(), newSettings));
+    fs::create_symlink(name, file);
+    EXPECT_TRUE(SettingsFile::WriteFile(file, newSettings));
     EXPECT_EQ(Contents(name), newText);
-    EXPECT_TRUE(fs::is_symlink(link));
     ::unlink(name);
 }
 
-TEST(SettingsFile, RemoveInterruptedSavesTakesOnlyTemporaryFilesOfASave) {
-    TemporaryFolder folder;
-    for (const char* name : {"orv5.usr", "orv5.usr.aB3xYz", "orv5.usr.Q0q0Q0", "orv5.usr.aB3xY",
-                             "orv5.usr.aB3xYzz", "orv5.usr.aB_xYz", "orv6.usr.aB3xYz", "target"})
-        std::ofstream(folder.path / name) << oldText;
-    fs::create_symlink("target", folder.path / "orv5.usr.link00");
-    fs::create_directory(folder.path / "orv5.usr.fold00");
-    SettingsFile::RemoveInterruptedSaves((folder.path / "orv5.usr").string());
-    EXPECT_EQ(
-        Names(folder.path),
-        (std::set<std::string>{"orv5.usr", "orv5.usr.aB3xY", "orv5.usr.aB3xYzz", "orv5.usr.aB_xYz",
-                               "orv5.usr.fold00", "orv5.usr.link00", "orv6.usr.aB3xYz", "target"}));
+TEST_F(SettingsFileTest, RemoveInterruptedSavesTakesOnlyTemporaryFilesOfASave) {
+    for (const char* name : {"orv5.usr", "orv5.usr.aB3xYz", "orv5.usr.aB3xY", "orv5.usr.aB3xYzz",
+                             "orv5.usr.aB_xYz", "orv6.usr.aB3xYz"})
+        std::ofstream(folder / name) << oldText;
+    fs::create_symlink("orv5.usr", folder / "orv5.usr.link00");
+    fs::create_directory(folder / "orv5.usr.fold00");
+    SettingsFile::RemoveInterruptedSaves(file);
+    EXPECT_EQ(In(folder),
+              (Names{"orv5.usr", "orv5.usr.aB3xY", "orv5.usr.aB3xYzz", "orv5.usr.aB_xYz",
+                     "orv5.usr.fold00", "orv5.usr.link00", "orv6.usr.aB3xYz"}));
 }
 
+// $XDG_CONFIG_HOME when absolute, else ~/.config with ~ from $HOME when it is not empty, else
+// from the password database.
 TEST(SettingsFile, UserSettingsPathFollowsTheXdgRules) {
-    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const std::string oldXdg = xdg != nullptr ? xdg : "";
-    ::setenv("XDG_CONFIG_HOME", "/etc/xdg-test", 1);
-    EXPECT_EQ(SettingsFile::UserSettingsPath(), "/etc/xdg-test/orvandel/orv5.usr");
-    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
-    ::setenv("HOME", "/home/someone", 1);
-    EXPECT_EQ(SettingsFile::UserSettingsPath(), "/home/someone/.config/orvandel/orv5.usr");
+    const char* home = std::getenv("HOME");
+    const std::string oldHome = home != nullptr ? home : "";
     ::unsetenv("XDG_CONFIG_HOME");
     ::unsetenv("HOME");
     const std::string fromPasswd = SettingsFile::UserSettingsPath();
-    EXPECT_NE(fromPasswd.rfind("/.config/orvandel/orv5.usr"), std::string::npos);
-    EXPECT_NE(fromPasswd, "/.config/orvandel/orv5.usr") << "the home of the password database";
+    EXPECT_TRUE(fromPasswd.ends_with("/.config/orvandel/orv5.usr") &&
+                fromPasswd != "/.config/orvandel/orv5.usr")
+        << fromPasswd;
     ::setenv("HOME", "", 1);
     EXPECT_EQ(SettingsFile::UserSettingsPath(), fromPasswd) << "HOME set but empty";
-    ::setenv("HOME", home.c_str(), 1);
-    if (xdg != nullptr) ::setenv("XDG_CONFIG_HOME", oldXdg.c_str(), 1);
+    ::setenv("HOME", "/home/someone", 1);
+    for (const char* ignored : {"", "relative/config"}) {
+        ::setenv("XDG_CONFIG_HOME", ignored, 1);
+        EXPECT_EQ(SettingsFile::UserSettingsPath(), "/home/someone/.config/orvandel/orv5.usr");
+    }
+    ::setenv("XDG_CONFIG_HOME", "/etc/xdg-test", 1);
+    EXPECT_EQ(SettingsFile::UserSettingsPath(), "/etc/xdg-test/orvandel/orv5.usr");
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::setenv("HOME", oldHome.c_str(), 1);
 }
 
 } // namespace

@@ -1,12 +1,10 @@
-// Calendar arithmetic: days of the year, month and year lengths, differences in years, months
-// and days (against a simple oracle), today through a fixed "now", and yyyyddd texts.
+// Differences in years, months and days (against a simple oracle) and in years and days.
 #include "calendar/DatePr2.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -31,21 +29,10 @@ int32_t MonthLength(const DateRecord& r) {
     return JdnOf(next) - JdnOf(Date(r.year, r.month, 1, r.calendar));
 }
 
-TEST(DatePr2, YyyydddTextsOnlyWithinTheirRange) {
-    for (const auto& [jdn, text] : {std::pair{firstYyyydddDay, "0001001"},
-                                    {lastYyyydddDay, "9999365"},
-                                    {2451910, "2000366"},
-                                    {firstYyyydddDay - 1, ""},
-                                    {lastYyyydddDay + 1, ""}})
-        EXPECT_EQ(YyyydddText(jdn), text);
-    EXPECT_EQ(GregorianYearDayText(lastYyyydddDay + 1), "10000001");
-}
-
 // The breakdown is exact for every pair up to 800 days apart from each day of a span with leap
 // years (and Intercalarius): the earlier date moved forward by the years and months, its day
 // clamped (Intercalarius as day 38 of Decimus), plus the days is the later date.
 TEST(DatePr2, YearsMonthsDaysMoveTheEarlierDateOntoTheLater) {
-    int64_t pairs = 0;
     for (const DateRecord first :
          {Date(1999, 1, 1, G), Date(1899, 1, 1, J), Date(10518, 1, 1, A), Date(-101, 1, 1, G)}) {
         const int32_t perYear = first.calendar == A ? 10 : 12, start = JdnOf(first);
@@ -57,7 +44,7 @@ TEST(DatePr2, YearsMonthsDaysMoveTheEarlierDateOntoTheLater) {
             const bool intercalarius = e.calendar == A && e.month == 11;
             const int32_t fromMonth = intercalarius ? 10 : e.month,
                           fromDay = intercalarius ? 38 : e.day;
-            for (std::size_t k = i; k < i + 800; ++k, ++pairs) {
+            for (std::size_t k = i; k < i + 800; ++k) {
                 int32_t years = 0, error = 0;
                 int16_t months = 0, days = 0;
                 YearsMonthsDaysBetween(e, dates[k], years, months, days, error);
@@ -71,7 +58,6 @@ TEST(DatePr2, YearsMonthsDaysMoveTheEarlierDateOntoTheLater) {
             }
         }
     }
-    EXPECT_EQ(pairs, 4 * 3 * 366 * 800);
     int32_t years = 0, error = 0; // an invalid borrowed month reports the error
     int16_t months = 0, days = 0;
     YearsMonthsDaysBetween(Date(2000, 1, 20, G), Date(2000, 14, 10, G), years, months, days, error);
@@ -81,8 +67,7 @@ TEST(DatePr2, YearsMonthsDaysMoveTheEarlierDateOntoTheLater) {
 // Day 366 moved into a common year is its last day: one day remains to 1 January.
 TEST(DatePr2, YearsDaysBetween) {
     for (const auto& [y1, d1, y2, d2, wantYears, wantDays] :
-         {std::tuple{2000, 300, 2002, 100, 1, 165},
-          {2000, 366, 2004, 366, 4, 0},
+         {std::tuple{2000, 366, 2004, 366, 4, 0},
           {2000, 366, 2001, 365, 0, 365},
           {2000, 366, 2002, 1, 1, 1}}) {
         DateRecord earlier{0, 0, 0, G, JdnOf(Date(y1, 1, 1, G)) + d1 - 1, 0};
@@ -93,13 +78,6 @@ TEST(DatePr2, YearsDaysBetween) {
         EXPECT_EQ(std::tie(error, years, days), std::tuple(0, wantYears, wantDays)) << y1;
         EXPECT_EQ(std::tie(earlier.year, later.year), std::tie(y1, y2)); // both refreshed
     }
-}
-
-// Without a fixed "now" the machine's clock is read (the tables fix it).
-TEST(DatePr2, SystemClock) {
-    SetNow({});
-    const LocalNow n = Now();
-    EXPECT_TRUE(n.year > 2000 && n.month >= 1 && n.month <= 12 && n.day >= 1 && n.day <= 31);
 }
 
 } // namespace

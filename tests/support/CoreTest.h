@@ -55,15 +55,21 @@ inline DateWindowOps::Format FormatWord(const std::string& words) {
 }
 
 // Compute's messages by the names after "msg"; "" for none.
+inline constexpr std::array<const char*, 10> messageNames{
+    "DifferenceWithBothDates",    "FirstDateInvalid",
+    "FirstDateInvalidAnnusNovus", "FirstDateOutOfRange",
+    "DifferenceInvalid",          "DifferenceOutOfRange",
+    "SecondDateInvalid",          "SecondDateInvalidAnnusNovus",
+    "SecondDateOutOfRange",       "ResultOutOfRange"};
+
 inline WindowTexts::ComputeMessage MessageWord(const std::string& word) {
-    static constexpr std::array<const char*, 10> names{
-        "DifferenceWithBothDates",    "FirstDateInvalid",
-        "FirstDateInvalidAnnusNovus", "FirstDateOutOfRange",
-        "DifferenceInvalid",          "DifferenceOutOfRange",
-        "SecondDateInvalid",          "SecondDateInvalidAnnusNovus",
-        "SecondDateOutOfRange",       "ResultOutOfRange"};
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (word == names[i]) return static_cast<WindowTexts::ComputeMessage>(i);
+    for (std::size_t i = 0; i < messageNames.size(); ++i)
+        if (word == messageNames[i]) return static_cast<WindowTexts::ComputeMessage>(i);
     EXPECT_EQ(word, "") << "no such message";
     return WindowTexts::noMessage;
+}
+
+inline std::string MessageName(WindowTexts::ComputeMessage message) {
+    const auto i = static_cast<std::size_t>(message);
+    return i < messageNames.size() ? messageNames[i] : "";
 }

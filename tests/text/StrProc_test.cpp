@@ -1,6 +1,6 @@
 // Date text and number text: reading, writing, cleaning and the key filters, with the examples
-// users type and texts of any length pasted into the windows; and round trips: what the
-// program writes into a window it reads back as the same day or number, under every setting.
+// users type and texts of any length pasted into the windows. That what is written reads back
+// as the same day under every setting is fuzz_parse_date's property.
 #include "text/StrProc.h"
 
 #include "calendar/DatePr2.h"
@@ -9,20 +9,14 @@
 
 #include "support/CoreTest.h"
 
-#include <algorithm>
-#include <random>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
 
 using namespace StrProc;
 using namespace DatePr2;
 using S = std::string;
-constexpr Kind CE = Kind::CE, JC = Kind::JC, JDN = Kind::JDN, AN = Kind::AN,
-               YYYYDDD = Kind::YYYYDDD;
-constexpr DateOrder MDY = DateOrder::MDY, DMY = DateOrder::DMY, YMD = DateOrder::YMD;
 constexpr int32_t G = letterGregorian, J = letterJulian, A = letterAnnusNovus;
 
 int32_t Letter(const std::string& letter) {
@@ -37,7 +31,7 @@ TEST(ParseDate, StatusAndRecord) {
         ASSERT_EQ(ParseDate(r[0], r[1], kind, OrderWord(r[3]), rec), r.Int(4)) << "line " << r.line;
         if (r.Int(4) != statusRead) continue;
         EXPECT_EQ(rec.jdn, r.Int(5)) << "line " << r.line;
-        if (kind == JDN) continue;
+        if (kind == Kind::JDN) continue;
         DateRecord back{0, 0, 0, rec.calendar, rec.jdn, 0};
         JDNToDate(back);
         EXPECT_EQ(rec.calendar, FactsOf(kind).letter) << "line " << r.line;
@@ -88,89 +82,6 @@ TEST(TextHelpers, Edit) {
             want += "|" + r[i];
         EXPECT_EQ(Edited(r), want) << "line " << r.line;
     }
-}
-
-const char* const kSeparators[] = {"-", "/", "."};
-const char* const kThousands[] = {",", ".", ""};
-
-int32_t NewYear(int32_t year) {
-    DateRecord r{year, 1, 1, letterGregorian, 0, 0};
-    return euro_date_to_jdn(&r);
-}
-
-// Calendar, date order, date separator and thousands separator.
-class DateRoundTrip : public testing::TestWithParam<std::tuple<Kind, DateOrder, int, int>> {};
-TEST_P(DateRoundTrip, FormatDateReadsBackAsTheSameDay) {
-    const auto [kind, order, s, t] = GetParam();
-    const int32_t letter = FactsOf(kind).letter;
-    // The whole range (years of up to seven digits), years of at most four digits and
-    // five-digit years on both sides of zero.
-    const std::pair<int32_t, int32_t> bands[] = {{smallestDayNumber, largestDayNumber},
-                                                 {NewYear(-9999), NewYear(10000) - 1},
-                                                 {NewYear(10000), NewYear(100000) - 1},
-                                                 {NewYear(-99999), NewYear(-9999) - 1}};
-    std::vector<int32_t> days = {smallestDayNumber, largestDayNumber, 0, -1, 1721426, 5373484};
-    std::mt19937 random(static_cast<uint32_t>(1000 + static_cast<int>(kind) * 100 +
-                                              static_cast<int>(order) * 10 + s * 3 + t));
-    for (const auto& [low, high] : bands) {
-        std::uniform_int_distribution<int32_t> pick(low, high);
-        for (int i = 0; i < 100; ++i)
-            days.push_back(pick(random));
-    }
-    for (const int32_t jdn : days) {
-        DateRecord written{0, 0, 0, letter, jdn, 0}, read{};
-        JDNToDate(written);
-        const std::string text = FormatDate(written, order, kSeparators[s], kThousands[t]);
-        ASSERT_EQ(ParseDate(text, kSeparators[s], kind, order, read), statusRead) << text;
-        ASSERT_EQ(std::tie(read.jdn, read.year, read.month, read.day, read.calendar),
-                  std::tie(jdn, written.year, written.month, written.day, letter))
-            << text;
-    }
-}
-INSTANTIATE_TEST_SUITE_P(EverySetting, DateRoundTrip,
-                         testing::Combine(testing::Values(CE, JC, AN),
-                                          testing::Values(MDY, DMY, YMD), testing::Range(0, 3),
-                                          testing::Range(0, 3)));
-
-// A number within +-2,100,000,000 grouped by the thousands separator reads back as itself, as a
-// whole number and as a JDN under the date separator; one beyond the limits is out of range.
-TEST(NumberRoundTrip, GroupedNumberReadsBack) {
-    std::mt19937 random(77);
-    std::uniform_int_distribution<int32_t> pick(smallestDayNumber, largestDayNumber);
-    std::vector<int64_t> numbers = {
-        smallestDayNumber,      largestDayNumber,        0,        -1, -999, 1000,
-        largestDayNumber + 1LL, smallestDayNumber - 1LL, INT32_MIN};
-    for (int i = 0; i < 20000; ++i)
-        numbers.push_back(pick(random));
-    for (int s = 0; s < 3; ++s)
-        for (int t = 0; t < 3; ++t)
-            for (const int64_t n : numbers) {
-                const bool inside = n >= smallestDayNumber && n <= largestDayNumber;
-                const std::string text =
-                    InsertThousandsSeparators(std::to_string(n), kThousands[t]);
-                int16_t status = 99;
-                const int64_t number = ParseWholeNumber(text, status);
-                DateRecord rec{};
-                const int16_t asJdn = ParseDate(text, kSeparators[s], JDN, YMD, rec);
-                const int16_t want = inside ? statusRead : statusOutOfRange;
-                ASSERT_EQ(std::tie(status, asJdn), std::tie(want, want)) << text;
-                ASSERT_EQ(inside ? std::tuple(number, int64_t{rec.jdn}) : std::tuple(n, n),
-                          std::tuple(n, n))
-                    << text;
-            }
-}
-
-TEST(YyyydddRoundTrip, EverySeventhDayOfTheRangeAndTheLast) {
-    int checked = 0;
-    for (int32_t jdn = firstYyyydddDay; jdn < lastYyyydddDay + 7; jdn += 7, ++checked) {
-        const int32_t day = std::min(jdn, lastYyyydddDay);
-        const std::string text = YyyydddText(day);
-        DateRecord rec{};
-        ASSERT_EQ(text.size(), 7u) << day;
-        ASSERT_EQ(ParseDate(text, "-", YYYYDDD, YMD, rec), statusRead) << text;
-        ASSERT_EQ(rec.jdn, day) << text;
-    }
-    EXPECT_EQ(checked, (lastYyyydddDay - firstYyyydddDay) / 7 + 2);
 }
 
 } // namespace
