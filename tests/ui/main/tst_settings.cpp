@@ -4,6 +4,7 @@
 // tests.
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -108,13 +109,8 @@ class SettingsTest : public QObject {
         f.Start();
         DatePr2::SetNow({});
         // The date there, as the user reads it; 26 hours apart, the two dates always differ.
-        const auto dateAt = [](int offsetHours) {
-            const std::time_t shifted = std::time(nullptr) + offsetHours * 3600;
-            std::tm utc{};
-            gmtime_r(&shifted, &utc);
-            char text[16];
-            std::strftime(text, sizeof text, "%Y-%m-%d", &utc);
-            return QString::fromLatin1(text);
+        const auto dateAt = [](int hours) {
+            return QDateTime::currentDateTimeUtc().addSecs(hours * 3600).toString("yyyy-MM-dd");
         };
         for (const auto& [zone, offset] : {std::pair{"<+14>-14", 14}, {"<-12>12", -12}}) {
             const OrvTest::Env tz("TZ", zone);
