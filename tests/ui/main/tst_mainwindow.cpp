@@ -1,12 +1,20 @@
 // The main window's wiring, one row per path: each handler through the control a user works,
 // the settings as the window reads and saves them, captions in each language, the output
-// window and the clipboard, the keyboard, and what a screen reader reads. What Compute, the
-// date-window commands, the texts and the settings file produce is tested without the window.
+// window and the clipboard, the keyboard, what a screen reader reads, and the settings file
+// against a failing disk and a session's end. What Compute, the date-window commands, the
+// texts and the settings file produce is tested without the window.
+#include <unistd.h>
+
 #include <QtTest>
 #include <QtWidgets>
+#include <cerrno>
+#include <csignal>
+#include <ctime>
 
 #include "WindowFixture.h"
+#include "app/SettingsFile.h"
 #include "ui/info/weblink.h"
+#include "ui/main/SessionEnd.h"
 
 using MessageBoxes::Answer;
 using OrvTest::first;
@@ -57,15 +65,27 @@ struct ShowCounter : QObject {
     }
 };
 
+const QByteArray saved("1\r\n1,47,0\r\n2,1,3\r\n");
+
+int writes = 0;
+ssize_t NoSpace(int, const void*, std::size_t) {
+    ++writes;
+    errno = ENOSPC;
+    return -1;
+}
+ssize_t CountedWrite(int fd, const void* data, std::size_t size) {
+    ++writes;
+    return ::write(fd, data, size);
+}
+
 } // namespace
 
 // One action of the user's in a started window, and what the window shows afterwards.
 struct Row {
     QString kinds;     // the calendars of the first and the second date window: "CE JDN"
     QString typed;     // typed into "first|difference|second"
-    QString action;    // a control's name, "Enter" in the second date window, "KeypadEnter" in
-                       // the first, or an arrow of an up-down control: "VScroll(0)+" (a day
-                       // later), "VScroll(1)-"
+    QString action;    // a control's name, clicked, or a name and a key pressed there:
+                       // "VScroll(0) Up" (the upper arrow of an up-down: a day later)
     QString after;     // "first|difference|second|day word" afterwards; the focus ends behind
                        // the last character of its window
     QString told = ""; // to a screen reader
@@ -90,9 +110,9 @@ class MainWindowTest : public QObject {
             "2000-01-02 CE minus 2000-01-01 CE = 1 day", "2000-01-02 CE minus 2000-01-01 CE = 1 day\r\n"};
         QTest::newRow("out of range") << Row{"JDN JDN", "2050000000|60000000|", "cmdCompute", "2,050,000,000|60,000,000||days",
             "Result is out of range.", "2,050,000,000 JDN plus 60,000,000 days = Out of Range\r\n", outOfRange};
-        QTest::newRow("keypad Enter, a message") << Row{"CE CE", "2001-02-29||", "KeypadEnter", "2001-02-29|||days",
+        QTest::newRow("keypad Enter, a message") << Row{"CE CE", "2001-02-29||", "txbFirstDate Num+Enter", "2001-02-29|||days",
             "First date is not valid in calendar specified.", "", "Error!|First date is not valid in calendar specified."};
-        QTest::newRow("Enter, the question in German") << Row{"CE CE", both, "Enter", "2000-01-01|4|2000-01-05|Tage",
+        QTest::newRow("Enter, the question in German") << Row{"CE CE", both, "txbSecondDate Return", "2000-01-01|4|2000-01-05|Tage",
             "2000-01-05 CE minus 2000-01-01 CE = 4 Tage", "2000-01-05 CE minus 2000-01-01 CE = 4 Tage\r\n", "Fehler!| Wenn sowohl "
             "Erstes als auch Zweites Datum angegeben sind,\r\nmuss das Feld für die Datumsdifferenz leer sein.\r\n\r\n"
             "Lösche Datumsdifferenz?", first, 1, int(Answer::Yes)};
@@ -104,10 +124,10 @@ class MainWindowTest : public QObject {
             "2000-01-01|||days", "", "", "", "txbDateDiffDays"};
         QTest::newRow("Second -> First, not valid") << Row{"CE CE", "1900-01-01||2001-02-29", "cmdMoveSecondDateToFirst",
             "1900-01-01||2001-02-29|days", "", "", "Error!|Second date is not valid in calendar specified.", second};
-        QTest::newRow("up is a day later") << Row{"CE CE", "2000-01-01|12|", "VScroll(0)+", "2000-01-02|||days", "2000-01-02"};
-        QTest::newRow("down is a day earlier") << Row{"CE JC", "|12|1900-03-01", "VScroll(1)-", "||1900-02-29|days", "1900-02-29",
+        QTest::newRow("up is a day later") << Row{"CE CE", "2000-01-01|12|", "VScroll(0) Up", "2000-01-02|||days", "2000-01-02"};
+        QTest::newRow("down is a day earlier") << Row{"CE JC", "|12|1900-03-01", "VScroll(1) Down", "||1900-02-29|days", "1900-02-29",
             "", "", second};
-        QTest::newRow("up at the day-number limit") << Row{"JDN CE", "2100000000|12|", "VScroll(0)+", "2100000000|||days", "2100000000",
+        QTest::newRow("up at the day-number limit") << Row{"JDN CE", "2100000000|12|", "VScroll(0) Up", "2100000000|||days", "2100000000",
             "Out of Range\r\n", outOfRange};
         QTest::newRow("today, first window") << Row{"DIY CE", "1|7|1", "cmdToday(0)", "2026341||1|days"};
         QTest::newRow("today, second window") << Row{"CE JDN", "1|7|1", "cmdToday(1)", "1||2,461,382|days", "", "", "", second};
@@ -131,19 +151,15 @@ class MainWindowTest : public QObject {
         f.Click("optSecondDateIs" + r.kinds.section(' ', 1));
         f.Fill(r.typed);
         if (r.answer >= 0) f.boxes.Answer(static_cast<Answer>(r.answer));
-        if (r.action == "Enter") {
-            f.Press(second, {Qt::Key_Return});
-        } else if (r.action == "KeypadEnter") {
-            f.Press(first, {Qt::KeypadModifier | Qt::Key_Enter});
-        } else if (r.action.startsWith("VScroll")) {
-            auto* bar = f.Find<QScrollBar>(r.action.chopped(1));
-            QTest::mouseClick(
-                bar, Qt::LeftButton, Qt::NoModifier,
-                QPoint(bar->width() / 2, r.action.endsWith('+') ? 2 : bar->height() - 3));
-            QCOMPARE(bar->value(), 0);
-        } else {
+        const QString key = r.action.section(' ', 1);
+        if (key.isEmpty())
             f.Click(r.action);
-        }
+        else
+            f.Press(r.action.section(' ', 0, 0), {QKeySequence(key)[0]});
+        // The up-downs rest at 0, ready for the next step either way.
+        QCOMPARE(f.Find<QScrollBar>("VScroll(0)")->value() |
+                     f.Find<QScrollBar>("VScroll(1)")->value(),
+                 0);
         QCOMPARE(f.Texts({first, OrvTest::difference, second, "lblDayOrDays"}), r.after);
         QCOMPARE(f.Told(), r.told);
         QCOMPARE(f.Text(output), r.output);
@@ -433,17 +449,87 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Text(output), "");
     }
 
-    // Under a dark desktop palette the option buttons keep a white indicator with a black
-    // mark, as on a light desktop, on the window's own cyan.
-    void optionsUnderDarkPalette() {
-        const QPalette before = QApplication::palette();
-        QApplication::setPalette(QPalette(QColor(230, 230, 230), QColor(53, 53, 53)));
+    // The settings file against what goes wrong around it: a failing disk, leftovers of an
+    // interrupted save, the end of a session, a time zone that changes under the running
+    // window. Odd files in its place are the Qt-free code's tests.
+    void cleanup() { SettingsFile::SetWriteCalls({}); }
+
+    // A save that fails, or a folder that cannot be made, is silent and keeps what was there.
+    void failedSaveIsSilent() {
+        WindowFixture f;
+        f.WriteSettings(saved);
+        f.Start();
+        f.Click("optDateFormatIsYMD");
+        SettingsFile::SetWriteCalls({NoSpace, nullptr, nullptr});
+        writes = 0;
+        f.Click("cmdQuit");
+        QCOMPARE(writes, 1);
+        QVERIFY(!f.Window()->isVisible());
+        QCOMPARE(f.ReadSettings(), saved);
+        WindowFixture g; // a file where the settings folder belongs
+        QVERIFY(QFile(g.ConfigFolder() + "/orvandel").open(QIODevice::WriteOnly));
+        g.Start();
+        g.Click("cmdQuit");
+        QVERIFY(!g.Window()->isVisible() && !QFile::exists(g.SettingsPath()));
+        QVERIFY(f.boxes.shown.isEmpty() && g.boxes.shown.isEmpty());
+    }
+
+    // A relative XDG_CONFIG_HOME is not the configuration folder: the window saves under
+    // HOME/.config, as the command-line program does.
+    void relativeConfigHomeFallsBackToHome() {
+        WindowFixture f;
+        const OrvTest::Env home("HOME", QFile::encodeName(f.ConfigFolder()));
+        const OrvTest::Env config("XDG_CONFIG_HOME", "orvandel");
+        f.Start();
+        f.Click("optFirstDateIsDIY");
+        f.Click("cmdQuit");
+        QFile file(f.ConfigFolder() + "/.config/orvandel/orv5.usr");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("0\r\n2,45,44\r\n0,4,0\r\n"));
+    }
+
+    // Which names count is the Qt-free code's test; here, that the start removes them.
+    void leftoversOfASaveRemovedAtStart() {
+        WindowFixture f;
+        f.WriteSettings(saved);
+        const QString folder = f.ConfigFolder() + "/orvandel/";
+        for (const char* name : {"orv5.usr.x7Rq2Z", "orv5.usr.bak"})
+            QVERIFY(QFile(folder + name).open(QIODevice::WriteOnly));
+        f.Start();
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"orv5.usr", "orv5.usr.bak"}));
+    }
+
+    // The signal closes the window the way its close box does: one save, with the change.
+    // SIGTERM and SIGHUP end the program itself in session_end.sh.
+    void sessionEndSaves() {
         WindowFixture f;
         f.Start();
-        const QPalette options = f.Find("optSecondDateIsDIY")->palette();
-        QApplication::setPalette(before);
-        QCOMPARE(options.color(QPalette::Base), QColor(Qt::white));
-        QCOMPARE(options.color(QPalette::Text), QColor(Qt::black));
+        SessionEnd::Install(*f.Window());
+        f.Click("optDateFormatIsDMY");
+        SettingsFile::SetWriteCalls({CountedWrite, nullptr, nullptr});
+        writes = 0;
+        QCOMPARE(::raise(SIGINT), 0);
+        QTRY_VERIFY(!f.Window()->isVisible());
+        QCOMPARE(f.ReadSettings(), QByteArray("0\r\n1,45,44\r\n0,0,0\r\n"));
+        f.Window()->close();
+        QTest::qWait(50);
+        QCOMPARE(writes, 1);
+    }
+
+    // A zone changed while the program runs: the next tick shows the date there.
+    void todayFollowsTheTimeZone() {
+        WindowFixture f;
+        f.Start();
+        DatePr2::SetNow({});
+        // The date there, as the user reads it; 26 hours apart, the two dates always differ.
+        const auto dateAt = [](int hours) {
+            return QDateTime::currentDateTimeUtc().addSecs(hours * 3600).toString("yyyy-MM-dd");
+        };
+        for (const auto& [zone, offset] : {std::pair{"<+14>-14", 14}, {"<-12>12", -12}}) {
+            const OrvTest::Env tz("TZ", zone);
+            QTRY_COMPARE(f.Text("lblTodaysDate").section('\n', 1).left(10), dateAt(offset));
+        }
+        tzset();
     }
 };
 
