@@ -84,7 +84,7 @@ struct Row {
     QString kinds;     // the calendars of the first and the second date window: "CE JDN"
     QString typed;     // typed into "first|difference|second"
     QString action;    // a control's name, clicked, or a name and a key pressed there:
-                       // "VScroll(0) Up" (the upper arrow of an up-down: a day later)
+                       // "VScroll(0) Up" (on an up-down, as its upper arrow: a day later)
     QString after;     // "first|difference|second|day word" afterwards; the focus ends behind
                        // the last character of its window
     QString told = ""; // to a screen reader
