@@ -12,9 +12,4 @@ export QT_QPA_PLATFORM=offscreen
 # The release preset leaves the tests out; here they are wanted whatever the preset.
 cmake --preset "$preset" -DORV_BUILD_TESTS=ON >/dev/null
 cmake --build --preset "$preset"
-# The soak test is long: it runs only when asked (CI runs it in the sanitizer stage).
-if [ -n "${ORV_WITH_SOAK:-}" ]; then
-  ctest --preset "$preset"
-else
-  ctest --preset "$preset" -LE soak
-fi
+ctest --preset "$preset"
