@@ -114,6 +114,15 @@ TEST_P(OrvTranscripts, Run) {
     std::remove(path.c_str());
 }
 
+// Misuse as the parser reports it, by tests/data/orv_usage.txt: arguments|the usage error.
+TEST(OrvUsage, Errors) {
+    for (const Row& r : Table("orv_usage.txt")) {
+        const Cli::Arguments parsed = Cli::ParseArguments(Words(r[0]));
+        EXPECT_EQ(parsed.action, Cli::Arguments::Action::Usage) << "line " << r.line;
+        EXPECT_EQ(parsed.error, r[1]) << "line " << r.line;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, OrvTranscripts,
                          ::testing::Values("orv.txt", "orv_typos.txt", "orv_languages.txt",
                                            "orv_calendars.txt", "orv_jobs.txt"));
