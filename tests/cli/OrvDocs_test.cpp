@@ -38,10 +38,10 @@ TEST(OrvDocs, ManPageAndCompletionNameTheParsersOptionsAndKinds) {
     const std::set<std::string> options = Matches(Cli::UsageText(), "(--[a-z]+)");
     EXPECT_EQ(Matches(man, "(--[a-z]+)"), options);
     EXPECT_EQ(Matches(completion, "(--[a-z]+)"), options);
-    for (const std::string& option : options)
-        EXPECT_EQ(Cli::ParseArguments({option, "ce"}).error.find("unknown option"),
-                  std::string::npos)
-            << option;
+    for (const std::string& option : options) {
+        const auto parsed = Cli::ParseArguments({option, "ce"});
+        EXPECT_EQ(parsed.error.find("unknown option"), std::string::npos) << option;
+    }
     std::set<std::string> kinds;
     for (const DatePr2::KindFacts& row : DatePr2::kinds)
         kinds.insert(std::string(row.name));
