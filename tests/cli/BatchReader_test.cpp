@@ -50,12 +50,10 @@ TEST(BatchReader, LongLinesAreSkippedWholeAndNumbered) {
         EXPECT_EQ(Lines(input, chunk, 8), (V{std::string(8, 'x'), "#", "#", "ok", "#"}));
 }
 
-TEST(BatchReader, NulBytesStayInTheLine) {
+// NUL bytes stay in the line; the end of the input is asked for once.
+TEST(BatchReader, NulBytesAndTheEnd) {
     EXPECT_EQ(Lines(std::string("a\0b\n", 4), 2, 8), (V{std::string("a\0b", 3)}));
     EXPECT_EQ(Lines("", 1, 8), V{});
-}
-
-TEST(BatchReader, EndOfInputIsAskedForOnlyOnce) {
     std::size_t reads = 0;
     Lines("a\nb", 100, 8, &reads);
     EXPECT_EQ(reads, 2u); // the data, then the end

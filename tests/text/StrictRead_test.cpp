@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -11,28 +12,18 @@
 
 namespace {
 
-// The answer as the table writes it.
+// The answer as the table writes it: the refusals in their order, with the limit where one
+// is named.
 std::string Answer(const StrictRead::Field& f) {
     using StrictRead::Refusal;
-    switch (f.refusal) {
-    case Refusal::None:
-        return f.fromClock
-                   ? (f.clockOffset < 0 ? "clock" : "clock+") + std::to_string(f.clockOffset)
-                   : std::to_string(f.value);
-    case Refusal::Shape:
-        return "shape";
-    case Refusal::NoSuchMonth:
-        return "month " + std::to_string(f.limit);
-    case Refusal::NoSuchDay:
-        return "day " + std::to_string(f.limit);
-    case Refusal::NoSuchYear:
-        return "year";
-    case Refusal::NoSuchPlace:
-        return "place " + std::to_string(f.limit);
-    case Refusal::OutOfRange:
-        return "range";
-    }
-    return "?";
+    const std::array<std::string, 7> words{"", "shape", "month", "day", "year", "place", "range"};
+    const std::string& word = words.at(static_cast<std::size_t>(f.refusal));
+    if (f.refusal == Refusal::None && f.fromClock)
+        return (f.clockOffset < 0 ? "clock" : "clock+") + std::to_string(f.clockOffset);
+    if (f.refusal == Refusal::None) return std::to_string(f.value);
+    const bool limited = f.refusal == Refusal::NoSuchMonth || f.refusal == Refusal::NoSuchDay ||
+                         f.refusal == Refusal::NoSuchPlace;
+    return limited ? word + " " + std::to_string(f.limit) : word;
 }
 
 TEST(StrictRead, Table) {
