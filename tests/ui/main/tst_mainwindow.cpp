@@ -502,6 +502,25 @@ class MainWindowTest : public QObject {
         }
         tzset();
     }
+
+    // The window's own colours hold under a dark desktop palette: cyan behind, black text, a
+    // white option indicator with a black mark, blue links.
+    void coloursUnderADarkDesktop() {
+        const QPalette desktop = QApplication::palette();
+        QPalette dark(QColor(230, 230, 230), QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(42, 42, 42));
+        QApplication::setPalette(dark);
+        WindowFixture f;
+        f.Start();
+        const QPalette option = f.Find<QRadioButton>("optDateFormatIsYMD")->palette();
+        const QPalette link = f.Find<QLabel>("lblTessaline")->palette();
+        QApplication::setPalette(desktop);
+        QCOMPARE(option.color(QPalette::Window), QColor(Qt::cyan));
+        QCOMPARE(option.color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(option.color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(option.color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(link.color(QPalette::WindowText), QColor(Qt::blue));
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
