@@ -552,10 +552,7 @@ int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
 // exact for |y| < 9e7, which holds every day of the range; a larger year makes the 32 bits
 // wrap, but the quotient, below 1.5e8, cannot then bring 354 y (365 y), beyond 3e10, back into
 // the range: the result is outside it, and the 64-bit way answers.
-constexpr int64_t kIslamicFastCycles = 3'000'000;
-constexpr int64_t kPersianFastCycles = 3'000'000;
-static_assert(30 * kIslamicFastCycles * 11 + 3 < (int64_t{1} << 32) / 2 &&
-              33 * kPersianFastCycles * 8 + 21 < (int64_t{1} << 32) / 2);
+constexpr int64_t kFastCycles = 3'000'000;
 
 // For each month: the days before it and its length in a common year, and 1 for the month
 // that a leap year lengthens. Indexed by any month & 15 before the month is checked, so that
@@ -599,28 +596,31 @@ constexpr MonthRows kIndianMonths = [] {
     return table;
 }();
 
-int64_t IslamicToJdn(int64_t y, int64_t m, int64_t d) {
-    // 11 y + 3 = 30 q + r: q leap days lie before the year, which is leap when r >= 19, that is
-    // when (11 y + 14) mod 30 < 11.
-    const auto shifted = static_cast<uint32_t>(11 * (y + 30 * kIslamicFastCycles) + 3);
-    const int64_t q = int64_t{shifted / 30} - 11 * kIslamicFastCycles;
-    const int64_t leap = shifted % 30 >= 19 ? 1 : 0;
-    const MonthRow& month = kIslamicMonths[static_cast<size_t>(m & 15)];
+// Islamic and Persian years: `leaps` leap years in every `years`, and leaps y + shift =
+// years q + r gives q, the leap days before year y, which is leap when r >= years - leaps.
+// Islamic: 11 y + 3 = 30 q + r, leap when (11 y + 14) mod 30 < 11; Persian: 8 y + 21 = 33 q + r,
+// leap when (25 y + 11) mod 33 < 8.
+struct LeapCycle {
+    int64_t years;
+    int64_t leaps;
+    int64_t shift;
+    int64_t commonYear;
+    int64_t epoch;
+    const MonthRows& months;
+};
+constexpr LeapCycle kIslamicCycle{30, 11, 3, 354, kIslamicEpoch, kIslamicMonths};
+constexpr LeapCycle kPersianCycle{33, 8, 21, 365, kPersianEpoch, kPersianMonths};
+
+template <const LeapCycle& c> int64_t CycleToJdn(int64_t y, int64_t m, int64_t d) {
+    static_assert(c.years * kFastCycles * c.leaps + c.shift < (int64_t{1} << 32) / 2);
+    const auto shifted = static_cast<uint32_t>(c.leaps * (y + c.years * kFastCycles) + c.shift);
+    const auto years = static_cast<uint32_t>(c.years);
+    const int64_t q = int64_t{shifted / years} - c.leaps * kFastCycles;
+    const int64_t leap = shifted % years >= years - c.leaps ? 1 : 0;
+    const MonthRow& month = c.months[static_cast<size_t>(m & 15)];
     const int64_t length = month.length + (month.leapDay & leap);
     // kInvalid by a conditional move: the caller's range test then is the only branch.
-    const int64_t jdn = kIslamicEpoch + 354 * (y - 1) + q + month.before + d - 1;
-    return DateWithin(m, 12, d, length) ? jdn : kInvalid;
-}
-
-int64_t PersianToJdn(int64_t y, int64_t m, int64_t d) {
-    // 8 y + 21 = 33 q + r: q leap days lie before the year, which is leap when r >= 25, that is
-    // when (25 y + 11) mod 33 < 8.
-    const auto shifted = static_cast<uint32_t>(8 * (y + 33 * kPersianFastCycles) + 21);
-    const int64_t q = int64_t{shifted / 33} - 8 * kPersianFastCycles;
-    const int64_t leap = shifted % 33 >= 25 ? 1 : 0;
-    const MonthRow& month = kPersianMonths[static_cast<size_t>(m & 15)];
-    const int64_t length = month.length + (month.leapDay & leap);
-    const int64_t jdn = kPersianEpoch + 365 * (y - 1) + q + month.before + d - 1;
+    const int64_t jdn = c.epoch + c.commonYear * (y - 1) + q + month.before + d - 1;
     return DateWithin(m, 12, d, length) ? jdn : kInvalid;
 }
 
@@ -927,9 +927,9 @@ constexpr auto kByLetter = [] {
     put(MIBREXW_JULIAN, RecordToJdn<JulianLetterToJdn>, RecordFromJdn<JdnToJulian>);
     put(MIBREXW_ANNUS_NOVUS, RecordToJdn<AnnusNovusLetterToJdn>, RecordFromJdn<AnnusNovusFromJdn>);
     put(MIBREXW_HEBREW, RecordToJdn<HebrewToJdn>, RecordFromJdn<HebrewFromJdn32>);
-    put(MIBREXW_ISLAMIC, RecordToJdn<IslamicToJdn, IslamicToJdnWide>,
+    put(MIBREXW_ISLAMIC, RecordToJdn<CycleToJdn<kIslamicCycle>, IslamicToJdnWide>,
         RecordFromJdn<IslamicFromJdn32>);
-    put(MIBREXW_PERSIAN, RecordToJdn<PersianToJdn, PersianToJdnWide>,
+    put(MIBREXW_PERSIAN, RecordToJdn<CycleToJdn<kPersianCycle>, PersianToJdnWide>,
         RecordFromJdn<PersianFromJdn32>);
     put(MIBREXW_COPTIC, RecordToJdn<CopticToJdn>, RecordFromJdn<CopticFromJdn>);
     put(MIBREXW_ETHIOPIC, RecordToJdn<EthiopicToJdn>, RecordFromJdn<EthiopicFromJdn>);

@@ -197,7 +197,8 @@ TEST(Calendars, RandomDaysFieldsAndOrdinals) {
             << cal << " JDN " << jdn;
         const auto [ny, nm, nd] = FromJdn(cal, jdn - d + days + 1);
         ASSERT_EQ(nd, 1) << cal << " " << y << "-" << m;
-        int32_t past = 0; // the month's length as the date reader knows it
+        int32_t past = 0; // the date reader knows the month's length: its last day, not the next
+        ASSERT_EQ(Jdn(cal, y, m, days), jdn - d + days) << cal << " " << y << "-" << m;
         Jdn(cal, y, m, days + 1, &past);
         ASSERT_NE(past, 0) << cal << " " << y << "-" << m << " has " << days << " days";
         int64_t index = 0;
