@@ -195,10 +195,11 @@ TEST(Calendars, RandomDaysFieldsAndOrdinals) {
         const int32_t days = mibrexw_days_in_month(cal, y, m);
         ASSERT_TRUE(m >= 1 && m <= mibrexw_months_in_year(cal, y) && d >= 1 && d <= days)
             << cal << " JDN " << jdn;
-        const auto [ny, nm, nd] = FromJdn(cal, jdn - d + days + 1);
+        const int64_t last = int64_t{jdn} - d + days; // INT32_MIN - d would overflow an int
+        const auto [ny, nm, nd] = FromJdn(cal, static_cast<int32_t>(last + 1));
         ASSERT_EQ(nd, 1) << cal << " " << y << "-" << m;
         int32_t past = 0; // the date reader knows the month's length: its last day, not the next
-        ASSERT_EQ(Jdn(cal, y, m, days), jdn - d + days) << cal << " " << y << "-" << m;
+        ASSERT_EQ(Jdn(cal, y, m, days), last) << cal << " " << y << "-" << m;
         Jdn(cal, y, m, days + 1, &past);
         ASSERT_NE(past, 0) << cal << " " << y << "-" << m << " has " << days << " days";
         int64_t index = 0;
