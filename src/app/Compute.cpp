@@ -98,13 +98,6 @@ void AppendBreakdown(std::string& text, const Breakdown& b, const Output::UnitWo
     }
 }
 
-void AppendWeekday(std::string& line, int32_t jdn, Kind kind) {
-    if (DatePr2::FactsOf(kind).letter == DatePr2::letterAnnusNovus)
-        line += DatePr2::AnnusNovusWeekdayName(jdn);
-    else
-        line += GEN_TEXT::DayName(DatePr2::EuroDayOfWeek(jdn));
-}
-
 // The breakdown of a positive difference of two dates of one calendar, or nothing when the
 // difference is under a month or cannot be counted.
 std::optional<Breakdown> BreakdownOf(DateRecord earlier, DateRecord later, Kind kind) {
@@ -282,7 +275,7 @@ bool ComputeOtherDate(const Input& in, ReadWindows& read, bool sameCalendar, Out
     if (in.factsOnly) return true;
     if (!sameCalendar) AppendEcho(out.appended, window, kind);
     out.appended += ", ";
-    AppendWeekday(out.appended, result.jdn, kind);
+    out.appended += DateWindowOps::WeekdayName(result.jdn, kind);
     return true;
 }
 
@@ -293,25 +286,7 @@ void KeepDate(std::optional<DateFacts>& facts, const std::string& text, const Da
         return;
     }
     if (!facts) facts.emplace();
-    facts->text = text;
-    facts->jdn = rec.jdn;
-    facts->kind = kind;
-    const DatePr2::Form form = DatePr2::FactsOf(kind).form;
-    const bool numbered = form == Form::DayNumber || form == Form::LongCount;
-    facts->year = numbered ? 0 : rec.year;
-    facts->month = numbered ? 0 : rec.month;
-    facts->day = numbered ? 0 : rec.day;
-    if (!weekday) {
-        facts->weekday.clear();
-        facts->isoWeekday = 0;
-        return;
-    }
-    const int16_t sundayFirst = DatePr2::EuroDayOfWeek(rec.jdn);
-    facts->isoWeekday = sundayFirst == 0 ? 7 : sundayFirst;
-    if (DatePr2::FactsOf(kind).letter == DatePr2::letterAnnusNovus)
-        facts->weekday = DatePr2::AnnusNovusWeekdayName(rec.jdn);
-    else
-        facts->weekday = GEN_TEXT::DayName(sundayFirst);
+    FillDateFacts(*facts, text, rec, kind, weekday);
 }
 
 // Step 5, the facts of the completed run, from what the windows hold.
@@ -366,6 +341,26 @@ bool RunSteps(const Input& in, const AskClearDifference& ask, Output& out) {
 }
 
 } // namespace
+
+void FillDateFacts(DateFacts& facts, const std::string& text, const DateRecord& rec, Kind kind,
+                   bool weekday) {
+    facts.text = text;
+    facts.jdn = rec.jdn;
+    facts.kind = kind;
+    const DatePr2::Form form = DatePr2::FactsOf(kind).form;
+    const bool numbered = form == Form::DayNumber || form == Form::LongCount;
+    facts.year = numbered ? 0 : rec.year;
+    facts.month = numbered ? 0 : rec.month;
+    facts.day = numbered ? 0 : rec.day;
+    if (!weekday) {
+        facts.weekday.clear();
+        facts.isoWeekday = 0;
+        return;
+    }
+    const int16_t sundayFirst = DatePr2::EuroDayOfWeek(rec.jdn);
+    facts.isoWeekday = sundayFirst == 0 ? 7 : sundayFirst;
+    facts.weekday = DateWindowOps::WeekdayName(rec.jdn, kind);
+}
 
 std::string BreakdownText(const Breakdown& b) {
     Output::UnitWords words;

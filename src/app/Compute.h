@@ -15,6 +15,7 @@
 #include "app/MessageBoxes.h"
 #include "app/WindowTexts.h"
 #include "calendar/Kinds.h"
+#include "mibrexw.h"
 
 namespace Compute {
 
@@ -65,6 +66,11 @@ struct Breakdown {
 };
 
 // "1 year, 2 months, 14 days" in currentLanguage, the parts that are not 0.
+// facts of a date written as text from rec (the numbers as the writer left them in rec), with
+// its weekday unless weekday is false: what a run keeps of each of its dates.
+void FillDateFacts(DateFacts& facts, const std::string& text, const DateRecord& rec,
+                   DatePr2::Kind kind, bool weekday);
+
 std::string BreakdownText(const Breakdown& b);
 
 struct Output {

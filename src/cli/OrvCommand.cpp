@@ -523,17 +523,9 @@ Compute::DateFacts TodaysFacts(const Options& o, const std::string& text, int32_
     rec.jdn = jdn;
     std::string rewritten;
     DateWindowOps::AppendResultDate(rec, o.toKind, o.order, o.separator, "", rewritten);
-    const DatePr2::Form form = DatePr2::FactsOf(o.toKind).form;
-    const bool numbered = form == DatePr2::Form::DayNumber || form == DatePr2::Form::LongCount;
-    const int16_t sundayFirst = DatePr2::EuroDayOfWeek(jdn);
-    return Compute::DateFacts{text,
-                              jdn,
-                              o.toKind,
-                              DateWindowOps::WeekdayName(jdn, o.toKind),
-                              sundayFirst == 0 ? 7 : sundayFirst,
-                              numbered ? 0 : rec.year,
-                              numbered ? 0 : rec.month,
-                              numbered ? 0 : rec.day};
+    Compute::DateFacts facts;
+    Compute::FillDateFacts(facts, text, rec, o.toKind, true);
+    return facts;
 }
 
 int RunToday(const Options& o, Writer& writer) {
