@@ -548,15 +548,10 @@ int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
     return kPersianEpoch + 365 * (y - 1) + q + before + d - 1;
 }
 
-// The years moved by whole cycles, 11 y + 3 (8 y + 21) and its division in 32 bits. That is
-// exact for |y| < 9e7, which holds every day of the range; a larger year makes the 32 bits
-// wrap, but the quotient, below 1.5e8, cannot then bring 354 y (365 y), beyond 3e10, back into
-// the range: the result is outside it, and the 64-bit way answers.
-constexpr int64_t kFastCycles = 3'000'000;
-
 // For each month: the days before it and its length in a common year, and 1 for the month
-// that a leap year lengthens. Indexed by any month & 15 before the month is checked, so that
-// nothing branches on it: a random month would mispredict a branch.
+// that a leap year lengthens; rows 0 and 13 to 15 are empty. Indexed by any month & 15 (or by
+// the month, 0 when it is outside 1..12) before the month is checked, so that nothing branches
+// on it: a random month would mispredict a branch.
 struct MonthRow { // 64-bit fields: each is one load straight into the sum
     int64_t before;
     int64_t length;
@@ -611,17 +606,46 @@ struct LeapCycle {
 constexpr LeapCycle kIslamicCycle{30, 11, 3, 354, kIslamicEpoch, kIslamicMonths};
 constexpr LeapCycle kPersianCycle{33, 8, 21, 365, kPersianEpoch, kPersianMonths};
 
+// The short way moves the year by kFastCycles whole cycles and divides n = leaps y + shift,
+// below 2^32, by one multiplication: with M = ceil(2^32 / years) and e = M years - 2^32, n M is
+// q 2^32 + r M + q e. While q e < M - e the high half is q and the low half lies in
+// [r M, (r + 1) M), so the year is leap when the low half reaches (years - leaps) M.
+constexpr int64_t kFastCycles = 300'000;
+
+constexpr uint64_t CycleMagic(const LeapCycle& c) {
+    return ((uint64_t{1} << 32) + static_cast<uint64_t>(c.years) - 1) /
+           static_cast<uint64_t>(c.years);
+}
+
+// Every year has its exact day, or a day outside the range, which sends it the wide way. Where
+// q e reaches M - e, or n leaves [0, 2^32), the high half is still some number in [0, M): the
+// years there must be so far out that no such number brings a date back into the range.
+constexpr bool FastCycleSound(const LeapCycle& c) {
+    const auto magic = static_cast<int64_t>(CycleMagic(c));
+    const int64_t e = magic * c.years - (int64_t{1} << 32);
+    const int64_t exactQuotients = (magic - e - 1) / e + 1; // q e < M - e
+    const int64_t lastExact =
+        (c.years * exactQuotients - 1 - c.shift) / c.leaps - c.years * kFastCycles; // n < years q
+    const int64_t firstExact = -c.years * kFastCycles;                              // n >= 0
+    const int64_t lowest = c.epoch + c.commonYear * lastExact - c.leaps * kFastCycles;
+    const int64_t highest =
+        c.epoch + c.commonYear * (firstExact - 2) + magic - c.leaps * kFastCycles + 366;
+    return e > 0 && lowest > kLastDay && highest < kFirstDay;
+}
+
 template <const LeapCycle& c> int64_t CycleToJdn(int64_t y, int64_t m, int64_t d) {
-    static_assert(c.years * kFastCycles * c.leaps + c.shift < (int64_t{1} << 32) / 2);
-    const auto shifted = static_cast<uint32_t>(c.leaps * (y + c.years * kFastCycles) + c.shift);
-    const auto years = static_cast<uint32_t>(c.years);
-    const int64_t q = int64_t{shifted / years} - c.leaps * kFastCycles;
-    const int64_t leap = shifted % years >= years - c.leaps ? 1 : 0;
-    const MonthRow& month = c.months[static_cast<size_t>(m & 15)];
+    static_assert(FastCycleSound(c));
+    const auto n = static_cast<uint32_t>(c.leaps * (y + c.years * kFastCycles) + c.shift);
+    const uint64_t product = uint64_t{n} * CycleMagic(c);
+    const int64_t q = static_cast<int64_t>(product >> 32) - c.leaps * kFastCycles;
+    const int64_t leap =
+        static_cast<uint32_t>(product) >= (c.years - c.leaps) * CycleMagic(c) ? 1 : 0;
+    // A month outside 1..12 reads row 0, of no days, so that the day's test alone refuses it.
+    const MonthRow& month = c.months[static_cast<uint64_t>(m) <= 12 ? static_cast<size_t>(m) : 0];
     const int64_t length = month.length + (month.leapDay & leap);
     // kInvalid by a conditional move: the caller's range test then is the only branch.
     const int64_t jdn = c.epoch + c.commonYear * (y - 1) + q + month.before + d - 1;
-    return DateWithin(m, 12, d, length) ? jdn : kInvalid;
+    return DayWithin(d, length) ? jdn : kInvalid;
 }
 
 int64_t AlexandrianToJdn(int64_t epoch, int64_t y, int64_t m, int64_t d) {
