@@ -106,15 +106,21 @@ const char* ReadNumber(const char* p, bool allowSign, Number& out) {
 extern "C" {
 
 MIBREXW_API int32_t euro_date_to_jdn(DateRecord* rec) {
+    // Julian dates run straight through and Gregorian ones take the one jump: a taken jump costs
+    // a short conversion like the Julian one a fifth of its time, the Gregorian one less.
     int32_t jdn = 0;
-    const bool done = rec->calendar == kJulianLetter
-                          ? JulianToJdnFast(rec->year, rec->month, rec->day, jdn)
-                          : GregorianToJdnFast(rec->year, rec->month, rec->day, jdn);
-    if (!done) {
-        return EuroDateToJdnWide(rec);
+    if (IsFastEuroMonthAndDay(rec->month, rec->day)) {
+        if (rec->calendar == kJulianLetter) [[likely]] {
+            if (JulianToJdnFast(rec->year, rec->month, rec->day, jdn)) {
+                rec->jdn = jdn;
+                return jdn;
+            }
+        } else if (GregorianToJdnFast(rec->year, rec->month, rec->day, jdn)) {
+            rec->jdn = jdn;
+            return jdn;
+        }
     }
-    rec->jdn = jdn;
-    return jdn;
+    return EuroDateToJdnWide(rec);
 }
 
 MIBREXW_API int32_t jdn_to_euro_date(DateRecord* rec) {

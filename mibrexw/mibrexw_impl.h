@@ -10,6 +10,8 @@
 #ifndef MIBREXW_IMPL_H
 #define MIBREXW_IMPL_H
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace mibrexw::detail {
@@ -57,6 +59,21 @@ constexpr uint32_t DaysBeforeMarchMonth(uint32_t m) {
     return (979 * m - 2919) / 32;
 }
 
+// Month 1..12 of a date as the computational year holds it: 1 for January and February, which
+// fall in the year begun on 1 March of the year before, and the days from that 1 March to the
+// month's first day. One load each, where the month would be compared and moved twice.
+struct MarchMonth {
+    uint32_t yearBefore;
+    uint32_t daysBefore;
+};
+inline constexpr std::array<MarchMonth, 13> kMarchMonths = [] {
+    std::array<MarchMonth, 13> table{};
+    for (uint32_t m = 1; m <= 12; ++m) {
+        table[m] = {m < 3 ? 1u : 0u, DaysBeforeMarchMonth(m < 3 ? m + 12 : m)};
+    }
+    return table;
+}();
+
 // A month outside 1..12 moves the year (month 13 is January of the next year, month 0
 // December of the previous one); the day is added as a plain count of days, so day 0 is the
 // last day of the month before and day 32 of January is 1 February. Every int32 input gives
@@ -96,13 +113,14 @@ constexpr bool IsFastDate(int64_t y, int64_t m, int64_t d, int64_t firstYear, in
 // The same for Gregorian and Julian dates with one comparison less: the day may be 1..32 (day
 // 32 counts on into the next month, as the wide way does; the last fast years end more than
 // 150 days before the end of int32), so that the month and the day are checked together.
+constexpr bool IsFastEuroMonthAndDay(int64_t m, int64_t d) {
+    return (static_cast<uint32_t>(m - 1) | (static_cast<uint32_t>(d - 1) >> 5)) < 12;
+}
+
 constexpr bool IsFastEuroDate(int64_t y, int64_t m, int64_t d, int64_t firstYear,
                               int64_t lastYear) {
-    const uint32_t monthAndDay =
-        static_cast<uint32_t>(m - 1) | (static_cast<uint32_t>(d - 1) >> 5); // < 12 when both fit
-    const bool year =
-        static_cast<uint64_t>(y - firstYear) <= static_cast<uint64_t>(lastYear - firstYear);
-    return (static_cast<int>(year) & static_cast<int>(monthAndDay < 12)) != 0;
+    return IsFastEuroMonthAndDay(m, d) &&
+           static_cast<uint64_t>(y - firstYear) <= static_cast<uint64_t>(lastYear - firstYear);
 }
 
 constexpr int32_t ToInt32(uint32_t wrapped) {
@@ -112,7 +130,8 @@ constexpr int32_t ToInt32(uint32_t wrapped) {
 // Days from 1 March of shifted year 0 to 1 March of shifted year y, modulo 2^32.
 constexpr uint32_t GregorianMarchYearStart(uint32_t y) {
     const uint32_t century = y / 100;
-    return 365 * y + y / 4 - century + century / 4;
+    // 365 y + y / 4 as 1461 y / 4 in 64 bits: one multiplication and a shift.
+    return static_cast<uint32_t>(uint64_t{1461} * y / 4) - century + century / 4;
 }
 
 // Each date -> JDN conversion comes in three pieces: ...Fast answers for the ordinary dates
@@ -124,12 +143,10 @@ constexpr bool GregorianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t& jdn)
     if (!IsFastEuroDate(y, m, d, kGregorianFastFirstYear, kGregorianFastLastYear)) {
         return false;
     }
-    const bool janFeb = m < 3;
-    const uint32_t yy = static_cast<uint32_t>(y) + kGregorianFastShiftYears - janFeb;
-    const uint32_t mm = static_cast<uint32_t>(m) + (janFeb ? 12u : 0u);
-    jdn =
-        ToInt32(GregorianMarchYearStart(yy) + DaysBeforeMarchMonth(mm) + static_cast<uint32_t>(d) +
-                static_cast<uint32_t>(kGregorianMarch0 - 1 - kGregorianFastShiftDays));
+    const MarchMonth& month = kMarchMonths[static_cast<std::size_t>(m)];
+    const uint32_t yy = static_cast<uint32_t>(y) + kGregorianFastShiftYears - month.yearBefore;
+    jdn = ToInt32(GregorianMarchYearStart(yy) + month.daysBefore + static_cast<uint32_t>(d) +
+                  static_cast<uint32_t>(kGregorianMarch0 - 1 - kGregorianFastShiftDays));
     return true;
 }
 
@@ -158,10 +175,10 @@ constexpr bool JulianToJdnFast(int64_t y, int64_t m, int64_t d, int32_t& jdn) {
     if (!IsFastEuroDate(y, m, d, kJulianFastFirstYear, kJulianFastLastYear)) {
         return false;
     }
-    const bool janFeb = m < 3;
-    const uint32_t yy = static_cast<uint32_t>(y) + kJulianFastShiftYears - janFeb;
-    const uint32_t mm = static_cast<uint32_t>(m) + (janFeb ? 12u : 0u);
-    jdn = ToInt32(365 * yy + yy / 4 + DaysBeforeMarchMonth(mm) + static_cast<uint32_t>(d) +
+    const MarchMonth& month = kMarchMonths[static_cast<std::size_t>(m)];
+    const uint32_t yy = static_cast<uint32_t>(y) + kJulianFastShiftYears - month.yearBefore;
+    const auto yearDays = static_cast<uint32_t>(uint64_t{1461} * yy / 4);
+    jdn = ToInt32(yearDays + month.daysBefore + static_cast<uint32_t>(d) +
                   static_cast<uint32_t>(kJulianMarch0 - 1 - kJulianFastShiftDays));
     return true;
 }
