@@ -670,15 +670,15 @@ int64_t IndianToJdn(int64_t y, int64_t m, int64_t d) {
     // A year divisible by 4 is leap unless it is a century's not divisible by 16 (400).
     const uint64_t mask = quarter != 25 * century ? 3 : 15;
     const int64_t leap = (yy & mask) == 0 ? 1 : 0;
-    const MonthRow& month = kIndianMonths[static_cast<size_t>(m & 15)];
+    // A month outside 1..12 reads row 0, of no days, so that the day's test alone refuses it.
+    const MonthRow& month =
+        kIndianMonths[static_cast<uint64_t>(m) <= 12 ? static_cast<size_t>(m) : 0];
     const int64_t leapDay = month.leapDay & leap;
-    if (!DateWithin(m, 12, d, month.length + leapDay)) {
-        return kInvalid;
-    }
-    const int64_t before = month.before - leapDay;
-    const uint64_t marchYear = 365 * yy + quarter - century + century / 4;
-    return static_cast<int64_t>(marchYear) + before + d - 1 +
-           (kGregorianMarch0 - 146097 * kIndianShiftCycles);
+    // 1461 yy / 4 is 365 yy + yy / 4 with one multiplication.
+    const uint64_t marchYear = 1461 * yy / 4 - century + century / 4;
+    const int64_t jdn = static_cast<int64_t>(marchYear) + month.before - leapDay + d - 1 +
+                        (kGregorianMarch0 - 146097 * kIndianShiftCycles);
+    return DayWithin(d, month.length + leapDay) ? jdn : kInvalid;
 }
 
 int64_t FrenchToJdn(int64_t y, int64_t m, int64_t d) {
