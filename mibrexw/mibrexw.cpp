@@ -124,7 +124,13 @@ MIBREXW_API int32_t euro_date_to_jdn(DateRecord* rec) {
 }
 
 MIBREXW_API int32_t jdn_to_euro_date(DateRecord* rec) {
-    const Ymd d = rec->calendar == kJulianLetter ? JdnToJulian(rec->jdn) : JdnToGregorian(rec->jdn);
+    // Julian straight through, as in euro_date_to_jdn.
+    Ymd d{};
+    if (rec->calendar == kJulianLetter) [[likely]] {
+        d = JdnToJulian(rec->jdn);
+    } else {
+        d = JdnToGregorian(rec->jdn);
+    }
     rec->year = d.year;
     rec->month = d.month;
     rec->day = d.day;
