@@ -549,9 +549,9 @@ int64_t HebrewToJdn(int64_t y, int64_t m, int64_t d) {
 }
 
 // For each month: the days before it and its length in a common year, and 1 for the month
-// that a leap year lengthens; rows 0 and 13 to 15 are empty. Indexed by any month & 15 (or by
-// the month, 0 when it is outside 1..12) before the month is checked, so that nothing branches
-// on it: a random month would mispredict a branch.
+// that a leap year lengthens; rows 0 and 13 to 15 are empty. Indexed before the month is
+// checked (by month & 15, or by the month with 0 for one outside 1..12), so that the test of
+// the day against the row's length refuses a month the calendar lacks as well.
 struct MonthRow { // 64-bit fields: each is one load straight into the sum
     int64_t before;
     int64_t length;
@@ -643,7 +643,7 @@ template <const LeapCycle& c> int64_t CycleToJdn(int64_t y, int64_t m, int64_t d
     // A month outside 1..12 reads row 0, of no days, so that the day's test alone refuses it.
     const MonthRow& month = c.months[static_cast<uint64_t>(m) <= 12 ? static_cast<size_t>(m) : 0];
     const int64_t length = month.length + (month.leapDay & leap);
-    // kInvalid by a conditional move: the caller's range test then is the only branch.
+    // kInvalid for a date the calendar lacks: the caller's range test sends it the wide way.
     const int64_t jdn = c.epoch + c.commonYear * (y - 1) + q + month.before + d - 1;
     return DayWithin(d, length) ? jdn : kInvalid;
 }
